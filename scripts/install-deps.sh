@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs, through apt, whatever the build and the tests need and this
+# machine lacks. Quick when everything is there already.
+set -euo pipefail
+
+packages=(cmake ninja-build g++ mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
+          wine wine32:i386 xvfb xauth x11-utils fonts-liberation imagemagick
+          libgtest-dev libgmock-dev googletest libbenchmark-dev)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+        missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Run as root (or install these packages): ${missing[*]}" >&2
+    exit 1
+fi
+dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -q
+apt-get install -y -q --no-install-recommends "${missing[@]}"

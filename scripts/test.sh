@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the native core under sanitizers,
+# then the Windows build under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+
+jobs=$(nproc)
+cmake --preset native >/dev/null
+cmake --build --preset native -j "$jobs"
+ctest --preset native -j "$jobs"
+
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$jobs"
+
+source scripts/wine-session.sh
+trap stop_wine_session EXIT
+start_wine_session
+ctest --preset windows

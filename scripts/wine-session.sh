@@ -1,0 +1,41 @@
+# Sourced: start_wine_session starts a private Xvfb display and a persistent
+# Wine server (creating the prefix once); stop_wine_session ends both.
+source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+
+lunea_xvfb_pid=""
+
+start_wine_session() {
+    local display
+    for display in $(seq 91 120); do
+        [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
+        Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+        lunea_xvfb_pid=$!
+        export DISPLAY=":$display"
+        break
+    done
+    [ -n "$lunea_xvfb_pid" ] || { echo "no free X display" >&2; return 1; }
+    for _ in $(seq 50); do
+        [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break
+        sleep 0.1
+    done
+
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    # Detached from every pipe: Wine's service processes inherit the
+    # descriptors of whoever starts them and would keep ctest waiting.
+    wineserver -p </dev/null >/dev/null 2>&1
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        echo "Creating the Wine prefix $WINEPREFIX"
+        wineboot -i </dev/null >/dev/null 2>&1
+    fi
+    wine cmd /c exit </dev/null >/dev/null 2>&1
+}
+
+stop_wine_session() {
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+    wineserver -w </dev/null >/dev/null 2>&1 || true
+    if [ -n "$lunea_xvfb_pid" ]; then
+        kill "$lunea_xvfb_pid" 2>/dev/null || true
+        wait "$lunea_xvfb_pid" 2>/dev/null || true
+        lunea_xvfb_pid=""
+    fi
+}

@@ -1,0 +1,87 @@
+#include "tests/wine/program_harness.h"
+
+#include <vector>
+
+namespace lunea::test {
+
+std::string BinaryFolder() {
+    char path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path, length);
+    return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+CalendarProcess::CalendarProcess() {
+    std::string commandLine = "\"" + BinaryFolder() + "LuneaCalendar.exe\"";
+    std::vector<char> buffer(commandLine.begin(), commandLine.end());
+    buffer.push_back('\0');
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    if (CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       BinaryFolder().c_str(), &startup, &info)) {
+        CloseHandle(info.hThread);
+        process_ = info.hProcess;
+        processId_ = info.dwProcessId;
+    }
+}
+
+CalendarProcess::~CalendarProcess() {
+    if (!process_)
+        return;
+    if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_, 99);
+        WaitForSingleObject(process_, 10000);
+    }
+    CloseHandle(process_);
+}
+
+HWND CalendarProcess::WaitForMainWindow(DWORD timeoutMs) {
+    for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
+        if (HWND window = FindMainWindowOf(processId_))
+            return window;
+        if (WaitForSingleObject(process_, 50) == WAIT_OBJECT_0)
+            return nullptr;
+    }
+    return nullptr;
+}
+
+bool CalendarProcess::WaitForExit(DWORD timeoutMs) {
+    return WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
+}
+
+DWORD CalendarProcess::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_, &code);
+    return code;
+}
+
+namespace {
+
+struct WindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK MatchMainWindow(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<WindowSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (owner == search->processId && lstrcmpA(className, "TMainForm") == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+HWND FindMainWindowOf(DWORD processId) {
+    WindowSearch search = {processId, nullptr};
+    EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+} // namespace lunea::test

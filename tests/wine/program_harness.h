@@ -1,0 +1,34 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace lunea::test {
+
+// Folder of the test executable; the deliverables are built beside it.
+std::string BinaryFolder();
+
+// A started copy of LuneaCalendar.exe; ended (and waited for) on destruction.
+class CalendarProcess {
+  public:
+    CalendarProcess();
+    ~CalendarProcess();
+    CalendarProcess(const CalendarProcess&) = delete;
+    CalendarProcess& operator=(const CalendarProcess&) = delete;
+
+    bool Started() const { return process_ != nullptr; }
+    // Waits for the main window to appear; null when it never does.
+    HWND WaitForMainWindow(DWORD timeoutMs = 20000);
+    // Waits for the process to end; false on time-out.
+    bool WaitForExit(DWORD timeoutMs = 20000);
+    DWORD ExitCode() const;
+
+  private:
+    HANDLE process_ = nullptr;
+    DWORD processId_ = 0;
+};
+
+// The top-level main window of the given process, or null.
+HWND FindMainWindowOf(DWORD processId);
+
+} // namespace lunea::test
