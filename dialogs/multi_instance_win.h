@@ -1,0 +1,29 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace lunea {
+
+// Lets only one copy of the program run: the first copy holds a named
+// mapping for its whole life; a copy that finds it already there is a
+// second copy.
+class TMultiInstance {
+  public:
+    explicit TMultiInstance(long appId);
+    ~TMultiInstance();
+    TMultiInstance(const TMultiInstance&) = delete;
+    TMultiInstance& operator=(const TMultiInstance&) = delete;
+
+    // True when another copy already runs. A mapping that cannot be created
+    // at all lets this copy run unguarded.
+    bool AnotherCopyRuns() const { return anotherCopyRuns_; }
+
+    static std::string MappingName(long appId);
+
+  private:
+    HANDLE mapping_ = nullptr;
+    bool anotherCopyRuns_ = false;
+};
+
+} // namespace lunea
