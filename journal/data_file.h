@@ -43,7 +43,6 @@ public:
 
 private:
     bool ReadRecords(OpenFile& file);
-    bool WriteTemporary(OpenFile& file, std::string& errorText);
     std::vector<std::uint8_t> EncodeAll() const;
 
     FileSystem& files_;
