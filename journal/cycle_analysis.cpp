@@ -1,0 +1,124 @@
+#include "journal/cycle_analysis.h"
+
+namespace lunea {
+namespace {
+
+bool IsMenstruation(std::uint8_t status) { return status >= 1 && status <= 3; }
+
+// Only a known non-menstruation status before a flow day makes it a start.
+bool IsOtherKnownStatus(std::uint8_t status) { return status == 0 || (status >= 4 && status <= 6); }
+
+std::uint8_t StatusOf(const DayTable& days, CivilDate date) {
+    return DayTable::HasSlot(date) ? days.At(date).Status : 0;
+}
+
+// Average of whole numbers rounded to the nearest, a half to the even one.
+int RoundedAverage(int sum, int count) {
+    const int quotient = sum / count;
+    const int twiceRemainder = 2 * (sum % count);
+    if (twiceRemainder > count || (twiceRemainder == count && quotient % 2 != 0))
+        return quotient + 1;
+    return quotient;
+}
+
+// The fertile window before a following start: sets the kind and the marks
+// when the date falls inside it.
+bool MarkFertileWindow(std::int32_t date, std::int32_t followingStart, const Settings& settings,
+                       TDayClass& result) {
+    const int n = followingStart - date;
+    const int luteal = settings.LuterPhaseLength;
+    if (n < luteal - 1 || n > luteal + settings.Ovulation - 2)
+        return false;
+    result.Kind = dkFertile;
+    if (n <= luteal + 1)
+        result.BoyMark = true;
+    if (n >= luteal + 3)
+        result.GirlMark = true;
+    return true;
+}
+
+const std::int32_t kFirstTableSerial = DateToSerial({DayTable::FirstYear, 1, 1});
+const std::int32_t kLastTableSerial = DateToSerial({DayTable::LastYear, 12, 31});
+
+} // namespace
+
+bool IsPlausibleCycleLength(int days) {
+    return days >= kShortestPlausibleCycle && days <= kLongestPlausibleCycle;
+}
+
+void CycleAnalysis::GetCStartAndLen(const DayTable& days, const Settings& settings) {
+    CStart.fill(0);
+    CLen.fill(0);
+    CCount = 0;
+
+    // Newest first: walk back from the last day, testing each day against
+    // the day before it. The first day of the table has no day before it.
+    CivilDate day = SerialToDate(kLastTableSerial);
+    std::uint8_t status = StatusOf(days, day);
+    for (std::int32_t serial = kLastTableSerial; serial > kFirstTableSerial && CCount < MaxEntries;
+         --serial) {
+        const CivilDate before = SerialToDate(serial - 1);
+        const std::uint8_t statusBefore = StatusOf(days, before);
+        if (IsMenstruation(status) && IsOtherKnownStatus(statusBefore)) {
+            ++CCount;
+            CStart[CCount] = serial;
+            if (CCount >= 2)
+                CLen[CCount] = CStart[CCount - 1] - serial;
+        }
+        status = statusBefore;
+    }
+
+    if (CCount > 0) {
+        int sum = 0;
+        int count = 0;
+        for (int k = 1; k <= CCount; ++k)
+            if (IsPlausibleCycleLength(CLen[k])) {
+                sum += CLen[k];
+                ++count;
+            }
+        AvgLen = count > 0 ? RoundedAverage(sum, count) : 28;
+    }
+
+    EffLen = settings.FCycles > 0 ? settings.FCycles : AvgLen;
+    CLen[1] = EffLen;
+
+    EstStart.fill(0);
+    EstCount = 0;
+    if (EffLen <= 0 || CCount == 0)
+        return;
+    std::int32_t next = CStart[1] + EffLen;
+    do {
+        ++EstCount;
+        EstStart[EstCount] = next;
+        next += EffLen;
+    } while (EstCount < MaxEntries && next <= kLastTableSerial);
+}
+
+TDayClass CycleAnalysis::ClassifyDay(const DayTable& days, CivilDate date,
+                                     const Settings& settings) const {
+    const std::int32_t serial = DateToSerial(date);
+    TDayClass result;
+    if (IsMenstruation(StatusOf(days, date)))
+        result.Kind = dkFlow;
+
+    for (int i = 1; i <= CCount - 1; ++i)
+        if (serial < CStart[i] && IsPlausibleCycleLength(CLen[i + 1]) &&
+            MarkFertileWindow(serial, CStart[i], settings, result))
+            break;
+
+    for (int k = 1; k <= EstCount; ++k)
+        if (EstStart[k] <= serial && serial < EstStart[k] + settings.Menstruation) {
+            result.Kind = dkPredicted;
+            break;
+        }
+
+    // The window before the first prediction is the current cycle's; the
+    // last prediction has no following start and so no window.
+    for (int k = 1; k <= EstCount - 1; ++k)
+        if (serial < EstStart[k] && MarkFertileWindow(serial, EstStart[k], settings, result))
+            break;
+
+    return result;
+}
+
+} // namespace lunea

@@ -1,0 +1,50 @@
+#pragma once
+// Cycles found in the day table, the average and effective cycle length, the
+// predicted cycle starts, and the classification of a date for the calendar.
+#include "journal/day_serial.h"
+#include "journal/day_table.h"
+#include "settings/settings.h"
+
+#include <array>
+#include <cstdint>
+
+namespace lunea {
+
+enum TDayKind { dkClear = 0, dkFlow = 1, dkFertile = 2, dkPredicted = 3 };
+
+struct TDayClass {
+    TDayKind Kind = dkClear;
+    bool BoyMark = false;
+    bool GirlMark = false;
+};
+
+inline constexpr int kShortestPlausibleCycle = 24;
+inline constexpr int kLongestPlausibleCycle = 40;
+bool IsPlausibleCycleLength(int days);
+
+// The results of the last analysis. The lists are 1-based like the rest of
+// the program reads them: index 0 is unused, entries 1..500 are valid.
+// Dates are day serials (days since 30 December 1899).
+class CycleAnalysis {
+public:
+    static constexpr int MaxEntries = 500;
+    using DateList = std::array<std::int32_t, MaxEntries + 1>;
+    using LengthList = std::array<int, MaxEntries + 1>;
+
+    // Recomputes everything from the whole table. AvgLen keeps its previous
+    // value when no cycle start is found.
+    void GetCStartAndLen(const DayTable& days, const Settings& settings);
+
+    // Classifies a date of the table with the results of the last analysis.
+    TDayClass ClassifyDay(const DayTable& days, CivilDate date, const Settings& settings) const;
+
+    DateList CStart{}; // CStart[1] the newest start, CStart[CCount] the oldest
+    int CCount = 0;
+    LengthList CLen{}; // CLen[k]: days from CStart[k] to CStart[k-1]; CLen[1] = EffLen
+    int AvgLen = 0;
+    int EffLen = 0;
+    DateList EstStart{}; // predicted starts, ascending
+    int EstCount = 0;
+};
+
+} // namespace lunea

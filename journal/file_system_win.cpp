@@ -1,0 +1,129 @@
+#include "journal/file_system.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace lunea {
+namespace {
+
+class Win32File : public OpenFile {
+public:
+    Win32File(HANDLE handle, DWORD& lastError) : handle_(handle), lastError_(lastError) {}
+    ~Win32File() override {
+        if (handle_ != INVALID_HANDLE_VALUE)
+            CloseHandle(handle_);
+    }
+    Win32File(const Win32File&) = delete;
+    Win32File& operator=(const Win32File&) = delete;
+
+    bool Read(void* buffer, std::size_t size, std::size_t& got) override {
+        got = 0;
+        auto* bytes = static_cast<char*>(buffer);
+        while (got < size) {
+            DWORD n = 0;
+            if (!ReadFile(handle_, bytes + got, static_cast<DWORD>(size - got), &n, nullptr))
+                return Fail();
+            if (n == 0)
+                break;
+            got += n;
+        }
+        return true;
+    }
+
+    bool Write(const void* data, std::size_t size) override {
+        const auto* bytes = static_cast<const char*>(data);
+        std::size_t done = 0;
+        while (done < size) {
+            DWORD n = 0;
+            if (!WriteFile(handle_, bytes + done, static_cast<DWORD>(size - done), &n, nullptr))
+                return Fail();
+            done += n;
+        }
+        return true;
+    }
+
+    bool Flush() override { return FlushFileBuffers(handle_) || Fail(); }
+
+    bool Close() override {
+        const HANDLE handle = handle_;
+        handle_ = INVALID_HANDLE_VALUE;
+        return CloseHandle(handle) || Fail();
+    }
+
+private:
+    bool Fail() {
+        lastError_ = GetLastError();
+        return false;
+    }
+
+    HANDLE handle_;
+    DWORD& lastError_;
+};
+
+class Win32FileSystem : public FileSystem {
+public:
+    OpenStatus OpenExisting(const std::string& path, std::unique_ptr<OpenFile>& file) override {
+        const HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                          FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle == INVALID_HANDLE_VALUE) {
+            lastError_ = GetLastError();
+            return lastError_ == ERROR_FILE_NOT_FOUND || lastError_ == ERROR_PATH_NOT_FOUND
+                       ? OpenStatus::NotFound
+                       : OpenStatus::Failed;
+        }
+        file = std::make_unique<Win32File>(handle, lastError_);
+        return OpenStatus::Opened;
+    }
+
+    std::unique_ptr<OpenFile> CreateTemporaryBeside(const std::string& targetPath,
+                                                    std::string& tempPath) override {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            tempPath = targetPath + "." + std::to_string(GetCurrentProcessId()) + "-" +
+                       std::to_string(nextSuffix_++) + ".tmp";
+            const HANDLE handle = CreateFileA(tempPath.c_str(), GENERIC_WRITE, 0, nullptr,
+                                              CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+            if (handle != INVALID_HANDLE_VALUE)
+                return std::make_unique<Win32File>(handle, lastError_);
+            lastError_ = GetLastError();
+            if (lastError_ != ERROR_FILE_EXISTS && lastError_ != ERROR_ALREADY_EXISTS)
+                break;
+        }
+        return nullptr;
+    }
+
+    bool Replace(const std::string& source, const std::string& target) override {
+        return MoveFileExA(source.c_str(), target.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ||
+               Fail();
+    }
+
+    bool Remove(const std::string& path) override { return DeleteFileA(path.c_str()) || Fail(); }
+
+    std::string LastErrorText() const override {
+        char text[512];
+        DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                      nullptr, lastError_, 0, text, sizeof text, nullptr);
+        while (length > 0 && (text[length - 1] == '\r' || text[length - 1] == '\n'))
+            --length;
+        if (length == 0)
+            return "System error " + std::to_string(lastError_) + ".";
+        return std::string(text, length);
+    }
+
+private:
+    bool Fail() {
+        lastError_ = GetLastError();
+        return false;
+    }
+
+    DWORD lastError_ = ERROR_SUCCESS;
+    unsigned nextSuffix_ = 0;
+};
+
+} // namespace
+
+std::unique_ptr<FileSystem> MakePlatformFileSystem() { return std::make_unique<Win32FileSystem>(); }
+
+} // namespace lunea

@@ -1,0 +1,30 @@
+#pragma once
+// A registry key held in memory, for tests.
+#include "settings/registry_key.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace lunea {
+
+class MemoryRegistryKey : public RegistryKey {
+public:
+    RegistryRead ReadString(const std::string& name, std::string& value) const override;
+    bool WriteString(const std::string& name, const std::string& value) override;
+
+    // A value of another registry type than string (a DWORD, say).
+    void PutNonString(const std::string& name);
+    // Names in the order of their writes, repeated writes included.
+    const std::vector<std::string>& WriteOrder() const { return writeOrder_; }
+
+private:
+    struct Value {
+        std::string text;
+        bool isString = true;
+    };
+    std::map<std::string, Value> values_;
+    std::vector<std::string> writeOrder_;
+};
+
+} // namespace lunea

@@ -1,0 +1,59 @@
+#include "settings/registry_key_win.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace lunea {
+namespace {
+
+// The key path as the program has always passed it, minus the trailing
+// backslash, which names the same key.
+constexpr char kSettingsKeyPath[] = "Software\\Quorv\\LuneaDesktop";
+
+class Win32RegistryKey : public RegistryKey {
+public:
+    explicit Win32RegistryKey(HKEY key) : key_(key) {}
+    ~Win32RegistryKey() override { RegCloseKey(key_); }
+    Win32RegistryKey(const Win32RegistryKey&) = delete;
+    Win32RegistryKey& operator=(const Win32RegistryKey&) = delete;
+
+    RegistryRead ReadString(const std::string& name, std::string& value) const override {
+        DWORD type = 0;
+        DWORD size = 0;
+        if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+            return RegistryRead::Missing;
+        if (type != REG_SZ)
+            return RegistryRead::WrongType;
+        std::vector<char> buffer(size + 1, '\0');
+        if (RegQueryValueExA(key_, name.c_str(), nullptr, &type,
+                             reinterpret_cast<BYTE*>(buffer.data()), &size) != ERROR_SUCCESS ||
+            type != REG_SZ)
+            return RegistryRead::Missing;
+        // The stored data need not end with a terminator; stop at the first.
+        value.assign(buffer.data(), strnlen(buffer.data(), size));
+        return RegistryRead::Found;
+    }
+
+    bool WriteString(const std::string& name, const std::string& value) override {
+        return RegSetValueExA(key_, name.c_str(), 0, REG_SZ,
+                              reinterpret_cast<const BYTE*>(value.c_str()),
+                              static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+    }
+
+private:
+    HKEY key_;
+};
+
+} // namespace
+
+std::unique_ptr<RegistryKey> OpenSettingsKey() {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_READ | KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return nullptr;
+    return std::make_unique<Win32RegistryKey>(key);
+}
+
+} // namespace lunea
