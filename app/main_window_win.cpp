@@ -1,41 +1,250 @@
 #include "app/main_window_win.h"
 
+#include "app/application_title.h"
+#include "app/control_ids.h"
+#include "app/selected_date.h"
+#include "app/window_messages.h"
+#include "settings/registry_key_win.h"
+
+#include <shellapi.h>
+
 namespace lunea {
 namespace {
 
-const char kClassName[] = "TMainForm";
-const char kCaption[] = "Lunea Calendar";
+const int kClientWidth = 600;
+const int kClientHeight = 394;
+const int kTitleBarHeight = 24;
+const COLORREF kBackground = RGB(0xEE, 0xE6, 0xF4);
 
-LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcA(window, message, wparam, lparam);
+CivilDate SystemToday() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay};
 }
 
 } // namespace
 
-int RunCalendar(HINSTANCE instance, int show) {
+TMainForm::TMainForm(HINSTANCE instance)
+    : instance_(instance), files_(MakePlatformFileSystem()), journal_(*files_, prompts_) {}
+
+TMainForm::~TMainForm() {
+    if (window_)
+        DestroyWindow(window_);
+    if (font_)
+        DeleteObject(font_);
+}
+
+bool TMainForm::Create(int show) {
     WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = MainWindowProc;
-    windowClass.hInstance = instance;
+    windowClass.lpfnWndProc = StaticWndProc;
+    windowClass.hInstance = instance_;
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kClassName;
+    windowClass.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+    windowClass.lpszClassName = kMainWindowClass;
     if (!RegisterClassA(&windowClass))
-        return 1;
-    HWND window = CreateWindowExA(0, kClassName, kCaption, WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, 600, 394, nullptr, nullptr,
-                                  instance, nullptr);
-    if (!window)
-        return 1;
-    ShowWindow(window, show);
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
+        return false;
+
+    const int left = (GetSystemMetrics(SM_CXSCREEN) - kClientWidth) / 2;
+    const int top = (GetSystemMetrics(SM_CYSCREEN) - kClientHeight) / 2;
+    // Borderless: the window's area is its client area.
+    if (!CreateWindowExA(WS_EX_APPWINDOW, kMainWindowClass, kApplicationTitle,
+                         WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, left, top,
+                         kClientWidth, kClientHeight, nullptr, nullptr, instance_, this))
+        return false;
+    ShowWindow(window_, show);
+    FormShow();
+    return true;
+}
+
+LRESULT CALLBACK TMainForm::StaticWndProc(HWND window, UINT message, WPARAM wparam,
+                                          LPARAM lparam) {
+    if (message == WM_NCCREATE) {
+        auto* form = static_cast<TMainForm*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
+        form->window_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     }
-    return static_cast<int>(message.wParam);
+    auto* form = reinterpret_cast<TMainForm*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!form)
+        return DefWindowProcA(window, message, wparam, lparam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        form->window_ = nullptr;
+        return DefWindowProcA(window, message, wparam, lparam);
+    }
+    return form->WndProc(message, wparam, lparam);
+}
+
+LRESULT TMainForm::WndProc(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+    case WM_CREATE:
+        CreateControls();
+        FormCreate();
+        return 0;
+    case messages::kSaveJournal:
+        SaveRequest();
+        break;
+    case messages::kReloadJournal:
+        ReloadRequest();
+        break;
+    case WM_COMMAND:
+        if (HIWORD(wparam) == BN_CLICKED)
+            return OnCommand(LOWORD(wparam));
+        break;
+    case WM_NCHITTEST:
+        return OnNcHitTest(lparam);
+    case WM_PAINT:
+        OnPaint();
+        return 0;
+    case WM_CLOSE:
+        FormCloseQuery();
+        DestroyWindow(window_);
+        return 0;
+    case WM_QUERYENDSESSION:
+        // Windows ends without closing the window: save as a close would.
+        FormCloseQuery();
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wparam)
+            FormDestroy();
+        return 0;
+    case WM_DESTROY:
+        FormDestroy();
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(window_, message, wparam, lparam);
+}
+
+LRESULT TMainForm::OnCommand(int controlId) {
+    switch (controlId) {
+    case ids::VsButton1:
+        VsButton1Click();
+        break;
+    case ids::VsButton2:
+        VsButton2Click();
+        break;
+    case ids::VsButton3:
+        VsButton3Click();
+        break;
+    }
+    return 0;
+}
+
+LRESULT TMainForm::OnNcHitTest(LPARAM lparam) {
+    // The skin's title bar moves the borderless window.
+    POINT point = {static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+    ScreenToClient(window_, &point);
+    return point.y >= 0 && point.y < kTitleBarHeight ? HTCAPTION : HTCLIENT;
+}
+
+void TMainForm::OnPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window_, &paint);
+    HBRUSH background = CreateSolidBrush(kBackground);
+    if (background) {
+        FillRect(dc, &paint.rcPaint, background);
+        DeleteObject(background);
+    }
+    EndPaint(window_, &paint);
+}
+
+HWND TMainForm::AddControl(const char* className, const char* text, DWORD style, int id, int left,
+                           int top, int width, int height) {
+    HWND control = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, left, top,
+                                   width, height, window_,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_,
+                                   nullptr);
+    if (control && font_)
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    return control;
+}
+
+void TMainForm::CreateControls() {
+    font_ = CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                        DEFAULT_PITCH | FF_SWISS, "Arial");
+    AddControl("BUTTON", "", BS_PUSHBUTTON, ids::UsersButton, 208, 2, 153, 20);
+    AddControl("BUTTON", "?", BS_PUSHBUTTON, ids::VsButton1, 546, 5, 14, 14);
+    AddControl("BUTTON", "_", BS_PUSHBUTTON, ids::VsButton2, 562, 5, 14, 14);
+    AddControl("BUTTON", "x", BS_PUSHBUTTON, ids::VsButton3, 578, 5, 14, 14);
+}
+
+void TMainForm::FormCreate() {
+    prompts_.SetOwner(window_);
+    DayLoading = false;
+    // The splash window shows here.
+    ReportsOpen = false;
+    users_ = LocalUserList(ProgramFolder());
+    PrefsPageOpen = false;
+    if (auto key = OpenSettingsKey())
+        settings_ = ReadSettings(*key);
+
+    const int chosen = ChooseStartUser(users_, settings_.LastUser);
+    // With several users and no last user the welcome dialog picks one here.
+    CurrentUser = chosen >= 0 ? chosen : 0;
+    settings_.LastUser = users_.UserNames[CurrentUser];
+    SetDlgItemTextA(window_, ids::UsersButton, settings_.LastUser.c_str());
+    // A set password is asked for here.
+
+    const CivilDate selected = InitialSelection(SystemToday());
+    SelectedYear = static_cast<std::uint16_t>(selected.year);
+    SelectedMonth = static_cast<std::uint16_t>(selected.month);
+    SelectedDay = static_cast<std::uint16_t>(selected.day);
+    ViewMode = 1;
+    journal_.LoadData(CurrentUserFile());
+    journalLoaded_ = true;
+}
+
+void TMainForm::FormShow() { RepaintView(); }
+
+void TMainForm::FormCloseQuery() { journal_.SaveData(CurrentUserFile()); }
+
+void TMainForm::FormDestroy() {
+    auto key = OpenSettingsKey();
+    if (!key)
+        return;
+    if (PrefsPageOpen)
+        WriteAllSettings(*key, settings_);
+    else
+        WriteLastUser(*key, settings_);
+}
+
+void TMainForm::VsButton1Click() {
+    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(
+        window_, "OPEN", "LuneaHelp.chm", nullptr, ProgramFolder().c_str(), SW_SHOWNORMAL));
+    if (result > 32)
+        return;
+    const char* text = result == SE_ERR_ASSOCINCOMPLETE ? "No program associated to open chm files!"
+                                                : "Can`t open help file!";
+    MessageBoxA(window_, text, kApplicationTitle, MB_OK);
+}
+
+void TMainForm::VsButton2Click() { ShowWindow(window_, SW_MINIMIZE); }
+
+void TMainForm::VsButton3Click() { PostMessageA(window_, WM_CLOSE, 0, 0); }
+
+void TMainForm::SaveRequest() {
+    if (journalLoaded_)
+        journal_.SaveData(CurrentUserFile());
+}
+
+void TMainForm::ReloadRequest() {
+    journal_.LoadData(CurrentUserFile());
+    journalLoaded_ = true;
+    RepaintView();
+}
+
+void TMainForm::RepaintView() { InvalidateRect(window_, nullptr, FALSE); }
+
+std::string TMainForm::CurrentUserFile() const { return users_.DataFile(CurrentUser); }
+
+std::string TMainForm::ProgramFolder() const {
+    char path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return ".\\";
+    std::string folder(path, length);
+    return folder.substr(0, folder.find_last_of('\\') + 1);
 }
 
 } // namespace lunea

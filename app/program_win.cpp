@@ -1,7 +1,32 @@
 #include "app/main_window_win.h"
+#include "dialogs/multi_instance_win.h"
 
 #include <windows.h>
 
+namespace {
+
+const long kAppId = 556677;
+
+int RunMessageLoop() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+} // namespace
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-    return lunea::RunCalendar(instance, show);
+    // Checked before any window exists: a second copy must not show itself,
+    // nor be found and messaged by the sync provider, nor write anything.
+    lunea::TMultiInstance multiInstance(kAppId);
+    if (multiInstance.AnotherCopyRuns())
+        return 0;
+
+    lunea::TMainForm mainForm(instance);
+    if (!mainForm.Create(show))
+        return 1;
+    return RunMessageLoop();
 }

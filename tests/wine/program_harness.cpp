@@ -60,28 +60,47 @@ namespace {
 
 struct WindowSearch {
     DWORD processId;
+    const char* className;
     HWND found;
 };
 
-BOOL CALLBACK MatchMainWindow(HWND window, LPARAM context) {
+BOOL CALLBACK MatchWindow(HWND window, LPARAM context) {
     auto* search = reinterpret_cast<WindowSearch*>(context);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
     char className[64] = {};
     GetClassNameA(window, className, sizeof className);
-    if (owner == search->processId && lstrcmpA(className, "TMainForm") == 0) {
+    if (owner == search->processId && lstrcmpA(className, search->className) == 0 &&
+        IsWindowVisible(window)) {
         search->found = window;
         return FALSE;
     }
     return TRUE;
 }
 
+HWND FindWindowOf(DWORD processId, const char* className) {
+    WindowSearch search = {processId, className, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 } // namespace
 
-HWND FindMainWindowOf(DWORD processId) {
-    WindowSearch search = {processId, nullptr};
-    EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+HWND FindMainWindowOf(DWORD processId) { return FindWindowOf(processId, "TMainForm"); }
+
+HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs) {
+    for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
+        if (HWND box = FindWindowOf(processId, "#32770"))
+            return box;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+std::string MessageBoxText(HWND box) {
+    char text[512] = {};
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    return text;
 }
 
 } // namespace lunea::test

@@ -22,6 +22,7 @@ class CalendarProcess {
     // Waits for the process to end; false on time-out.
     bool WaitForExit(DWORD timeoutMs = 20000);
     DWORD ExitCode() const;
+    DWORD ProcessId() const { return processId_; }
 
   private:
     HANDLE process_ = nullptr;
@@ -30,5 +31,10 @@ class CalendarProcess {
 
 // The top-level main window of the given process, or null.
 HWND FindMainWindowOf(DWORD processId);
+
+// Waits for a message box (a top-level dialog) of the given process.
+HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs = 10000);
+// The text a message box shows.
+std::string MessageBoxText(HWND box);
 
 } // namespace lunea::test

@@ -1,0 +1,31 @@
+#pragma once
+// Data files and registry state the whole-program tests prepare and check.
+#include "journal/day_table.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace lunea::test {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// The data file beside the program: the local user's journal.
+std::string LocalDataFile();
+
+Bytes ReadFileBytes(const std::string& path);
+bool WriteFileBytes(const std::string& path, const Bytes& bytes);
+
+// One encoded 152-byte record per (date, record), in the order given.
+struct DatedRecord {
+    CivilDate date;
+    TDayRecord day;
+};
+Bytes EncodeRecords(const std::vector<DatedRecord>& records);
+
+// HKEY_CURRENT_USER\Software\Quorv\LuneaDesktop, removed with its values.
+void DeleteSettingsKey();
+// A string value of that key; empty when missing.
+std::string ReadSetting(const std::string& name);
+
+} // namespace lunea::test
