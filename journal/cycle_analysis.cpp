@@ -37,8 +37,8 @@ bool MarkFertileWindow(std::int32_t date, std::int32_t followingStart, const Set
     return true;
 }
 
-const std::int32_t kFirstTableSerial = DateToSerial({DayTable::FirstYear, 1, 1});
-const std::int32_t kLastTableSerial = DateToSerial({DayTable::LastYear, 12, 31});
+std::int32_t FirstTableSerial() { return DateToSerial({DayTable::FirstYear, 1, 1}); }
+std::int32_t LastTableSerial() { return DateToSerial({DayTable::LastYear, 12, 31}); }
 
 } // namespace
 
@@ -53,10 +53,10 @@ void CycleAnalysis::GetCStartAndLen(const DayTable& days, const Settings& settin
 
     // Newest first: walk back from the last day, testing each day against
     // the day before it. The first day of the table has no day before it.
-    CivilDate day = SerialToDate(kLastTableSerial);
-    std::uint8_t status = StatusOf(days, day);
-    for (std::int32_t serial = kLastTableSerial; serial > kFirstTableSerial && CCount < MaxEntries;
-         --serial) {
+    const std::int32_t firstSerial = FirstTableSerial();
+    const std::int32_t lastSerial = LastTableSerial();
+    std::uint8_t status = StatusOf(days, SerialToDate(lastSerial));
+    for (std::int32_t serial = lastSerial; serial > firstSerial && CCount < MaxEntries; --serial) {
         const CivilDate before = SerialToDate(serial - 1);
         const std::uint8_t statusBefore = StatusOf(days, before);
         if (IsMenstruation(status) && IsOtherKnownStatus(statusBefore)) {
@@ -91,7 +91,7 @@ void CycleAnalysis::GetCStartAndLen(const DayTable& days, const Settings& settin
         ++EstCount;
         EstStart[EstCount] = next;
         next += EffLen;
-    } while (EstCount < MaxEntries && next <= kLastTableSerial);
+    } while (EstCount < MaxEntries && next <= lastSerial);
 }
 
 TDayClass CycleAnalysis::ClassifyDay(const DayTable& days, CivilDate date,

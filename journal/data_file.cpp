@@ -43,8 +43,7 @@ bool Journal::ReadRecords(OpenFile& file) {
     TDayRecord day;
     for (;;) {
         std::size_t got = 0;
-        if (!file.Read(buffer.data(), buffer.size(), got))
-            return false;
+        const bool readOk = file.Read(buffer.data(), buffer.size(), got);
         // A trailing remainder shorter than a record is ignored.
         for (std::size_t offset = 0; offset + datafile::kRecordSize <= got;
              offset += datafile::kRecordSize) {
@@ -61,6 +60,9 @@ bool Journal::ReadRecords(OpenFile& file) {
                 heldAside_.push_back(kept);
             }
         }
+        // What was read before an error stays in the table.
+        if (!readOk)
+            return false;
         if (got < buffer.size())
             return true;
     }

@@ -5,7 +5,7 @@ namespace {
 
 // Days from 1 March of year 0 (proleptic Gregorian) to the given date; the
 // March-based year puts the leap day last, which keeps the arithmetic flat.
-std::int64_t DaysFromCivil(int y, int m, int d) {
+constexpr std::int64_t DaysFromCivil(int y, int m, int d) {
     y -= m <= 2;
     const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
     const int yoe = static_cast<int>(y - era * 400);
@@ -14,7 +14,8 @@ std::int64_t DaysFromCivil(int y, int m, int d) {
     return era * 146097 + doe;
 }
 
-const std::int64_t kSerialEpoch = DaysFromCivil(1899, 12, 30);
+// constexpr: other files' static initialisers convert dates too.
+constexpr std::int64_t kSerialEpoch = DaysFromCivil(1899, 12, 30);
 
 } // namespace
 

@@ -10,7 +10,8 @@ namespace lunea {
 class OpenFile {
 public:
     virtual ~OpenFile() = default; // closes the file if Close was not called
-    // Reads up to size bytes; got < size only at the end of the file.
+    // Reads up to size bytes; got < size only at the end of the file. After a
+    // failure got still counts the bytes read before it.
     virtual bool Read(void* buffer, std::size_t size, std::size_t& got) = 0;
     virtual bool Write(const void* data, std::size_t size) = 0;
     // Forces the written bytes onto the disk.

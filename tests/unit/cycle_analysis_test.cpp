@@ -1,0 +1,209 @@
+#include "journal/cycle_analysis.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace lunea {
+namespace {
+
+class CycleAnalysisTest : public ::testing::Test {
+protected:
+    // Records a menstruation of the given number of days from its first day.
+    void Flow(CivilDate first, int days, std::uint8_t status = 2) {
+        const std::int32_t start = DateToSerial(first);
+        for (int i = 0; i < days; ++i)
+            table->At(SerialToDate(start + i)).Status = status;
+    }
+    void Analyse() { analysis.GetCStartAndLen(*table, settings); }
+    TDayClass Classify(CivilDate date) const { return analysis.ClassifyDay(*table, date, settings); }
+    static std::int32_t Serial(CivilDate date) { return DateToSerial(date); }
+
+    std::unique_ptr<DayTable> table = std::make_unique<DayTable>();
+    Settings settings;
+    CycleAnalysis analysis;
+};
+
+TEST_F(CycleAnalysisTest, WorkedExampleWithTheDefaults) {
+    Flow({2010, 3, 1}, 5);
+    Flow({2010, 3, 29}, 4);
+    Analyse();
+
+    EXPECT_EQ(analysis.CCount, 2);
+    EXPECT_EQ(analysis.CStart[1], Serial({2010, 3, 29}));
+    EXPECT_EQ(analysis.CStart[2], Serial({2010, 3, 1}));
+    EXPECT_EQ(analysis.CLen[2], 28);
+    EXPECT_EQ(analysis.AvgLen, 28);
+    EXPECT_EQ(analysis.EffLen, 28);
+    EXPECT_EQ(analysis.CLen[1], 28);
+    EXPECT_EQ(analysis.EstStart[1], Serial({2010, 4, 26}));
+    EXPECT_EQ(analysis.EstStart[2], Serial({2010, 5, 24}));
+    EXPECT_EQ(analysis.CLen[3], 0);
+
+    const TDayClass march11 = Classify({2010, 3, 11});
+    EXPECT_EQ(march11.Kind, dkClear);
+    const TDayClass march12 = Classify({2010, 3, 12});
+    EXPECT_EQ(march12.Kind, dkFertile);
+    EXPECT_TRUE(march12.GirlMark);
+    EXPECT_FALSE(march12.BoyMark);
+    const TDayClass march13 = Classify({2010, 3, 13});
+    EXPECT_EQ(march13.Kind, dkFertile);
+    EXPECT_FALSE(march13.GirlMark || march13.BoyMark);
+    for (int day = 14; day <= 16; ++day) {
+        const TDayClass boy = Classify({2010, 3, day});
+        EXPECT_EQ(boy.Kind, dkFertile) << day;
+        EXPECT_TRUE(boy.BoyMark && !boy.GirlMark) << day;
+    }
+    EXPECT_EQ(Classify({2010, 3, 17}).Kind, dkClear);
+    EXPECT_EQ(Classify({2010, 3, 29}).Kind, dkFlow);
+    EXPECT_EQ(Classify({2010, 3, 1}).Kind, dkFlow);
+    for (int day = 26; day <= 30; ++day)
+        EXPECT_EQ(Classify({2010, 4, day}).Kind, dkPredicted) << day;
+    EXPECT_EQ(Classify({2010, 5, 1}).Kind, dkClear);
+    // The current cycle's window lies before the first prediction.
+    EXPECT_EQ(Classify({2010, 4, 9}).Kind, dkFertile);
+    EXPECT_EQ(Classify({2010, 4, 13}).Kind, dkFertile);
+    EXPECT_EQ(Classify({2010, 4, 14}).Kind, dkClear);
+}
+
+TEST_F(CycleAnalysisTest, StartsNeedAKnownNonFlowDayBefore) {
+    Flow({2005, 12, 30}, 4); // across the year boundary: one start
+    Flow({2006, 2, 1}, 1);
+    table->At(2006, 2, 2).Status = 4;
+    Flow({2006, 2, 3}, 2, 3);
+    Flow({2000, 1, 1}, 3); // the table's first day has no day before it
+    Analyse();
+
+    ASSERT_EQ(analysis.CCount, 3);
+    EXPECT_EQ(analysis.CStart[1], Serial({2006, 2, 3}));
+    EXPECT_EQ(analysis.CStart[2], Serial({2006, 2, 1}));
+    EXPECT_EQ(analysis.CStart[3], Serial({2005, 12, 30}));
+    EXPECT_EQ(analysis.CLen[2], 2);
+    EXPECT_EQ(analysis.CLen[3], 33);
+}
+
+TEST_F(CycleAnalysisTest, ASingleStartAveragesTo28AndPredictsEvery28Days) {
+    Flow({2019, 10, 1}, 5);
+    Analyse();
+    EXPECT_EQ(analysis.CCount, 1);
+    EXPECT_EQ(analysis.AvgLen, 28);
+    EXPECT_EQ(analysis.EstCount, 3); // 29 Oct, 26 Nov, 24 Dec 2019
+    EXPECT_EQ(analysis.EstStart[3], Serial({2019, 12, 24}));
+    EXPECT_EQ(analysis.EstStart[4], 0);
+    // The last prediction has its flow but no fertile window before it.
+    EXPECT_EQ(Classify({2019, 12, 24}).Kind, dkPredicted);
+    EXPECT_EQ(Classify({2019, 12, 31}).Kind, dkClear);
+    EXPECT_EQ(Classify({2019, 12, 10}).Kind, dkClear);
+    EXPECT_EQ(Classify({2019, 11, 12}).Kind, dkFertile);
+}
+
+TEST_F(CycleAnalysisTest, TheFirstPredictionIsKeptWhateverItsYear) {
+    Flow({2019, 12, 20}, 3);
+    Analyse();
+    EXPECT_EQ(analysis.EstCount, 1);
+    EXPECT_EQ(analysis.EstStart[1], Serial({2020, 1, 17}));
+}
+
+TEST_F(CycleAnalysisTest, OnlyPlausibleLengthsCountAndTheAverageRoundsHalfToEven) {
+    auto lengths = [&](std::initializer_list<int> days) {
+        table = std::make_unique<DayTable>();
+        std::int32_t start = Serial({2003, 1, 5});
+        Flow(SerialToDate(start), 3);
+        for (int length : days) {
+            start += length;
+            Flow(SerialToDate(start), 3);
+        }
+        Analyse();
+        return analysis.AvgLen;
+    };
+    EXPECT_EQ(lengths({23, 41, 24, 40}), 32);
+    EXPECT_EQ(analysis.CLen[4], 41) << "implausible lengths are still listed";
+    EXPECT_EQ(analysis.CLen[5], 23);
+    EXPECT_EQ(lengths({29, 30}), 30);
+    EXPECT_EQ(lengths({28, 29}), 28);
+    EXPECT_EQ(lengths({23, 41}), 28);
+}
+
+TEST_F(CycleAnalysisTest, AFixedLengthDrivesThePredictionsButNotTheAverage) {
+    Flow({2012, 1, 1}, 4);
+    Flow({2012, 1, 29}, 4);
+    Flow({2012, 2, 26}, 4);
+    settings.FCycles = 35;
+    Analyse();
+    EXPECT_EQ(analysis.AvgLen, 28);
+    EXPECT_EQ(analysis.EffLen, 35);
+    EXPECT_EQ(analysis.CLen[1], 35);
+    EXPECT_EQ(analysis.EstStart[1], Serial({2012, 4, 1}));
+    EXPECT_EQ(analysis.EstStart[2], Serial({2012, 5, 6}));
+}
+
+TEST_F(CycleAnalysisTest, TheAverageSurvivesAnAnalysisWithoutStarts) {
+    Flow({2012, 1, 1}, 4);
+    Flow({2012, 1, 31}, 4);
+    Analyse();
+    EXPECT_EQ(analysis.AvgLen, 30);
+
+    table = std::make_unique<DayTable>();
+    Analyse();
+    EXPECT_EQ(analysis.CCount, 0);
+    EXPECT_EQ(analysis.AvgLen, 30);
+    EXPECT_EQ(analysis.EstCount, 0);
+    EXPECT_EQ(analysis.EstStart[1], 0);
+    EXPECT_EQ(analysis.CStart[1], 0);
+    EXPECT_EQ(Classify({2012, 2, 2}).Kind, dkClear);
+
+    CycleAnalysis fresh; // no average yet: nothing predicted
+    fresh.GetCStartAndLen(*table, settings);
+    EXPECT_EQ(fresh.EffLen, 0);
+    EXPECT_EQ(fresh.EstCount, 0);
+}
+
+TEST_F(CycleAnalysisTest, AtMost500StartsAnd500Predictions) {
+    // A flow day every other day: over 3600 starts, the newest 500 kept.
+    for (std::int32_t serial = Serial({2000, 1, 2}); serial <= Serial({2019, 12, 31}); serial += 2)
+        table->At(SerialToDate(serial)).Status = 1;
+    Analyse();
+    EXPECT_EQ(analysis.CCount, 500);
+    EXPECT_EQ(analysis.CStart[1], Serial({2019, 12, 31}) - (Serial({2019, 12, 31}) - Serial({2000, 1, 2})) % 2);
+    EXPECT_EQ(analysis.CStart[500], analysis.CStart[1] - 2 * 499);
+
+    table = std::make_unique<DayTable>();
+    Flow({2000, 1, 10}, 1);
+    settings.FCycles = 2;
+    Analyse();
+    EXPECT_EQ(analysis.EstCount, 500);
+    EXPECT_EQ(analysis.EstStart[500], Serial({2000, 1, 10}) + 1000);
+}
+
+TEST_F(CycleAnalysisTest, LaterStepsOverrideEarlierOnes) {
+    // A long recorded flow reaching into the window before the next start.
+    Flow({2014, 6, 1}, 14);
+    Flow({2014, 6, 29}, 3);
+    Analyse();
+    const TDayClass flowInWindow = Classify({2014, 6, 14});
+    EXPECT_EQ(flowInWindow.Kind, dkFertile);
+    EXPECT_TRUE(flowInWindow.BoyMark);
+
+    // A predicted flow day inside the window of the following prediction.
+    settings.FCycles = 24;
+    settings.Menstruation = 10;
+    settings.Ovulation = 10;
+    settings.LuterPhaseLength = 8;
+    Analyse();
+    const std::int32_t first = analysis.EstStart[1];
+    EXPECT_EQ(Classify(SerialToDate(first + 7)).Kind, dkPredicted);
+    EXPECT_EQ(Classify(SerialToDate(first + 8)).Kind, dkFertile);
+    EXPECT_EQ(Classify(SerialToDate(first + 9)).Kind, dkFertile);
+}
+
+TEST_F(CycleAnalysisTest, ImplausibleRecordedCyclesHaveNoFertileWindow) {
+    Flow({2009, 1, 1}, 3);
+    Flow({2009, 2, 20}, 3); // 50 days later
+    Flow({2009, 3, 20}, 3);
+    Analyse();
+    EXPECT_EQ(Classify({2009, 2, 5}).Kind, dkClear);   // window before 20 February
+    EXPECT_EQ(Classify({2009, 3, 5}).Kind, dkFertile); // window before 20 March
+}
+
+} // namespace
+} // namespace lunea

@@ -1,0 +1,112 @@
+#include "journal/record_codec.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+
+#include <string>
+
+namespace lunea {
+namespace {
+
+using namespace datafile;
+
+TEST(JournalRecordCodec, EncodesEveryFieldAtItsOffsetLittleEndian) {
+    TDayRecord day;
+    day.Flag = 1;
+    day.Status = 3;
+    day.Appointment = 1;
+    day.Temperature = 36.55;
+    day.PMS = 1;
+    day.Sex = 1;
+    day.Cramping = 1;
+    day.Secrets = 1;
+    day.Protect = 1;
+    day.Note.Assign("Line\r\nTwo");
+    EncodedRecord raw;
+    raw.fill(0xEE);
+    EncodeDayRecord(day, 36526, raw.data());
+
+    EXPECT_EQ(raw[0], 0xAE); // 36526 = 0x8EAE
+    EXPECT_EQ(raw[1], 0x8E);
+    EXPECT_EQ(raw[kFlagOffset], 1);
+    EXPECT_EQ(raw[kStatusOffset], 3);
+    EXPECT_EQ(raw[kAppointmentOffset], 1);
+    EXPECT_EQ(raw[5] | raw[6] | raw[7] | raw[150] | raw[151], 0) << "padding is zeroed";
+    EXPECT_EQ(ReadDouble(raw.data() + kTemperatureOffset), 36.55);
+    for (std::size_t offset : {kPmsOffset, kSexOffset, kCrampingOffset, kSecretsOffset, kProtectOffset})
+        EXPECT_EQ(raw[offset], 1) << offset;
+    EXPECT_EQ(raw[kNoteLengthOffset], 9);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(raw.data() + kNoteTextOffset), 9), "Line\r\nTwo");
+    EXPECT_EQ(raw[kNoteTextOffset + 9], 0) << "note bytes past the length are zeroed";
+
+    TDayRecord back;
+    EXPECT_EQ(DecodeDayRecord(raw.data(), back), 36526);
+    EXPECT_EQ(back, day);
+}
+
+TEST(JournalRecordCodec, NoteLongerThanItsCapacityIsCut) {
+    EncodedRecord raw{};
+    raw[kNoteLengthOffset] = 200;
+    for (std::size_t i = 0; i < kNoteCapacity; ++i)
+        raw[kNoteTextOffset + i] = static_cast<std::uint8_t>('a' + i % 26);
+    TDayRecord day;
+    DecodeDayRecord(raw.data(), day);
+    EXPECT_EQ(day.Note.Length, 128);
+    EXPECT_EQ(day.Note.Text().substr(0, 3), "abc");
+
+    day.Note.Assign(std::string(300, 'x'));
+    EXPECT_EQ(day.Note.Length, 128);
+}
+
+TEST(JournalRecordCodec, TemperatureRoundsToHundredthsWithTiesToEven) {
+    EXPECT_EQ(RoundTemperature(36.666), 36.67);
+    EXPECT_EQ(RoundTemperature(36.125), 36.12); // exact tie in binary: to even
+    EXPECT_EQ(RoundTemperature(36.375), 36.38);
+    EXPECT_EQ(RoundTemperature(36.665), 36.66); // 36.665 is stored just below the half
+    EXPECT_EQ(RoundTemperature(0.0), 0.0);
+    EXPECT_EQ(RoundTemperature(37.5), 37.5);
+}
+
+TEST(JournalDayHasData, EachObservationCountsButSecretsAndProtectAlone) {
+    TDayRecord day;
+    EXPECT_FALSE(DayHasData(day));
+    day.Secrets = 1;
+    day.Protect = 1;
+    EXPECT_FALSE(DayHasData(day));
+    day.Temperature = 1.0;
+    EXPECT_FALSE(DayHasData(day)) << "a temperature counts only above 1.0";
+    day.Temperature = 1.01;
+    EXPECT_TRUE(DayHasData(day));
+
+    auto counts = [](auto change) {
+        TDayRecord record;
+        change(record);
+        return DayHasData(record);
+    };
+    EXPECT_TRUE(counts([](TDayRecord& r) { r.Status = 4; }));
+    EXPECT_TRUE(counts([](TDayRecord& r) { r.Appointment = 1; }));
+    EXPECT_TRUE(counts([](TDayRecord& r) { r.PMS = 1; }));
+    EXPECT_TRUE(counts([](TDayRecord& r) { r.Sex = 1; }));
+    EXPECT_TRUE(counts([](TDayRecord& r) { r.Cramping = 1; }));
+    EXPECT_TRUE(counts([](TDayRecord& r) { r.Note.Assign("x"); }));
+    EXPECT_TRUE(counts([](TDayRecord& r) { r.Flag = 1; }));
+}
+
+TEST(JournalDayTable, SlotsCoverTheTableYearsOnly) {
+    auto table = std::make_unique<DayTable>();
+    table->At(2019, 2, 31).Status = 2; // a slot, though not a real date
+    EXPECT_EQ(table->At(2019, 2, 31).Status, 2);
+    EXPECT_THROW(table->At(2020, 1, 1), std::out_of_range);
+    EXPECT_THROW(table->At(1999, 12, 31), std::out_of_range);
+    EXPECT_THROW(table->At(2005, 13, 1), std::out_of_range);
+    EXPECT_THROW(table->At(2005, 1, 32), std::out_of_range);
+
+    table->At(2000, 1, 1).Note.Assign("kept characters");
+    ClearDayRecord(table->At(2000, 1, 1));
+    EXPECT_EQ(table->At(2000, 1, 1), TDayRecord{});
+}
+
+} // namespace
+} // namespace lunea
