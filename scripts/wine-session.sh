@@ -7,7 +7,9 @@ lunea_xvfb_pid=""
 start_wine_session() {
     local display
     for display in $(seq 91 120); do
-        [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
+        if [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; then
+            continue
+        fi
         Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
         lunea_xvfb_pid=$!
         export DISPLAY=":$display"
@@ -19,11 +21,11 @@ start_wine_session() {
         sleep 0.1
     done
 
-    mkdir -p "$(dirname "$WINEPREFIX")"
     # Detached from every pipe: Wine's service processes inherit the
     # descriptors of whoever starts them and would keep ctest waiting.
-    wineserver -p </dev/null >/dev/null 2>&1
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    wineserver -p </dev/null >/dev/null 2>&1 || true # already running for this prefix
+    if [ ! -d "$WINEPREFIX/drive_c/windows" ]; then
         echo "Creating the Wine prefix $WINEPREFIX"
         wineboot -i </dev/null >/dev/null 2>&1
     fi
