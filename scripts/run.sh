@@ -11,7 +11,7 @@ cmake --build --preset windows -j "$(nproc)" --target LuneaCalendar
 program=build/windows/bin/LuneaCalendar.exe
 if [ -n "${DISPLAY:-}" ]; then
     source scripts/wine-env.sh
-    wineserver -p </dev/null >/dev/null 2>&1
+    wineserver -p </dev/null >/dev/null 2>&1 || true
     exec wine "$program"
 fi
 
