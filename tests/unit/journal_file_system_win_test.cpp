@@ -17,8 +17,8 @@ using testing::ReadBytes;
 class HeldFile {
 public:
     HeldFile(const std::string& path, DWORD share)
-        : handle_(CreateFileA(path.c_str(), GENERIC_READ, share, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+        : handle_(CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr)) {}
     ~HeldFile() {
         if (handle_ != INVALID_HANDLE_VALUE)
             CloseHandle(handle_);

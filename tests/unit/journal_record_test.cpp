@@ -35,10 +35,12 @@ TEST(JournalRecordCodec, EncodesEveryFieldAtItsOffsetLittleEndian) {
     EXPECT_EQ(raw[kAppointmentOffset], 1);
     EXPECT_EQ(raw[5] | raw[6] | raw[7] | raw[150] | raw[151], 0) << "padding is zeroed";
     EXPECT_EQ(ReadDouble(raw.data() + kTemperatureOffset), 36.55);
-    for (std::size_t offset : {kPmsOffset, kSexOffset, kCrampingOffset, kSecretsOffset, kProtectOffset})
+    for (std::size_t offset :
+         {kPmsOffset, kSexOffset, kCrampingOffset, kSecretsOffset, kProtectOffset})
         EXPECT_EQ(raw[offset], 1) << offset;
     EXPECT_EQ(raw[kNoteLengthOffset], 9);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(raw.data() + kNoteTextOffset), 9), "Line\r\nTwo");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(raw.data() + kNoteTextOffset), 9),
+              "Line\r\nTwo");
     EXPECT_EQ(raw[kNoteTextOffset + 9], 0) << "note bytes past the length are zeroed";
 
     TDayRecord back;

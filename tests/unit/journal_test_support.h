@@ -45,7 +45,8 @@ private:
 
 inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {
@@ -100,8 +101,8 @@ public:
         const OpenStatus status = real_->OpenExisting(path, opened);
         // Closing or writing fails only for the temporary file.
         if (opened)
-            file = std::make_unique<FaultyFile>(std::move(opened),
-                                                fault_ == FaultAt::Read ? fault_ : FaultAt::Nothing);
+            file = std::make_unique<FaultyFile>(
+                std::move(opened), fault_ == FaultAt::Read ? fault_ : FaultAt::Nothing);
         return status;
     }
     std::unique_ptr<OpenFile> CreateTemporaryBeside(const std::string& targetPath,

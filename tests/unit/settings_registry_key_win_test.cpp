@@ -29,15 +29,18 @@ TEST_F(SettingsRegistryKey, StringsRoundTripAndOtherTypesAreReportedAsSuch) {
     ASSERT_NE(key, nullptr);
     std::string value;
     EXPECT_EQ(key->ReadString(kStringValue, value), RegistryRead::Missing);
-    ASSERT_TRUE(key->WriteString(kStringValue, "36.5 \xB0" "C"));
+    ASSERT_TRUE(key->WriteString(kStringValue, "36.5 \xB0"
+                                               "C"));
     ASSERT_EQ(key->ReadString(kStringValue, value), RegistryRead::Found);
-    EXPECT_EQ(value, "36.5 \xB0" "C");
+    EXPECT_EQ(value, "36.5 \xB0"
+                     "C");
     ASSERT_TRUE(key->WriteString(kStringValue, ""));
     ASSERT_EQ(key->ReadString(kStringValue, value), RegistryRead::Found);
     EXPECT_EQ(value, "");
 
     HKEY raw = nullptr;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Quorv\\LuneaDesktop", 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &raw),
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Quorv\\LuneaDesktop", 0,
+                            KEY_QUERY_VALUE | KEY_SET_VALUE, &raw),
               ERROR_SUCCESS);
     DWORD type = 0;
     EXPECT_EQ(RegQueryValueExA(raw, kStringValue, nullptr, &type, nullptr, nullptr), ERROR_SUCCESS);

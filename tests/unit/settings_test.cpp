@@ -95,10 +95,9 @@ TEST(SettingsWrite, EveryValueInTheProgramsOrderAndReadBackTheSame) {
     EXPECT_TRUE(WriteAllSettings(key, settings));
     EXPECT_EQ(key.WriteOrder(),
               (std::vector<std::string>{"Quorv", "Color1", "Color2", "Color3", "Color4", "FCycles",
-                                        "Ovulation", "Menstruation", "LuterPhaseLength",
-                                        "calIcon0", "calIcon1", "calIcon2", "calIcon3", "calIcon4",
-                                        "calIcon5", "calIcon6", "calIcon7", "TempFormat",
-                                        "LastUser"}));
+                                        "Ovulation", "Menstruation", "LuterPhaseLength", "calIcon0",
+                                        "calIcon1", "calIcon2", "calIcon3", "calIcon4", "calIcon5",
+                                        "calIcon6", "calIcon7", "TempFormat", "LastUser"}));
     std::string text;
     ASSERT_EQ(key.ReadString("TempFormat", text), RegistryRead::Found);
     EXPECT_EQ(text, "Fahrenheit");
