@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <stdexcept>
 
 #include <string>
 
@@ -94,20 +92,6 @@ TEST(JournalDayHasData, EachObservationCountsButSecretsAndProtectAlone) {
     EXPECT_TRUE(counts([](TDayRecord& r) { r.Cramping = 1; }));
     EXPECT_TRUE(counts([](TDayRecord& r) { r.Note.Assign("x"); }));
     EXPECT_TRUE(counts([](TDayRecord& r) { r.Flag = 1; }));
-}
-
-TEST(JournalDayTable, SlotsCoverTheTableYearsOnly) {
-    auto table = std::make_unique<DayTable>();
-    table->At(2019, 2, 31).Status = 2; // a slot, though not a real date
-    EXPECT_EQ(table->At(2019, 2, 31).Status, 2);
-    EXPECT_THROW(table->At(2020, 1, 1), std::out_of_range);
-    EXPECT_THROW(table->At(1999, 12, 31), std::out_of_range);
-    EXPECT_THROW(table->At(2005, 13, 1), std::out_of_range);
-    EXPECT_THROW(table->At(2005, 1, 32), std::out_of_range);
-
-    table->At(2000, 1, 1).Note.Assign("kept characters");
-    ClearDayRecord(table->At(2000, 1, 1));
-    EXPECT_EQ(table->At(2000, 1, 1), TDayRecord{});
 }
 
 } // namespace
