@@ -37,7 +37,6 @@ bool MarkFertileWindow(std::int32_t date, std::int32_t followingStart, const Set
     return true;
 }
 
-std::int32_t FirstTableSerial() { return DateToSerial({DayTable::FirstYear, 1, 1}); }
 std::int32_t LastTableSerial() { return DateToSerial({DayTable::LastYear, 12, 31}); }
 
 } // namespace
@@ -46,27 +45,35 @@ bool IsPlausibleCycleLength(int days) {
     return days >= kShortestPlausibleCycle && days <= kLongestPlausibleCycle;
 }
 
+void CycleAnalysis::FindStarts(const DayTable& days) {
+    // Newest first: walk back from the last day, testing each day against
+    // the day before it. The first day of the table has no day before it.
+    std::int32_t serial = LastTableSerial();
+    bool hasLaterDay = false;
+    std::uint8_t laterStatus = 0;
+    for (int year = DayTable::LastYear; year >= DayTable::FirstYear; --year)
+        for (int month = 12; month >= 1; --month)
+            for (int day = DaysInMonth(year, month); day >= 1; --day, --serial) {
+                const std::uint8_t status = days.At(year, month, day).Status;
+                if (hasLaterDay && IsMenstruation(laterStatus) && IsOtherKnownStatus(status)) {
+                    ++CCount;
+                    CStart[CCount] = serial + 1;
+                    if (CCount >= 2)
+                        CLen[CCount] = CStart[CCount - 1] - CStart[CCount];
+                    if (CCount == MaxEntries)
+                        return;
+                }
+                laterStatus = status;
+                hasLaterDay = true;
+            }
+}
+
 void CycleAnalysis::GetCStartAndLen(const DayTable& days, const Settings& settings) {
     CStart.fill(0);
     CLen.fill(0);
     CCount = 0;
 
-    // Newest first: walk back from the last day, testing each day against
-    // the day before it. The first day of the table has no day before it.
-    const std::int32_t firstSerial = FirstTableSerial();
-    const std::int32_t lastSerial = LastTableSerial();
-    std::uint8_t status = StatusOf(days, SerialToDate(lastSerial));
-    for (std::int32_t serial = lastSerial; serial > firstSerial && CCount < MaxEntries; --serial) {
-        const CivilDate before = SerialToDate(serial - 1);
-        const std::uint8_t statusBefore = StatusOf(days, before);
-        if (IsMenstruation(status) && IsOtherKnownStatus(statusBefore)) {
-            ++CCount;
-            CStart[CCount] = serial;
-            if (CCount >= 2)
-                CLen[CCount] = CStart[CCount - 1] - serial;
-        }
-        status = statusBefore;
-    }
+    FindStarts(days);
 
     if (CCount > 0) {
         int sum = 0;
@@ -86,6 +93,7 @@ void CycleAnalysis::GetCStartAndLen(const DayTable& days, const Settings& settin
     EstCount = 0;
     if (EffLen <= 0 || CCount == 0)
         return;
+    const std::int32_t lastSerial = LastTableSerial();
     std::int32_t next = CStart[1] + EffLen;
     do {
         ++EstCount;

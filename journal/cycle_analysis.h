@@ -45,6 +45,9 @@ public:
     int EffLen = 0;
     DateList EstStart{}; // predicted starts, ascending
     int EstCount = 0;
+
+private:
+    void FindStarts(const DayTable& days);
 };
 
 } // namespace lunea

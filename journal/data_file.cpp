@@ -6,7 +6,7 @@ namespace lunea {
 
 namespace {
 
-constexpr std::size_t kRecordsPerRead = 256;
+constexpr std::size_t kRecordsPerRead = 1024;
 
 } // namespace
 
@@ -40,7 +40,6 @@ void Journal::LoadData(const std::string& fileName) {
 
 bool Journal::ReadRecords(OpenFile& file) {
     std::vector<std::uint8_t> buffer(kRecordsPerRead * datafile::kRecordSize);
-    TDayRecord day;
     for (;;) {
         std::size_t got = 0;
         const bool readOk = file.Read(buffer.data(), buffer.size(), got);
@@ -48,12 +47,12 @@ bool Journal::ReadRecords(OpenFile& file) {
         for (std::size_t offset = 0; offset + datafile::kRecordSize <= got;
              offset += datafile::kRecordSize) {
             const std::uint8_t* raw = buffer.data() + offset;
-            const std::uint16_t serial = DecodeDayRecord(raw, day);
+            const std::uint16_t serial = datafile::ReadU16(raw + datafile::kDateOffset);
             if (serial == 0)
                 continue;
-            const CivilDate date = SerialToDate(serial);
-            if (DayTable::HasSlot(date)) {
-                days_.At(date) = day;
+            if (TDayRecord* slot = days_.AtSerial(serial)) {
+                // A later record of the same date replaces the earlier one whole.
+                DecodeDayRecord(raw, *slot);
             } else {
                 EncodedRecord kept;
                 std::memcpy(kept.data(), raw, kept.size());

@@ -25,7 +25,7 @@ struct TDayNote {
 };
 
 struct TDayRecord {
-    std::uint8_t Flag = 0; // 1: changed on the desktop since the last sync
+    std::uint8_t Flag = 0;   // 1: changed on the desktop since the last sync
     std::uint8_t Status = 0; // 0..6; 1..3 are menstruation
     std::uint8_t Appointment = 0;
     double Temperature = 0.0; // Celsius; 0 = not recorded
@@ -62,6 +62,9 @@ public:
     const TDayRecord& At(int year, int month, int day) const;
     TDayRecord& At(CivilDate date) { return At(date.year, date.month, date.day); }
     const TDayRecord& At(CivilDate date) const { return At(date.year, date.month, date.day); }
+
+    // The slot of a day serial; null for a day outside the table's years.
+    TDayRecord* AtSerial(std::int32_t serial);
 
     // ClearDayRecord on every slot of the years firstYear..lastYear.
     void ClearYears(int firstYear, int lastYear);

@@ -64,9 +64,9 @@ private:
 class Win32FileSystem : public FileSystem {
 public:
     OpenStatus OpenExisting(const std::string& path, std::unique_ptr<OpenFile>& file) override {
-        const HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
-                                          FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                          FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE handle =
+            CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE) {
             lastError_ = GetLastError();
             return lastError_ == ERROR_FILE_NOT_FOUND || lastError_ == ERROR_PATH_NOT_FOUND

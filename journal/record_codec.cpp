@@ -35,9 +35,11 @@ std::uint16_t DecodeDayRecord(const std::uint8_t* in, TDayRecord& day) {
     day.Cramping = in[kCrampingOffset];
     day.Secrets = in[kSecretsOffset];
     day.Protect = in[kProtectOffset];
-    const std::size_t noteLength = std::min<std::size_t>(in[kNoteLengthOffset], kNoteCapacity);
-    std::memcpy(day.Note.Chars.data(), in + kNoteTextOffset, noteLength);
-    day.Note.Length = static_cast<std::uint8_t>(noteLength);
+    // The whole note area: a fixed-size copy is much cheaper than one of the
+    // note's length, and the characters past the length carry no meaning.
+    std::memcpy(day.Note.Chars.data(), in + kNoteTextOffset, kNoteCapacity);
+    day.Note.Length =
+        static_cast<std::uint8_t>(std::min<std::size_t>(in[kNoteLengthOffset], kNoteCapacity));
     return ReadU16(in + kDateOffset);
 }
 

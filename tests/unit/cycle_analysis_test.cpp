@@ -16,7 +16,9 @@ protected:
             table->At(SerialToDate(start + i)).Status = status;
     }
     void Analyse() { analysis.GetCStartAndLen(*table, settings); }
-    TDayClass Classify(CivilDate date) const { return analysis.ClassifyDay(*table, date, settings); }
+    TDayClass Classify(CivilDate date) const {
+        return analysis.ClassifyDay(*table, date, settings);
+    }
     static std::int32_t Serial(CivilDate date) { return DateToSerial(date); }
 
     std::unique_ptr<DayTable> table = std::make_unique<DayTable>();
@@ -164,7 +166,8 @@ TEST_F(CycleAnalysisTest, AtMost500StartsAnd500Predictions) {
         table->At(SerialToDate(serial)).Status = 1;
     Analyse();
     EXPECT_EQ(analysis.CCount, 500);
-    EXPECT_EQ(analysis.CStart[1], Serial({2019, 12, 31}) - (Serial({2019, 12, 31}) - Serial({2000, 1, 2})) % 2);
+    EXPECT_EQ(analysis.CStart[1],
+              Serial({2019, 12, 31}) - (Serial({2019, 12, 31}) - Serial({2000, 1, 2})) % 2);
     EXPECT_EQ(analysis.CStart[500], analysis.CStart[1] - 2 * 499);
 
     table = std::make_unique<DayTable>();

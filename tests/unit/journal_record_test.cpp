@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <stdexcept>
 
 #include <string>
 
@@ -35,10 +33,12 @@ TEST(JournalRecordCodec, EncodesEveryFieldAtItsOffsetLittleEndian) {
     EXPECT_EQ(raw[kAppointmentOffset], 1);
     EXPECT_EQ(raw[5] | raw[6] | raw[7] | raw[150] | raw[151], 0) << "padding is zeroed";
     EXPECT_EQ(ReadDouble(raw.data() + kTemperatureOffset), 36.55);
-    for (std::size_t offset : {kPmsOffset, kSexOffset, kCrampingOffset, kSecretsOffset, kProtectOffset})
+    for (std::size_t offset :
+         {kPmsOffset, kSexOffset, kCrampingOffset, kSecretsOffset, kProtectOffset})
         EXPECT_EQ(raw[offset], 1) << offset;
     EXPECT_EQ(raw[kNoteLengthOffset], 9);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(raw.data() + kNoteTextOffset), 9), "Line\r\nTwo");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(raw.data() + kNoteTextOffset), 9),
+              "Line\r\nTwo");
     EXPECT_EQ(raw[kNoteTextOffset + 9], 0) << "note bytes past the length are zeroed";
 
     TDayRecord back;
@@ -92,20 +92,6 @@ TEST(JournalDayHasData, EachObservationCountsButSecretsAndProtectAlone) {
     EXPECT_TRUE(counts([](TDayRecord& r) { r.Cramping = 1; }));
     EXPECT_TRUE(counts([](TDayRecord& r) { r.Note.Assign("x"); }));
     EXPECT_TRUE(counts([](TDayRecord& r) { r.Flag = 1; }));
-}
-
-TEST(JournalDayTable, SlotsCoverTheTableYearsOnly) {
-    auto table = std::make_unique<DayTable>();
-    table->At(2019, 2, 31).Status = 2; // a slot, though not a real date
-    EXPECT_EQ(table->At(2019, 2, 31).Status, 2);
-    EXPECT_THROW(table->At(2020, 1, 1), std::out_of_range);
-    EXPECT_THROW(table->At(1999, 12, 31), std::out_of_range);
-    EXPECT_THROW(table->At(2005, 13, 1), std::out_of_range);
-    EXPECT_THROW(table->At(2005, 1, 32), std::out_of_range);
-
-    table->At(2000, 1, 1).Note.Assign("kept characters");
-    ClearDayRecord(table->At(2000, 1, 1));
-    EXPECT_EQ(table->At(2000, 1, 1), TDayRecord{});
 }
 
 } // namespace

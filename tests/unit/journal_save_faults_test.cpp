@@ -44,13 +44,11 @@ TEST_P(JournalSaveFaults, TheOldFileStaysWholeAndNoTemporaryFileIsLeft) {
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"Lunea.dat"});
 }
 
-INSTANTIATE_TEST_SUITE_P(EachStep, JournalSaveFaults,
-                         ::testing::Values(SaveFault{FaultAt::Open, false},
-                                           SaveFault{FaultAt::CreateTemporary, false},
-                                           SaveFault{FaultAt::Write, true},
-                                           SaveFault{FaultAt::Flush, true},
-                                           SaveFault{FaultAt::Close, true},
-                                           SaveFault{FaultAt::Replace, true}));
+INSTANTIATE_TEST_SUITE_P(
+    EachStep, JournalSaveFaults,
+    ::testing::Values(SaveFault{FaultAt::Open, false}, SaveFault{FaultAt::CreateTemporary, false},
+                      SaveFault{FaultAt::Write, true}, SaveFault{FaultAt::Flush, true},
+                      SaveFault{FaultAt::Close, true}, SaveFault{FaultAt::Replace, true}));
 
 } // namespace
 } // namespace lunea

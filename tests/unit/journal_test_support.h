@@ -45,7 +45,8 @@ private:
 
 inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {
@@ -100,8 +101,8 @@ public:
         const OpenStatus status = real_->OpenExisting(path, opened);
         // Closing or writing fails only for the temporary file.
         if (opened)
-            file = std::make_unique<FaultyFile>(std::move(opened),
-                                                fault_ == FaultAt::Read ? fault_ : FaultAt::Nothing);
+            file = std::make_unique<FaultyFile>(
+                std::move(opened), fault_ == FaultAt::Read ? fault_ : FaultAt::Nothing);
         return status;
     }
     std::unique_ptr<OpenFile> CreateTemporaryBeside(const std::string& targetPath,
@@ -125,12 +126,14 @@ private:
         bool Read(void* buffer, std::size_t size, std::size_t& got) override {
             if (fault_ != FaultAt::Read)
                 return real_->Read(buffer, size, got);
-            return real_->Read(buffer, size / 2, got) && false;
+            static_cast<void>(real_->Read(buffer, size / 2, got));
+            return false;
         }
         bool Write(const void* data, std::size_t size) override {
             if (fault_ != FaultAt::Write)
                 return real_->Write(data, size);
-            return real_->Write(data, size / 2) && false;
+            static_cast<void>(real_->Write(data, size / 2));
+            return false;
         }
         bool Flush() override { return fault_ != FaultAt::Flush && real_->Flush(); }
         bool Close() override {
