@@ -1,0 +1,124 @@
+#include "provider/merge_records.h"
+
+#include "provider/record_conversion.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace lunea::provider {
+
+using namespace datafile;
+
+namespace {
+
+enum DeviceMark : std::uint8_t { kDeviceUnmarked = 0, kEcho = 1, kAdd = 2 };
+enum DesktopMark : std::uint8_t { kDesktopUnmarked = 0, kSend = 1, kDrop = 2 };
+
+// The first desktop record of every Date, built once: each device record is
+// matched in constant time, so the merge stays linear however long both
+// sides are.
+class DesktopDateIndex {
+  public:
+    explicit DesktopDateIndex(std::span<const std::uint8_t> records)
+        : first_(std::size_t{1} << 16, kNoRecord) {
+        // Walked backwards so that the first record of a date is the one kept.
+        for (std::size_t i = records.size() / kRecordSize; i-- > 0;)
+            first_[ReadU16(&records[i * kRecordSize + kDateOffset])] = i;
+    }
+
+    std::optional<std::size_t> FindDesktopRecord(std::uint32_t dayNumber) const {
+        const std::size_t index = first_[DesktopDateOfDay(dayNumber)];
+        if (index == kNoRecord)
+            return std::nullopt;
+        return index;
+    }
+
+  private:
+    static constexpr std::size_t kNoRecord = static_cast<std::size_t>(-1);
+    std::vector<std::size_t> first_;
+};
+
+template <typename Marks> std::size_t CountMarked(const Marks& marks, std::uint8_t mark) {
+    return static_cast<std::size_t>(
+        std::count_if(marks.begin(), marks.end(), [mark](std::uint8_t m) { return m & mark; }));
+}
+
+template <std::size_t N> void Append(std::vector<std::uint8_t>& out, std::span<const std::uint8_t, N> bytes) {
+    out.insert(out.end(), bytes.begin(), bytes.end());
+}
+
+} // namespace
+
+MergeResult MergeRecords(std::span<const std::uint8_t> desktopRecords,
+                         std::span<const std::uint8_t> deviceRecords) {
+    const std::size_t desktopCount = desktopRecords.size() / kRecordSize;
+    const std::size_t deviceCount = deviceRecords.size() / kDeviceRecordSize;
+    std::vector<std::uint8_t> desktop(desktopRecords.begin(),
+                                      desktopRecords.begin() + desktopCount * kRecordSize);
+    const auto desktopAt = [&desktop](std::size_t i) {
+        return std::span<std::uint8_t, kRecordSize>(&desktop[i * kRecordSize], kRecordSize);
+    };
+    const auto deviceAt = [deviceRecords](std::size_t i) {
+        return DeviceRecordView(&deviceRecords[i * kDeviceRecordSize], kDeviceRecordSize);
+    };
+    std::vector<std::uint8_t> deviceMarks(deviceCount, kDeviceUnmarked);
+    std::vector<std::uint8_t> desktopMarks(desktopCount, kDesktopUnmarked);
+    const DesktopDateIndex index(desktop);
+
+    for (std::size_t d = 0; d < deviceCount; ++d) {
+        const DeviceRecordView device = deviceAt(d);
+        const bool deviceEmpty = IsEmptyDeviceRecord(device);
+        const std::optional<std::size_t> j =
+            index.FindDesktopRecord(ReadU32(&device[kDayNumberOffset]));
+        if (!j) {
+            deviceMarks[d] = deviceEmpty ? kEcho : kAdd;
+            continue;
+        }
+        const auto record = desktopAt(*j);
+        if (!deviceEmpty) {
+            const DesktopRecordBytes replacement = DeviceToDesktop(device);
+            std::copy(replacement.begin(), replacement.end(), record.begin());
+            // An earlier empty record of the same day may have marked it
+            // DROP; the device's later data win, so the day goes to pass 2
+            // and is kept and sent instead of being lost on both sides.
+            desktopMarks[*j] = kDesktopUnmarked;
+        } else if (record[kFlagOffset] == 0 || IsEmptyDesktopRecord(record)) {
+            deviceMarks[d] = kEcho;
+            desktopMarks[*j] = kDrop;
+        }
+    }
+
+    for (std::size_t x = 0; x < desktopCount; ++x) {
+        if (desktopMarks[x] != kDesktopUnmarked)
+            continue;
+        const auto record = desktopAt(x);
+        record[kFlagOffset] = 0;
+        desktopMarks[x] = IsEmptyDesktopRecord(record) ? kSend | kDrop : kSend;
+    }
+
+    MergeResult result;
+    result.newFile.reserve((desktopCount - CountMarked(desktopMarks, kDrop) +
+                            CountMarked(deviceMarks, kAdd)) *
+                           kRecordSize);
+    for (std::size_t x = 0; x < desktopCount; ++x)
+        if (!(desktopMarks[x] & kDrop))
+            Append<kRecordSize>(result.newFile, desktopAt(x));
+    for (std::size_t d = 0; d < deviceCount; ++d)
+        if (deviceMarks[d] == kAdd)
+            Append<kRecordSize>(result.newFile, DeviceToDesktop(deviceAt(d)));
+
+    result.outgoing.reserve(
+        (CountMarked(deviceMarks, kEcho) + CountMarked(desktopMarks, kSend)) * kDeviceRecordSize);
+    for (std::size_t d = 0; d < deviceCount; ++d) {
+        if (deviceMarks[d] != kEcho)
+            continue;
+        Append<kDeviceRecordSize>(result.outgoing, deviceAt(d));
+        result.outgoing[result.outgoing.size() - kDeviceRecordSize + kDeviceFlagOffset] = 0;
+    }
+    for (std::size_t x = 0; x < desktopCount; ++x)
+        if (desktopMarks[x] & kSend)
+            Append<kDeviceRecordSize>(result.outgoing, DesktopToDevice(desktopAt(x)));
+    return result;
+}
+
+} // namespace lunea::provider
