@@ -43,7 +43,8 @@ template <typename Marks> std::size_t CountMarked(const Marks& marks, std::uint8
         std::count_if(marks.begin(), marks.end(), [mark](std::uint8_t m) { return m & mark; }));
 }
 
-template <std::size_t N> void Append(std::vector<std::uint8_t>& out, std::span<const std::uint8_t, N> bytes) {
+template <std::size_t N>
+void Append(std::vector<std::uint8_t>& out, std::span<const std::uint8_t, N> bytes) {
     out.insert(out.end(), bytes.begin(), bytes.end());
 }
 
@@ -97,9 +98,9 @@ MergeResult MergeRecords(std::span<const std::uint8_t> desktopRecords,
     }
 
     MergeResult result;
-    result.newFile.reserve((desktopCount - CountMarked(desktopMarks, kDrop) +
-                            CountMarked(deviceMarks, kAdd)) *
-                           kRecordSize);
+    result.newFile.reserve(
+        (desktopCount - CountMarked(desktopMarks, kDrop) + CountMarked(deviceMarks, kAdd)) *
+        kRecordSize);
     for (std::size_t x = 0; x < desktopCount; ++x)
         if (!(desktopMarks[x] & kDrop))
             Append<kRecordSize>(result.newFile, desktopAt(x));
@@ -107,8 +108,8 @@ MergeResult MergeRecords(std::span<const std::uint8_t> desktopRecords,
         if (deviceMarks[d] == kAdd)
             Append<kRecordSize>(result.newFile, DeviceToDesktop(deviceAt(d)));
 
-    result.outgoing.reserve(
-        (CountMarked(deviceMarks, kEcho) + CountMarked(desktopMarks, kSend)) * kDeviceRecordSize);
+    result.outgoing.reserve((CountMarked(deviceMarks, kEcho) + CountMarked(desktopMarks, kSend)) *
+                            kDeviceRecordSize);
     for (std::size_t d = 0; d < deviceCount; ++d) {
         if (deviceMarks[d] != kEcho)
             continue;
