@@ -72,11 +72,6 @@ TEST(DesktopToDevice, FieldsDayNumberAndNote) {
               127u);
 }
 
-TEST(DesktopToDevice, DateBeforeTheDeviceEpochWrapsAsUnsigned) {
-    EXPECT_EQ(DecodeDeviceDayRecord(DesktopToDevice(MakeDesktopRecord({.Date = 1461}))).DayNumber,
-              0xFFFFFFFFu);
-}
-
 TEST(DeviceToDesktop, BuildsAFreshRecordWithFlagZero) {
     DeviceDayRecord fields;
     fields.DayNumber = 0xABCD0000u + kJan1Day; // only the low 16 bits count
