@@ -143,6 +143,7 @@ void PaintParentBackground(HWND child, HDC dc) {
     POINT previous{};
     OffsetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
     SendMessageA(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    SendMessageA(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
     SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
 }
 

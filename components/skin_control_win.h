@@ -45,7 +45,8 @@ private:
 };
 
 // Paints what the parent shows behind the child into dc, whose origin is
-// the child's top-left corner.
+// the child's top-left corner: the parent's background (WM_ERASEBKGND) and
+// whatever it draws itself when asked by WM_PRINTCLIENT.
 void PaintParentBackground(HWND child, HDC dc);
 
 } // namespace lunea

@@ -76,9 +76,6 @@ LRESULT SkinFrame::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_ERASEBKGND:
         EraseBackground(reinterpret_cast<HDC>(wparam));
         return 1;
-    case WM_PRINTCLIENT:
-        EraseBackground(reinterpret_cast<HDC>(wparam));
-        break;
     case WM_SETTEXT: {
         const LRESULT result = DefSubclassProc(window, message, wparam, lparam);
         RECT title{0, 0, kSkinWidth, kSkinTitleBarHeight};
