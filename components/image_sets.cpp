@@ -32,13 +32,20 @@ const ImageSet& GetImageSet(ImageSetId id) {
     static const ImageSet tempScale = BuildTempScaleSet();
     static const ImageSet tempDigits = BuildTempDigitSet();
     switch (id) {
-    case ImageSetId::Icons: return icons;
-    case ImageSetId::Status: return status;
-    case ImageSetId::Bells: return bells;
-    case ImageSetId::Glyphs: return glyphs;
-    case ImageSetId::PageButtons: return pageButtons;
-    case ImageSetId::TempScale: return tempScale;
-    case ImageSetId::TempDigits: return tempDigits;
+    case ImageSetId::Icons:
+        return icons;
+    case ImageSetId::Status:
+        return status;
+    case ImageSetId::Bells:
+        return bells;
+    case ImageSetId::Glyphs:
+        return glyphs;
+    case ImageSetId::PageButtons:
+        return pageButtons;
+    case ImageSetId::TempScale:
+        return tempScale;
+    case ImageSetId::TempDigits:
+        return tempDigits;
     }
     return icons;
 }

@@ -24,8 +24,8 @@ constexpr int kImageSetCount = 7;
 
 // Image numbers within the sets.
 namespace icon {
-constexpr int kPen = 0, kThermometer = 1, kSmilingFace = 2, kHeart = 3, kLightning = 4,
-              kFace = 5, kRedSpiral = 6, kBlueDot = 7, kRedDot = 8;
+constexpr int kPen = 0, kThermometer = 1, kSmilingFace = 2, kHeart = 3, kLightning = 4, kFace = 5,
+              kRedSpiral = 6, kBlueDot = 7, kRedDot = 8;
 }
 namespace bell {
 constexpr int kYellow = 0, kGrey = 1;

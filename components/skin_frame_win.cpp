@@ -65,8 +65,8 @@ void SkinFrame::EraseBackground(HDC dc) {
     canvas.Text(kSkinTitleTextAt, caption, SkinTitleFont());
 }
 
-LRESULT CALLBACK SkinFrame::SubclassProc(HWND, UINT message, WPARAM wparam, LPARAM lparam,
-                                         UINT_PTR, DWORD_PTR self) {
+LRESULT CALLBACK SkinFrame::SubclassProc(HWND, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                         DWORD_PTR self) {
     return reinterpret_cast<SkinFrame*>(self)->HandleMessage(message, wparam, lparam);
 }
 

@@ -18,9 +18,12 @@ int main(int argc, char** argv) {
     const struct {
         const char* name;
         ImageSetId id;
-    } sets[] = {{"Icons", ImageSetId::Icons},       {"Status", ImageSetId::Status},
-                {"Bells", ImageSetId::Bells},       {"Glyphs", ImageSetId::Glyphs},
-                {"PageButtons", ImageSetId::PageButtons}, {"TempScale", ImageSetId::TempScale},
+    } sets[] = {{"Icons", ImageSetId::Icons},
+                {"Status", ImageSetId::Status},
+                {"Bells", ImageSetId::Bells},
+                {"Glyphs", ImageSetId::Glyphs},
+                {"PageButtons", ImageSetId::PageButtons},
+                {"TempScale", ImageSetId::TempScale},
                 {"TempDigits", ImageSetId::TempDigits}};
     bool written = SaveBmp(folder + "LuneaDesktopSkin.bmp", PaintDesktopSkin());
     for (const auto& set : sets)

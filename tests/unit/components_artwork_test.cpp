@@ -34,9 +34,15 @@ bool HasPixel(const PixelImage& image, bool (*test)(Color)) {
     return false;
 }
 
-bool Reddish(Color c) { return RedOf(c) > 180 && GreenOf(c) < 80 && BlueOf(c) < 80; }
-bool Bluish(Color c) { return BlueOf(c) > 180 && RedOf(c) < 80; }
-bool Yellowish(Color c) { return RedOf(c) > 200 && GreenOf(c) > 180 && BlueOf(c) < 100; }
+bool Reddish(Color c) {
+    return RedOf(c) > 180 && GreenOf(c) < 80 && BlueOf(c) < 80;
+}
+bool Bluish(Color c) {
+    return BlueOf(c) > 180 && RedOf(c) < 80;
+}
+bool Yellowish(Color c) {
+    return RedOf(c) > 200 && GreenOf(c) > 180 && BlueOf(c) < 100;
+}
 bool Saturated(Color c) {
     const unsigned high = std::max({RedOf(c), GreenOf(c), BlueOf(c)});
     const unsigned low = std::min({RedOf(c), GreenOf(c), BlueOf(c)});
