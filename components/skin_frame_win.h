@@ -24,7 +24,7 @@ class SkinFrame {
   private:
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
                                          UINT_PTR id, DWORD_PTR self);
-    LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     void EraseBackground(HDC dc);
     bool ShapeWindow();
 
