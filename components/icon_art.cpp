@@ -171,25 +171,24 @@ PixelImage RedSpiral() {
     });
 }
 
-PixelImage Dot(char fill, char rim) {
-    PixelImage image = PaintCharMap({
-        "................",
-        "................",
-        "................",
-        ".....oooooo.....",
-        "....offwfffo....",
-        "...offwwffffo...",
-        "...ofwwfffffo...",
-        "...offffffffo...",
-        "...offffffffo...",
-        "...offffffffo...",
-        "...offffffffo...",
-        "....offffffo....",
-        ".....oooooo.....",
-        "................",
-        "................",
-        "................",
+// The boy and girl marks can fall on the same day and are then drawn into
+// the same slot: the blue dot sits in the left half, the red dot in the
+// right half, so both stay visible.
+PixelImage Dot(char fill, char rim, int left) {
+    const PixelImage dot = PaintCharMap({
+        "..oooo..",
+        ".owwffo.",
+        "owwffffo",
+        "owfffffo",
+        "offffffo",
+        "offffffo",
+        ".offffo.",
+        "..oooo..",
     });
+    PixelImage image(16, 16, kMaskColor);
+    for (int y = 0; y < dot.height; ++y)
+        for (int x = 0; x < dot.width; ++x)
+            image.At(left + x, 4 + y) = dot.At(x, y);
     return Recolour(std::move(image), {{Art('o'), Art(rim)}, {Art('f'), Art(fill)}});
 }
 
@@ -430,7 +429,7 @@ PixelImage DownGlyph() {
 
 ImageSet BuildIconSet() {
     return StackImages({PenPicture(), Thermometer(), SmilingFace(), Heart(), Lightning(), Face(),
-                        RedSpiral(), Dot('b', 'B'), Dot('r', 'R')});
+                        RedSpiral(), Dot('b', 'B', 0), Dot('r', 'R', 8)});
 }
 
 ImageSet BuildStatusSet() {

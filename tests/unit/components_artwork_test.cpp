@@ -100,6 +100,14 @@ TEST(ImageSets, PicturesHaveTheColoursTheirMeaningNeeds) {
     EXPECT_FALSE(HasPixel(ImageOf(ImageSetId::Status, 6), Reddish)) << "the clear drop";
 }
 
+// A day with both marks gets both dots in one slot, the red over the blue.
+TEST(ImageSets, TheBoyAndGirlDotsShareNoPixelSoBothShowInOneSlot) {
+    const PixelImage blue = ImageOf(ImageSetId::Icons, icon::kBlueDot);
+    const PixelImage red = ImageOf(ImageSetId::Icons, icon::kRedDot);
+    for (std::size_t i = 0; i < blue.pixels.size(); ++i)
+        ASSERT_FALSE(blue.pixels[i] != kMaskColor && red.pixels[i] != kMaskColor) << i;
+}
+
 TEST(ImageSets, TheThreeMenstruationDropsGrow) {
     const int slight = OpaquePixels(ImageOf(ImageSetId::Status, 1));
     const int normal = OpaquePixels(ImageOf(ImageSetId::Status, 2));
