@@ -90,6 +90,7 @@ enum class ImageSetId {
     PageButtons, // 32 x 32: calendar, charts, preferences, reports
     TempScale,   // 122 x 8: the scale ticks
     TempDigits,  // 140 x 8: Celsius digits, Fahrenheit digits
+    IconKinds,   // 11 pictures of the calendar-icon kinds, 16 x 16, kind order
 };
 
 class Canvas {

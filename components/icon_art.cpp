@@ -432,6 +432,17 @@ ImageSet BuildIconSet() {
                         RedSpiral(), Dot('b', 'B', 0), Dot('r', 'R', 8)});
 }
 
+ImageSet BuildIconKindSet() {
+    PixelImage bothDots = Dot('b', 'B', 0);
+    const PixelImage redDot = Dot('r', 'R', 8);
+    for (std::size_t i = 0; i < bothDots.pixels.size(); ++i)
+        if (redDot.pixels[i] != kMaskColor)
+            bothDots.pixels[i] = redDot.pixels[i];
+    return StackImages({PixelImage(16, 16, kMaskColor), RedSpiral(), MediumDrop(),
+                        Bell('y', 'Y', 'k'), Thermometer(), SmilingFace(), Heart(), PenPicture(),
+                        Lightning(), Face(), bothDots});
+}
+
 ImageSet BuildStatusSet() {
     return StackImages({PixelImage(16, 16, kMaskColor), SmallDrop(), MediumDrop(),
                         Drop('r', 'R', 'w'), RedDashes(), YellowBlob(), Drop('c', 'C', 'w')});

@@ -31,6 +31,7 @@ const ImageSet& GetImageSet(ImageSetId id) {
     static const ImageSet pageButtons = BuildPageButtonSet();
     static const ImageSet tempScale = BuildTempScaleSet();
     static const ImageSet tempDigits = BuildTempDigitSet();
+    static const ImageSet iconKinds = BuildIconKindSet();
     switch (id) {
     case ImageSetId::Icons:
         return icons;
@@ -46,6 +47,8 @@ const ImageSet& GetImageSet(ImageSetId id) {
         return tempScale;
     case ImageSetId::TempDigits:
         return tempDigits;
+    case ImageSetId::IconKinds:
+        return iconKinds;
     }
     return icons;
 }

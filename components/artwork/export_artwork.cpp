@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
                 {"Glyphs", ImageSetId::Glyphs},
                 {"PageButtons", ImageSetId::PageButtons},
                 {"TempScale", ImageSetId::TempScale},
-                {"TempDigits", ImageSetId::TempDigits}};
+                {"TempDigits", ImageSetId::TempDigits},
+                {"IconKinds", ImageSetId::IconKinds}};
     bool written = SaveBmp(folder + "LuneaDesktopSkin.bmp", PaintDesktopSkin());
     for (const auto& set : sets)
         written = SaveBmp(folder + set.name + ".bmp", GetImageSet(set.id).strip) && written;
