@@ -20,5 +20,6 @@ ImageSet BuildTempDigitSet();
 // The icon kinds 0..10 in the order of the kind menu: blank, spiral, drop,
 // bell, thermometer, smiling face, heart, pen, lightning, face, both dots.
 ImageSet BuildIconKindSet();
+ImageSet BuildUserSet();
 
 } // namespace lunea

@@ -91,6 +91,7 @@ enum class ImageSetId {
     TempScale,   // 122 x 8: the scale ticks
     TempDigits,  // 140 x 8: Celsius digits, Fahrenheit digits
     IconKinds,   // 11 pictures of the calendar-icon kinds, 16 x 16, kind order
+    Users,       // 16 x 16: local user, handheld user, transfer
 };
 
 class Canvas {

@@ -32,6 +32,7 @@ const ImageSet& GetImageSet(ImageSetId id) {
     static const ImageSet tempScale = BuildTempScaleSet();
     static const ImageSet tempDigits = BuildTempDigitSet();
     static const ImageSet iconKinds = BuildIconKindSet();
+    static const ImageSet users = BuildUserSet();
     switch (id) {
     case ImageSetId::Icons:
         return icons;
@@ -49,6 +50,8 @@ const ImageSet& GetImageSet(ImageSetId id) {
         return tempDigits;
     case ImageSetId::IconKinds:
         return iconKinds;
+    case ImageSetId::Users:
+        return users;
     }
     return icons;
 }

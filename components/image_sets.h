@@ -20,7 +20,7 @@ struct ImageSet {
 
 // Built on first use and kept for the rest of the run.
 const ImageSet& GetImageSet(ImageSetId id);
-constexpr int kImageSetCount = 8;
+constexpr int kImageSetCount = 9;
 
 // Image numbers within the sets.
 namespace icon {
@@ -35,6 +35,9 @@ constexpr int kHelp = 0, kMinimize = 1, kClose = 2, kLeft = 3, kRight = 4, kDown
 }
 namespace page_button {
 constexpr int kCalendar = 0, kCharts = 1, kPreferences = 2, kReports = 3;
+}
+namespace users {
+constexpr int kLocalUser = 0, kHandheldUser = 1, kTransfer = 2;
 }
 namespace temp_digits {
 constexpr int kCelsius = 0, kFahrenheit = 1;

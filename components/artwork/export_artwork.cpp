@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
                 {"PageButtons", ImageSetId::PageButtons},
                 {"TempScale", ImageSetId::TempScale},
                 {"TempDigits", ImageSetId::TempDigits},
-                {"IconKinds", ImageSetId::IconKinds}};
+                {"IconKinds", ImageSetId::IconKinds},
+                {"Users", ImageSetId::Users}};
     bool written = SaveBmp(folder + "LuneaDesktopSkin.bmp", PaintDesktopSkin());
     for (const auto& set : sets)
         written = SaveBmp(folder + set.name + ".bmp", GetImageSet(set.id).strip) && written;

@@ -56,7 +56,8 @@ TEST(ImageSets, HaveTheCountsAndSizesTheScreensExpect) {
     } expected[] = {{ImageSetId::Icons, 9, 16, 16},       {ImageSetId::Status, 7, 16, 16},
                     {ImageSetId::Bells, 2, 16, 16},       {ImageSetId::Glyphs, 6, 12, 12},
                     {ImageSetId::PageButtons, 4, 32, 32}, {ImageSetId::TempScale, 1, 122, 8},
-                    {ImageSetId::TempDigits, 2, 140, 8},  {ImageSetId::IconKinds, 11, 16, 16}};
+                    {ImageSetId::TempDigits, 2, 140, 8},  {ImageSetId::IconKinds, 11, 16, 16},
+                    {ImageSetId::Users, 3, 16, 16}};
     for (const auto& e : expected) {
         const ImageSet& set = GetImageSet(e.id);
         SCOPED_TRACE(static_cast<int>(e.id));
@@ -70,7 +71,7 @@ TEST(ImageSets, HaveTheCountsAndSizesTheScreensExpect) {
 
 TEST(ImageSets, EveryPictureIsDistinctAndTransparentAroundItsEdges) {
     for (ImageSetId id : {ImageSetId::Icons, ImageSetId::Status, ImageSetId::Bells,
-                          ImageSetId::Glyphs, ImageSetId::PageButtons}) {
+                          ImageSetId::Glyphs, ImageSetId::PageButtons, ImageSetId::Users}) {
         std::set<std::vector<Color>> seen;
         for (int i = 0; i < GetImageSet(id).count; ++i) {
             const PixelImage image = ImageOf(id, i);
