@@ -38,11 +38,9 @@ void PaintCentre(HDC dc) {
     const struct {
         ImageSetId set;
         const char* name;
-    } rows[] = {{ImageSetId::Icons, "Icons"},
-                {ImageSetId::Status, "Status"},
-                {ImageSetId::Bells, "Bells"},
-                {ImageSetId::Glyphs, "Glyphs"},
-                {ImageSetId::PageButtons, "Pages"}};
+    } rows[] = {{ImageSetId::Icons, "Icons"},       {ImageSetId::Status, "Status"},
+                {ImageSetId::Bells, "Bells"},       {ImageSetId::Glyphs, "Glyphs"},
+                {ImageSetId::PageButtons, "Pages"}, {ImageSetId::Users, "Users"}};
     int top = 44;
     for (const auto& row : rows) {
         const ImageSet& set = GetImageSet(row.set);
@@ -80,7 +78,8 @@ struct Gallery {
         Font users = ControlFont();
         users.style = kBold;
         users.color = Rgb(0, 0, 255);
-        auto& usersButton = Add<FlatButton>(100, Rect{208, 2, 361, 22}, "Local User");
+        auto& usersButton = Add<FlatButton>(100, Rect{208, 2, 361, 22}, "Local User",
+                                            ImageRef{ImageSetId::Users, users::kLocalUser});
         usersButton.SetFont(users);
         usersButton.SetHandCursor(true);
         hints.Add(usersButton.Window(), "Current User");
