@@ -9,7 +9,7 @@ namespace lunea::synchost {
 
 HostNotify::HostNotify(const HostOptions& options) : options_(options) {
     if (!options_.logFile.empty())
-        log_ = std::fopen(options_.logFile.c_str(), "w");
+        log_ = std::fopen(options_.logFile.c_str(), "wb");
 }
 
 HostNotify::~HostNotify() {

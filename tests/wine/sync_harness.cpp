@@ -142,15 +142,16 @@ int RunSyncHost(const std::vector<std::string>& arguments) {
     return static_cast<int>(exitCode);
 }
 
-std::vector<std::uint8_t> DesktopRecord(const DayFields& day) {
+std::vector<std::uint8_t> DesktopRecord(std::int32_t serial, std::uint8_t flag, std::uint8_t status,
+                                        double temperature, const std::string& note) {
     using namespace datafile;
     std::vector<std::uint8_t> record(kRecordSize, 0);
-    WriteU16(&record[kDateOffset], static_cast<std::uint16_t>(day.serial));
-    record[kFlagOffset] = day.flag;
-    record[kStatusOffset] = day.status;
-    WriteDouble(&record[kTemperatureOffset], day.temperature);
-    record[kNoteLengthOffset] = static_cast<std::uint8_t>(day.note.size());
-    std::memcpy(&record[kNoteTextOffset], day.note.data(), day.note.size());
+    WriteU16(&record[kDateOffset], static_cast<std::uint16_t>(serial));
+    record[kFlagOffset] = flag;
+    record[kStatusOffset] = status;
+    WriteDouble(&record[kTemperatureOffset], temperature);
+    record[kNoteLengthOffset] = static_cast<std::uint8_t>(note.size());
+    std::memcpy(&record[kNoteTextOffset], note.data(), note.size());
     return record;
 }
 

@@ -59,7 +59,8 @@ struct DayFields {
     double temperature = 0.0;
     std::string note;
 };
-std::vector<std::uint8_t> DesktopRecord(const DayFields& day);
+std::vector<std::uint8_t> DesktopRecord(std::int32_t serial, std::uint8_t flag, std::uint8_t status,
+                                        double temperature = 0.0, const std::string& note = {});
 std::vector<std::uint8_t> Concatenate(const std::vector<std::vector<std::uint8_t>>& parts);
 DayFields DecodeDesktopRecord(const std::uint8_t* record);
 

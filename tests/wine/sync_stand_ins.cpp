@@ -7,7 +7,7 @@ namespace lunea::test {
 
 void DeviceModel::Edit(const provider::DeviceRecordBytes& record) {
     changes_.push_back(record);
-    Apply(std::vector<std::uint8_t>(record.begin(), record.end()));
+    Store(record);
 }
 
 std::vector<std::uint8_t> DeviceModel::Packet() const { return DevicePacketOf(changes_); }
@@ -17,13 +17,17 @@ void DeviceModel::Apply(const std::vector<std::uint8_t>& block) {
          at += provider::kDeviceRecordSize) {
         provider::DeviceRecordBytes record;
         std::copy_n(block.begin() + static_cast<std::ptrdiff_t>(at), record.size(), record.begin());
-        const auto day = static_cast<std::uint16_t>(datafile::ReadU32(record.data()));
-        if (provider::IsEmptyDeviceRecord(record))
-            days_.erase(day);
-        else
-            days_[day] = record;
+        Store(record);
     }
     changes_.clear();
+}
+
+void DeviceModel::Store(const provider::DeviceRecordBytes& record) {
+    const auto day = static_cast<std::uint16_t>(datafile::ReadU32(record.data()));
+    if (provider::IsEmptyDeviceRecord(record))
+        days_.erase(day);
+    else
+        days_[day] = record;
 }
 
 DesktopWindowStandIn::DesktopWindowStandIn(const char* caption, std::function<void()> onSave,

@@ -12,7 +12,7 @@
 
 namespace lunea::test {
 
-// The handheld's day records. It sends the days changed since the last
+// The handheld's day records. It sends the days edited since the last
 // synchronisation and applies what it receives in order: an empty record
 // deletes the day, any other replaces it.
 class DeviceModel {
@@ -24,6 +24,8 @@ class DeviceModel {
     const std::map<std::uint16_t, provider::DeviceRecordBytes>& Days() const { return days_; }
 
   private:
+    void Store(const provider::DeviceRecordBytes& record);
+
     std::map<std::uint16_t, provider::DeviceRecordBytes> days_;
     std::vector<provider::DeviceRecordBytes> changes_;
 };
