@@ -19,7 +19,9 @@ HRESULT ProviderClassFactory::QueryInterface(REFIID id, void** object) {
     return S_OK;
 }
 
-ULONG ProviderClassFactory::AddRef() { return SharedAddRef(referenceCount_); }
+ULONG ProviderClassFactory::AddRef() {
+    return SharedAddRef(referenceCount_);
+}
 
 ULONG ProviderClassFactory::Release() {
     const LONG remaining = InterlockedDecrement(&referenceCount_);

@@ -51,8 +51,8 @@ bool WriteAll(const char* path, const std::vector<std::uint8_t>& bytes) {
 } // namespace
 
 bool ReadDesktopFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
-    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return false;
     LARGE_INTEGER size = {};
@@ -60,8 +60,7 @@ bool ReadDesktopFile(const std::string& path, std::vector<std::uint8_t>& bytes) 
         return false;
     bytes.resize(size.LowPart);
     DWORD read = 0;
-    return ReadFile(file.Get(), bytes.data(), size.LowPart, &read, nullptr) &&
-           read == size.LowPart;
+    return ReadFile(file.Get(), bytes.data(), size.LowPart, &read, nullptr) && read == size.LowPart;
 }
 
 bool ReplaceDesktopFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {

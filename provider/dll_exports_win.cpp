@@ -35,7 +35,11 @@ STDAPI DllGetClassObject(REFCLSID, REFIID id, LPVOID* object) {
     return result;
 }
 
-STDAPI DllRegisterServer() { return lunea::provider::RegisterServer(); }
+STDAPI DllRegisterServer() {
+    return lunea::provider::RegisterServer();
+}
 
-STDAPI DllUnregisterServer() { return lunea::provider::UnregisterServer(); }
+STDAPI DllUnregisterServer() {
+    return lunea::provider::UnregisterServer();
+}
 }

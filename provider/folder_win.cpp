@@ -14,8 +14,8 @@ namespace lunea::provider {
 namespace {
 
 HICON LoadProviderIcon(int size) {
-    return static_cast<HICON>(LoadImageA(Module().instance, MAKEINTRESOURCEA(IDI_LUNEA_SYNC),
-                                         IMAGE_ICON, size, size, 0));
+    return static_cast<HICON>(
+        LoadImageA(Module().instance, MAKEINTRESOURCEA(IDI_LUNEA_SYNC), IMAGE_ICON, size, size, 0));
 }
 
 template <std::size_t N> void CopyText(char (&target)[N], const char* text) {
@@ -25,13 +25,21 @@ template <std::size_t N> void CopyText(char (&target)[N], const char* text) {
 
 } // namespace
 
-const char* ObjectTypeFolder::PluralTypeText() const { return ""; }
+const char* ObjectTypeFolder::PluralTypeText() const {
+    return "";
+}
 
-const char* ObjectTypeFolder::TypeText() const { return ""; }
+const char* ObjectTypeFolder::TypeText() const {
+    return "";
+}
 
-const char* ObjectTypeFolder::ObjectTypeName() const { return kObjectTypeName; }
+const char* ObjectTypeFolder::ObjectTypeName() const {
+    return kObjectTypeName;
+}
 
-BOOL ObjectTypeFolder::IsItemReplicated(HREPLITEM) const { return TRUE; }
+BOOL ObjectTypeFolder::IsItemReplicated(HREPLITEM) const {
+    return TRUE;
+}
 
 HRESULT ObjectTypeFolder::CreateObjectHandler(IUnknown** handler) {
     auto* created = new (std::nothrow) ObjectHandler();
@@ -60,9 +68,13 @@ HRESULT ObjectTypeFolder::NextItem(HREPLITEM*, BOOL* exists) {
     return S_OK;
 }
 
-HRESULT ObjectTypeFolder::ItemEnumerationClosed() { return S_OK; }
+HRESULT ObjectTypeFolder::ItemEnumerationClosed() {
+    return S_OK;
+}
 
-HRESULT ObjectTypeFolder::RemoveDuplicates() { return S_OK; }
+HRESULT ObjectTypeFolder::RemoveDuplicates() {
+    return S_OK;
+}
 
 // The icons are loaded on every call and belong to the host afterwards.
 HRESULT ObjectTypeFolder::ObjectTypeUIData(OBJUIDATA* data) const {
@@ -81,9 +93,13 @@ HRESULT ObjectTypeFolder::Dialog(UINT dialog, HWND parent, IEnumReplItem*) {
     return ShowSettingsDialog(parent) == IDOK ? S_OK : RERR_CANCEL;
 }
 
-HRESULT ObjectTypeFolder::ConflictInfo(CONFINFO*) const { return RERR_IGNORE; }
+HRESULT ObjectTypeFolder::ConflictInfo(CONFINFO*) const {
+    return RERR_IGNORE;
+}
 
 // A literal, so the view is terminated.
-const char* ObjectTypeFolder::DataFileName() const { return kDataFileName.data(); }
+const char* ObjectTypeFolder::DataFileName() const {
+    return kDataFileName.data();
+}
 
 } // namespace lunea::provider

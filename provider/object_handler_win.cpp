@@ -16,7 +16,9 @@ HRESULT ObjectHandler::QueryInterface(REFIID id, void** object) {
     return S_OK;
 }
 
-ULONG ObjectHandler::AddRef() { return SharedAddRef(referenceCount_); }
+ULONG ObjectHandler::AddRef() {
+    return SharedAddRef(referenceCount_);
+}
 
 ULONG ObjectHandler::Release() {
     const LONG remaining = InterlockedDecrement(&referenceCount_);
@@ -25,9 +27,13 @@ ULONG ObjectHandler::Release() {
     return static_cast<ULONG>(remaining);
 }
 
-HRESULT ObjectHandler::Setup(REPLSETUP* setup) { return setup ? S_OK : E_INVALIDARG; }
+HRESULT ObjectHandler::Setup(REPLSETUP* setup) {
+    return setup ? S_OK : E_INVALIDARG;
+}
 
-HRESULT ObjectHandler::Reset(REPLSETUP* setup) { return Setup(setup); }
+HRESULT ObjectHandler::Reset(REPLSETUP* setup) {
+    return Setup(setup);
+}
 
 HRESULT ObjectHandler::GetPacket(BYTE** data, DWORD* size, DWORD) {
     if (!data || !size)
@@ -37,8 +43,12 @@ HRESULT ObjectHandler::GetPacket(BYTE** data, DWORD* size, DWORD) {
     return RWRN_LAST_PACKET;
 }
 
-HRESULT ObjectHandler::SetPacket(BYTE* data, DWORD) { return data ? S_OK : E_INVALIDARG; }
+HRESULT ObjectHandler::SetPacket(BYTE* data, DWORD) {
+    return data ? S_OK : E_INVALIDARG;
+}
 
-HRESULT ObjectHandler::DeleteObj(REPLSETUP* setup) { return setup ? S_FALSE : E_INVALIDARG; }
+HRESULT ObjectHandler::DeleteObj(REPLSETUP* setup) {
+    return setup ? S_FALSE : E_INVALIDARG;
+}
 
 } // namespace lunea::provider

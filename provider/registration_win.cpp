@@ -2,8 +2,8 @@
 
 #include "provider/hresult_win.h"
 #include "provider/module_state_win.h"
-#include "provider/resource_ids_win.h"
 #include "provider/provider_names_win.h"
+#include "provider/resource_ids_win.h"
 #include "provider/unique_win.h"
 
 #include <cstdio>
@@ -144,8 +144,12 @@ template <class... Steps> HRESULT RunInOrder(Steps... steps) {
 
 } // namespace
 
-HRESULT RegisterServer() { return RunInOrder(WriteClassKeys, WriteProgIdKeys, WriteObjectTypeKey); }
+HRESULT RegisterServer() {
+    return RunInOrder(WriteClassKeys, WriteProgIdKeys, WriteObjectTypeKey);
+}
 
-HRESULT UnregisterServer() { return RunInOrder(DeleteClassKeys, DeleteProgIdKeys, DeleteObjectTypeKey); }
+HRESULT UnregisterServer() {
+    return RunInOrder(DeleteClassKeys, DeleteProgIdKeys, DeleteObjectTypeKey);
+}
 
 } // namespace lunea::provider

@@ -112,8 +112,7 @@ struct IReplStore : IUnknown {
     virtual HRESULT STDMETHODCALLTYPE GetStoreInfo(STOREINFO* info) = 0;
     virtual HRESULT STDMETHODCALLTYPE ReportStatus(HREPLFLD folder, HREPLITEM item, UINT status,
                                                    UINT param) = 0;
-    virtual int STDMETHODCALLTYPE CompareStoreIDs(BYTE* id1, UINT size1, BYTE* id2,
-                                                  UINT size2) = 0;
+    virtual int STDMETHODCALLTYPE CompareStoreIDs(BYTE* id1, UINT size1, BYTE* id2, UINT size2) = 0;
     virtual int STDMETHODCALLTYPE CompareItem(HREPLITEM item1, HREPLITEM item2) = 0;
     virtual BOOL STDMETHODCALLTYPE IsItemChanged(HREPLFLD folder, HREPLITEM item,
                                                  HREPLITEM reference) = 0;

@@ -18,7 +18,9 @@ template <std::size_t N> void CopyText(char (&target)[N], const char* text) {
     target[N - 1] = '\0';
 }
 
-int Sign(int value) { return (value > 0) - (value < 0); }
+int Sign(int value) {
+    return (value > 0) - (value < 0);
+}
 
 } // namespace
 
@@ -27,7 +29,9 @@ SyncStore::SyncStore() {
     InterlockedIncrement(&Module().liveStoreCount);
 }
 
-SyncStore::~SyncStore() { InterlockedDecrement(&Module().liveStoreCount); }
+SyncStore::~SyncStore() {
+    InterlockedDecrement(&Module().liveStoreCount);
+}
 
 HRESULT SyncStore::QueryInterface(REFIID id, void** object) {
     if (!object)
@@ -41,7 +45,9 @@ HRESULT SyncStore::QueryInterface(REFIID id, void** object) {
     return S_OK;
 }
 
-ULONG SyncStore::AddRef() { return SharedAddRef(referenceCount_); }
+ULONG SyncStore::AddRef() {
+    return SharedAddRef(referenceCount_);
+}
 
 ULONG SyncStore::Release() {
     const LONG remaining = InterlockedDecrement(&referenceCount_);
@@ -95,7 +101,9 @@ int SyncStore::CompareItem(HREPLITEM item1, HREPLITEM item2) {
     return item1 && item2 ? 0 : E_INVALIDARG;
 }
 
-BOOL SyncStore::IsItemChanged(HREPLFLD, HREPLITEM, HREPLITEM) { return FALSE; }
+BOOL SyncStore::IsItemChanged(HREPLFLD, HREPLITEM, HREPLITEM) {
+    return FALSE;
+}
 
 BOOL SyncStore::IsItemReplicated(HREPLFLD folder, HREPLITEM item) {
     if (!folder)
@@ -179,7 +187,9 @@ HREPLOBJ SyncStore::BytesToObject(BYTE* bytes, UINT size) {
     return HandleFromObject(RestoreFolderHandle(bytes, size, Folder()));
 }
 
-void SyncStore::FreeObject(HREPLOBJ object) { delete ObjectFromHandle(object); }
+void SyncStore::FreeObject(HREPLOBJ object) {
+    delete ObjectFromHandle(object);
+}
 
 BOOL SyncStore::CopyObject(HREPLOBJ source, HREPLOBJ destination) {
     ReplObject* from = ObjectFromHandle(source);
@@ -195,8 +205,7 @@ HRESULT SyncStore::IsValidObject(HREPLFLD folder, HREPLITEM, UINT) {
     return folder && !FolderHandleFrom(folder) ? E_HANDLE : S_OK;
 }
 
-HRESULT SyncStore::ActivateDialog(UINT dialog, HWND parent, HREPLFLD folder,
-                                  IEnumReplItem* items) {
+HRESULT SyncStore::ActivateDialog(UINT dialog, HWND parent, HREPLFLD folder, IEnumReplItem* items) {
     FolderBase* behind = FolderBehind(folder);
     if (!parent || !behind || !items)
         return E_INVALIDARG;

@@ -37,8 +37,7 @@ class SyncStore final : public IReplStore {
     HRESULT STDMETHODCALLTYPE IsFolderChanged(HREPLFLD folder, BOOL* changed) override;
     HRESULT STDMETHODCALLTYPE FindFirstItem(HREPLFLD folder, HREPLITEM* item,
                                             BOOL* exists) override;
-    HRESULT STDMETHODCALLTYPE FindNextItem(HREPLFLD folder, HREPLITEM* item,
-                                           BOOL* exists) override;
+    HRESULT STDMETHODCALLTYPE FindNextItem(HREPLFLD folder, HREPLITEM* item, BOOL* exists) override;
     HRESULT STDMETHODCALLTYPE FindItemClose(HREPLFLD folder) override;
     UINT STDMETHODCALLTYPE ObjectToBytes(HREPLOBJ object, BYTE* buffer) override;
     HREPLOBJ STDMETHODCALLTYPE BytesToObject(BYTE* bytes, UINT size) override;

@@ -45,8 +45,7 @@ class UniqueHandle {
     explicit UniqueHandle(HANDLE handle)
         : handle_(handle == INVALID_HANDLE_VALUE ? nullptr : handle) {}
     ~UniqueHandle() { Reset(); }
-    UniqueHandle(UniqueHandle&& other) noexcept
-        : handle_(std::exchange(other.handle_, nullptr)) {}
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
         if (this != &other) {
             Reset();

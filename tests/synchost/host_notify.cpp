@@ -29,10 +29,14 @@ HRESULT HostNotify::QueryInterface(REFIID id, void** object) {
     return S_OK;
 }
 
-ULONG HostNotify::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&referenceCount_)); }
+ULONG HostNotify::AddRef() {
+    return static_cast<ULONG>(InterlockedIncrement(&referenceCount_));
+}
 
 // The host owns the object; the count only tells whether the provider let go.
-ULONG HostNotify::Release() { return static_cast<ULONG>(InterlockedDecrement(&referenceCount_)); }
+ULONG HostNotify::Release() {
+    return static_cast<ULONG>(InterlockedDecrement(&referenceCount_));
+}
 
 HRESULT HostNotify::SetStatusText(LPCSTR) {
     Log("unexpected SetStatusText");

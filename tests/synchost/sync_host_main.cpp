@@ -16,8 +16,15 @@ namespace {
 using win::ComRef;
 using win::UniqueRegKey;
 
-enum ExitCode { kDone = 0, kUsage = 2, kSetupFailed = 3, kRegistrationFailed = 4,
-                kCreationFailed = 5, kStoreFailed = 6, kNotifyLeaked = 7 };
+enum ExitCode {
+    kDone = 0,
+    kUsage = 2,
+    kSetupFailed = 3,
+    kRegistrationFailed = 4,
+    kCreationFailed = 5,
+    kStoreFailed = 6,
+    kNotifyLeaked = 7
+};
 
 std::string HostFolder() {
     char path[MAX_PATH] = {};
@@ -50,8 +57,7 @@ HRESULT RegisterProvider(const std::string& path) {
     if (!module)
         return HRESULT_FROM_WIN32(GetLastError());
     using EntryPoint = HRESULT(STDAPICALLTYPE*)();
-    auto registerServer =
-        reinterpret_cast<EntryPoint>(GetProcAddress(module, "DllRegisterServer"));
+    auto registerServer = reinterpret_cast<EntryPoint>(GetProcAddress(module, "DllRegisterServer"));
     const HRESULT result = registerServer ? registerServer() : HRESULT_FROM_WIN32(GetLastError());
     FreeLibrary(module);
     return result;

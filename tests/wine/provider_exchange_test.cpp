@@ -30,11 +30,10 @@ provider::DeviceDayRecord SentRecord(const std::vector<std::uint8_t>& block, std
 }
 
 TEST_F(SyncExchange, MergesTheDeviceIntoThePreparedFileAndSendsTheDesktopsDays) {
-    WriteFileBytes(DataFile(),
-                   Concatenate({DesktopRecord(kMay1, 1, 2, 36.6, "desk"), // edited here
-                                DesktopRecord(kMay2, 0, 1),               // deleted there
-                                DesktopRecord(kMay3, 1, 3),               // edited on both
-                                DesktopRecord(kMay4, 1, 0)}));            // cleared here
+    WriteFileBytes(DataFile(), Concatenate({DesktopRecord(kMay1, 1, 2, 36.6, "desk"), // edited here
+                                            DesktopRecord(kMay2, 0, 1),    // deleted there
+                                            DesktopRecord(kMay3, 1, 3),    // edited on both
+                                            DesktopRecord(kMay4, 1, 0)})); // cleared here
     const auto packet = DevicePacketOf({DeviceRecord(DeviceDay(kMay2), 0),
                                         DeviceRecord(DeviceDay(kMay3), 5, 36.5f, "dev"),
                                         DeviceRecord(DeviceDay(kMay5), 4)});
@@ -117,8 +116,8 @@ TEST_F(SyncExchange, AFileThatCannotBeReplacedStaysWholeAndTheDeviceGetsNothing)
     const auto original = Concatenate({DesktopRecord(kMay1, 1, 2), DesktopRecord(kMay2, 1, 3)});
     WriteFileBytes(DataFile(), original);
     // Another reader holds the file without letting it be deleted or renamed.
-    win::UniqueHandle reader(CreateFileA(DataFile().c_str(), GENERIC_READ, FILE_SHARE_READ,
-                                         nullptr, OPEN_EXISTING, 0, nullptr));
+    win::UniqueHandle reader(CreateFileA(DataFile().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                         OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(reader);
     ASSERT_EQ(Synchronise(DevicePacketOf({DeviceRecord(DeviceDay(kMay5), 4)})), 0);
     reader.Reset();

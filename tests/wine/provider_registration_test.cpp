@@ -28,9 +28,7 @@ class ProviderModule {
     ProviderModule& operator=(const ProviderModule&) = delete;
 
     HRESULT Register() const { return Call<HRESULT(STDAPICALLTYPE*)()>("DllRegisterServer")(); }
-    HRESULT Unregister() const {
-        return Call<HRESULT(STDAPICALLTYPE*)()>("DllUnregisterServer")();
-    }
+    HRESULT Unregister() const { return Call<HRESULT(STDAPICALLTYPE*)()>("DllUnregisterServer")(); }
     HRESULT CanUnloadNow() const { return Call<HRESULT(STDAPICALLTYPE*)()>("DllCanUnloadNow")(); }
     HRESULT GetClassObject(REFCLSID classId, REFIID id, void** object) const {
         return Call<HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**)>("DllGetClassObject")(
@@ -72,8 +70,7 @@ TEST_F(ProviderRegistration, WritesTheClassTheProgIdAndTheObjectType) {
     EXPECT_EQ(ReadRegistryText(HKEY_LOCAL_MACHINE, kTypeKey, "DefaultIcon"), path + ", -101");
     // No threading model: the class lives in the host's main apartment.
     EXPECT_EQ(ReadRegistryText(HKEY_CLASSES_ROOT, kClassKey, nullptr), std::nullopt);
-    EXPECT_EQ(ReadRegistryText(HKEY_CLASSES_ROOT, kClassKey + "\\InprocServer32",
-                               "ThreadingModel"),
+    EXPECT_EQ(ReadRegistryText(HKEY_CLASSES_ROOT, kClassKey + "\\InprocServer32", "ThreadingModel"),
               std::nullopt);
     // COM itself resolves the ProgID to the class.
     CLSID classId = {};
@@ -116,9 +113,9 @@ TEST_F(ProviderRegistration, ModuleStaysLoadedWhileLockedOrWhileAStoreLives) {
     EXPECT_EQ(module_.CanUnloadNow(), S_OK);
 
     win::ComRef<IReplStore> store;
-    ASSERT_EQ(factory->CreateInstance(nullptr, IID_IReplStore,
-                                      reinterpret_cast<void**>(store.Put())),
-              S_OK);
+    ASSERT_EQ(
+        factory->CreateInstance(nullptr, IID_IReplStore, reinterpret_cast<void**>(store.Put())),
+        S_OK);
     EXPECT_EQ(module_.CanUnloadNow(), S_FALSE);
     store.Reset();
     EXPECT_EQ(module_.CanUnloadNow(), S_OK);
@@ -137,14 +134,13 @@ TEST_F(ProviderRegistration, FactoryRefusesBadArgumentsAndOtherInterfaces) {
     EXPECT_EQ(object, nullptr);
 
     win::ComRef<IClassFactory> factory;
-    ASSERT_EQ(module_.GetClassObject(CLSID_NULL, IID_IUnknown,
-                                     reinterpret_cast<void**>(factory.Put())),
-              S_OK);
+    ASSERT_EQ(
+        module_.GetClassObject(CLSID_NULL, IID_IUnknown, reinterpret_cast<void**>(factory.Put())),
+        S_OK);
     EXPECT_EQ(factory->QueryInterface(IID_IClassFactory, nullptr), E_INVALIDARG);
     EXPECT_EQ(factory->CreateInstance(nullptr, IID_IReplStore, nullptr), E_INVALIDARG);
     object = &object;
-    EXPECT_EQ(factory->CreateInstance(factory.Get(), IID_IUnknown, &object),
-              CLASS_E_NOAGGREGATION);
+    EXPECT_EQ(factory->CreateInstance(factory.Get(), IID_IUnknown, &object), CLASS_E_NOAGGREGATION);
     EXPECT_EQ(object, nullptr);
     EXPECT_EQ(factory->AddRef(), 2u);
     EXPECT_EQ(factory->Release(), 1u);

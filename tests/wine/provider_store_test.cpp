@@ -48,7 +48,9 @@ struct ForeignHandle {
     char name[260] = {};
     void* folder = nullptr;
 };
-HREPLOBJ AsHandle(ForeignHandle& handle) { return reinterpret_cast<HREPLOBJ>(&handle); }
+HREPLOBJ AsHandle(ForeignHandle& handle) {
+    return reinterpret_cast<HREPLOBJ>(&handle);
+}
 
 class ProviderStore : public ::testing::Test {
   protected:
@@ -410,9 +412,8 @@ class ProviderDialog : public ProviderStore {
 };
 
 TEST_F(ProviderDialog, OkEndsTheDialogWithSuccess) {
-    DialogScript script([](HWND dialog) {
-        SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-    });
+    DialogScript script(
+        [](HWND dialog) { SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0); });
     EXPECT_EQ(ShowDialog(script), S_OK);
     EXPECT_EQ(script.caption, "RidaZida Settings Dialog");
     EXPECT_EQ(script.okText, "OK");

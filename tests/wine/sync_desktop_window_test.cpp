@@ -20,8 +20,10 @@ TEST_F(SyncDesktopWindow, SavesBeforeTheReadAndReloadsAfterTheWrite) {
     std::optional<std::vector<std::uint8_t>> fileAtReload;
     DesktopWindowStandIn desktop(
         "Lunea Calendar",
-        [&] { WriteFileBytes(DataFile(), Concatenate({DesktopRecord(kMay1, 0, 2),
-                                                      DesktopRecord(kMay2, 1, 3, 36.6)})); },
+        [&] {
+            WriteFileBytes(DataFile(), Concatenate({DesktopRecord(kMay1, 0, 2),
+                                                    DesktopRecord(kMay2, 1, 3, 36.6)}));
+        },
         [&] { fileAtReload = ReadFileBytes(DataFile()); });
     ASSERT_EQ(Synchronise(DevicePacketOf({})), 0);
 

@@ -1,6 +1,7 @@
 #include "tests/wine/sync_exchange_fixture.h"
 
 #include "journal/data_file_layout.h"
+#include "tests/synchost/host_files.h"
 
 namespace lunea::test {
 
@@ -12,9 +13,7 @@ void SyncExchange::SetUp() {
 }
 
 void SyncExchange::TearDown() {
-    DeleteRegistryTree(HKEY_CURRENT_USER,
-                       std::string("Software\\Microsoft\\Windows CE Services\\Partners\\") +
-                           kPartner);
+    DeleteRegistryTree(HKEY_CURRENT_USER, synchost::PartnershipKeyPath(kPartner));
     ResetProviderRegistration();
 }
 

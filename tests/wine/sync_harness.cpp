@@ -2,7 +2,10 @@
 
 #include "journal/data_file_layout.h"
 #include "provider/provider_names_win.h"
+#include "tests/synchost/host_files.h"
 #include "tests/wine/program_harness.h"
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
@@ -13,7 +16,9 @@ namespace lunea::test {
 
 using win::UniqueRegKey;
 
-std::string ProviderPath() { return BinaryFolder() + "LuneaProvider.dll"; }
+std::string ProviderPath() {
+    return BinaryFolder() + "LuneaProvider.dll";
+}
 
 std::optional<std::string> ReadRegistryText(HKEY root, const std::string& key,
                                             const char* valueName) {
@@ -35,12 +40,20 @@ bool RegistryKeyExists(HKEY root, const std::string& key) {
     return RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, opened.Put()) == ERROR_SUCCESS;
 }
 
-void DeleteRegistryTree(HKEY root, const std::string& key) { RegDeleteTreeA(root, key.c_str()); RegDeleteKeyA(root, key.c_str()); }
+void DeleteRegistryTree(HKEY root, const std::string& key) {
+    const LONG error = RegDeleteTreeA(root, key.c_str());
+    if (error == ERROR_SUCCESS)
+        RegDeleteKeyA(root, key.c_str());
+    else if (error != ERROR_FILE_NOT_FOUND)
+        ADD_FAILURE() << "cannot delete registry key " << key << ": error " << error;
+}
 
-void CreateRegistryKey(HKEY root, const std::string& key) {
+UniqueRegKey CreateRegistryKey(HKEY root, const std::string& key) {
     UniqueRegKey created;
-    RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, created.Put(),
-                    nullptr);
+    if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, created.Put(),
+                        nullptr) != ERROR_SUCCESS)
+        ADD_FAILURE() << "cannot create registry key " << key;
+    return created;
 }
 
 void ResetProviderRegistration() {
@@ -49,16 +62,17 @@ void ResetProviderRegistration() {
     DeleteRegistryTree(HKEY_LOCAL_MACHINE, std::string(provider::kObjectTypesKey) + "\\Lunea");
 }
 
-void EnsureObjectTypesKey() { CreateRegistryKey(HKEY_LOCAL_MACHINE, provider::kObjectTypesKey); }
+void EnsureObjectTypesKey() {
+    CreateRegistryKey(HKEY_LOCAL_MACHINE, provider::kObjectTypesKey);
+}
 
 void SetPartnershipValue(const std::string& partnerId, DWORD type, const void* data, DWORD size) {
-    const std::string key =
-        std::string("Software\\Microsoft\\Windows CE Services\\Partners\\") + partnerId;
+    const std::string key = synchost::PartnershipKeyPath(partnerId);
     DeleteRegistryTree(HKEY_CURRENT_USER, key);
-    UniqueRegKey created;
-    RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                    created.Put(), nullptr);
-    RegSetValueExA(created.Get(), "DataFolder", 0, type, static_cast<const BYTE*>(data), size);
+    const UniqueRegKey created = CreateRegistryKey(HKEY_CURRENT_USER, key);
+    if (RegSetValueExA(created.Get(), "DataFolder", 0, type, static_cast<const BYTE*>(data),
+                       size) != ERROR_SUCCESS)
+        ADD_FAILURE() << "cannot set DataFolder of " << key;
 }
 
 ScratchFolder::ScratchFolder() {
@@ -67,7 +81,8 @@ ScratchFolder::ScratchFolder() {
     GetTempPathA(MAX_PATH, temp);
     path_ = std::string(temp) + "lunea-sync-" + std::to_string(GetCurrentProcessId()) + "-" +
             std::to_string(++counter) + "\\";
-    CreateDirectoryA(path_.c_str(), nullptr);
+    if (!CreateDirectoryA(path_.c_str(), nullptr))
+        ADD_FAILURE() << "cannot create " << path_;
 }
 
 ScratchFolder::~ScratchFolder() {
@@ -102,6 +117,8 @@ void WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& by
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
+    if (!out.flush())
+        ADD_FAILURE() << "cannot write " << path;
 }
 
 namespace {
@@ -174,7 +191,9 @@ DayFields DecodeDesktopRecord(const std::uint8_t* record) {
     return day;
 }
 
-std::uint32_t DeviceDay(std::int32_t serial) { return static_cast<std::uint32_t>(serial - 1462); }
+std::uint32_t DeviceDay(std::int32_t serial) {
+    return static_cast<std::uint32_t>(serial - 1462);
+}
 
 provider::DeviceRecordBytes DeviceRecord(std::uint32_t dayNumber, std::uint8_t status,
                                          float temperature, const char* note) {

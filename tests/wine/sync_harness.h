@@ -16,12 +16,13 @@ namespace lunea::test {
 
 std::string ProviderPath();
 
-// Registry, always through Win32 calls (Wine writes its files lazily).
+// Registry, always through Win32 calls (Wine writes its files lazily). A
+// failing change fails the running test.
 std::optional<std::string> ReadRegistryText(HKEY root, const std::string& key,
                                             const char* valueName);
 bool RegistryKeyExists(HKEY root, const std::string& key);
 void DeleteRegistryTree(HKEY root, const std::string& key);
-void CreateRegistryKey(HKEY root, const std::string& key);
+win::UniqueRegKey CreateRegistryKey(HKEY root, const std::string& key);
 // Removes everything registration writes; the "Objects" key is left as it is.
 void ResetProviderRegistration();
 void EnsureObjectTypesKey();

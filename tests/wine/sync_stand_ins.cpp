@@ -10,7 +10,9 @@ void DeviceModel::Edit(const provider::DeviceRecordBytes& record) {
     Store(record);
 }
 
-std::vector<std::uint8_t> DeviceModel::Packet() const { return DevicePacketOf(changes_); }
+std::vector<std::uint8_t> DeviceModel::Packet() const {
+    return DevicePacketOf(changes_);
+}
 
 void DeviceModel::Apply(const std::vector<std::uint8_t>& block) {
     for (std::size_t at = 0; at + provider::kDeviceRecordSize <= block.size();
@@ -38,8 +40,8 @@ DesktopWindowStandIn::DesktopWindowStandIn(const char* caption, std::function<vo
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = "TMainForm";
     RegisterClassA(&windowClass); // fails harmlessly when already registered
-    window_ = CreateWindowExA(0, "TMainForm", caption, WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
-                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    window_ = CreateWindowExA(0, "TMainForm", caption, WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                              nullptr, GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
