@@ -43,8 +43,7 @@ bool IsEmptyDeviceRecord(DeviceRecordView record) {
            record[kDevicePmsOffset] == 0 && record[kDeviceSexOffset] == 0 &&
            record[kDeviceCrampingOffset] == 0 && record[kDeviceSecretsOffset] == 0 &&
            record[kDeviceProtectOffset] == 0 &&
-           ReadFloat(&record[kDeviceTemperatureOffset]) == 0.0f &&
-           record[kDeviceNoteOffset] == 0;
+           ReadFloat(&record[kDeviceTemperatureOffset]) == 0.0f && record[kDeviceNoteOffset] == 0;
 }
 
 bool IsEmptyDesktopRecord(DesktopRecordView record) {

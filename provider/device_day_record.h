@@ -13,17 +13,17 @@ namespace lunea::provider {
 inline constexpr std::size_t kDeviceRecordSize = 144;
 inline constexpr std::size_t kDeviceNoteSize = 128;
 
-inline constexpr std::size_t kDayNumberOffset = 0;          // u32, days since 1 January 1904
-inline constexpr std::size_t kDeviceFlagOffset = 4;         // u8, 0 on every record sent
-inline constexpr std::size_t kDeviceStatusOffset = 5;       // u8
-inline constexpr std::size_t kDeviceAppointmentOffset = 6;  // u8
-inline constexpr std::size_t kDevicePmsOffset = 7;          // u8
-inline constexpr std::size_t kDeviceTemperatureOffset = 8;  // IEEE single, Celsius
-inline constexpr std::size_t kDeviceSexOffset = 12;         // u8
-inline constexpr std::size_t kDeviceCrampingOffset = 13;    // u8
-inline constexpr std::size_t kDeviceSecretsOffset = 14;     // u8
-inline constexpr std::size_t kDeviceProtectOffset = 15;     // u8
-inline constexpr std::size_t kDeviceNoteOffset = 16;        // 128 chars, NUL-terminated if shorter
+inline constexpr std::size_t kDayNumberOffset = 0;         // u32, days since 1 January 1904
+inline constexpr std::size_t kDeviceFlagOffset = 4;        // u8, 0 on every record sent
+inline constexpr std::size_t kDeviceStatusOffset = 5;      // u8
+inline constexpr std::size_t kDeviceAppointmentOffset = 6; // u8
+inline constexpr std::size_t kDevicePmsOffset = 7;         // u8
+inline constexpr std::size_t kDeviceTemperatureOffset = 8; // IEEE single, Celsius
+inline constexpr std::size_t kDeviceSexOffset = 12;        // u8
+inline constexpr std::size_t kDeviceCrampingOffset = 13;   // u8
+inline constexpr std::size_t kDeviceSecretsOffset = 14;    // u8
+inline constexpr std::size_t kDeviceProtectOffset = 15;    // u8
+inline constexpr std::size_t kDeviceNoteOffset = 16;       // 128 chars, NUL-terminated if shorter
 
 using DeviceRecordView = std::span<const std::uint8_t, kDeviceRecordSize>;
 using DeviceRecordBytes = std::array<std::uint8_t, kDeviceRecordSize>;

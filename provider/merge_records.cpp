@@ -16,34 +16,32 @@ enum DesktopMark : std::uint8_t { kDesktopUnmarked = 0, kSend = 1, kDrop = 2 };
 
 // The first desktop record of every Date, built once: each device record is
 // matched in constant time, so the merge stays linear however long both
-// sides are.
+// sides are. 32-bit indexes keep the table small; no file that fits in
+// memory holds 2^32 records of 152 bytes.
 class DesktopDateIndex {
   public:
     explicit DesktopDateIndex(std::span<const std::uint8_t> records)
         : first_(std::size_t{1} << 16, kNoRecord) {
         // Walked backwards so that the first record of a date is the one kept.
         for (std::size_t i = records.size() / kRecordSize; i-- > 0;)
-            first_[ReadU16(&records[i * kRecordSize + kDateOffset])] = i;
+            first_[ReadU16(&records[i * kRecordSize + kDateOffset])] =
+                static_cast<std::uint32_t>(i);
     }
 
     std::optional<std::size_t> FindDesktopRecord(std::uint32_t dayNumber) const {
-        const std::size_t index = first_[DesktopDateOfDay(dayNumber)];
+        const std::uint32_t index = first_[DesktopDateOfDay(dayNumber)];
         if (index == kNoRecord)
             return std::nullopt;
         return index;
     }
 
   private:
-    static constexpr std::size_t kNoRecord = static_cast<std::size_t>(-1);
-    std::vector<std::size_t> first_;
+    static constexpr std::uint32_t kNoRecord = 0xFFFFFFFFu;
+    std::vector<std::uint32_t> first_;
 };
 
-template <typename Marks> std::size_t CountMarked(const Marks& marks, std::uint8_t mark) {
-    return static_cast<std::size_t>(
-        std::count_if(marks.begin(), marks.end(), [mark](std::uint8_t m) { return m & mark; }));
-}
-
-template <std::size_t N> void Append(std::vector<std::uint8_t>& out, std::span<const std::uint8_t, N> bytes) {
+template <std::size_t N>
+void Append(std::vector<std::uint8_t>& out, std::span<const std::uint8_t, N> bytes) {
     out.insert(out.end(), bytes.begin(), bytes.end());
 }
 
@@ -53,8 +51,12 @@ MergeResult MergeRecords(std::span<const std::uint8_t> desktopRecords,
                          std::span<const std::uint8_t> deviceRecords) {
     const std::size_t desktopCount = desktopRecords.size() / kRecordSize;
     const std::size_t deviceCount = deviceRecords.size() / kDeviceRecordSize;
-    std::vector<std::uint8_t> desktop(desktopRecords.begin(),
-                                      desktopRecords.begin() + desktopCount * kRecordSize);
+    MergeResult result;
+    // The desktop records are merged in place inside the new file, which has
+    // room for every device record being added.
+    std::vector<std::uint8_t>& desktop = result.newFile;
+    desktop.reserve((desktopCount + deviceCount) * kRecordSize);
+    desktop.assign(desktopRecords.begin(), desktopRecords.begin() + desktopCount * kRecordSize);
     const auto desktopAt = [&desktop](std::size_t i) {
         return std::span<std::uint8_t, kRecordSize>(&desktop[i * kRecordSize], kRecordSize);
     };
@@ -88,27 +90,20 @@ MergeResult MergeRecords(std::span<const std::uint8_t> desktopRecords,
         }
     }
 
+    std::size_t echoed = 0;
+    std::size_t sent = 0;
     for (std::size_t x = 0; x < desktopCount; ++x) {
         if (desktopMarks[x] != kDesktopUnmarked)
             continue;
         const auto record = desktopAt(x);
         record[kFlagOffset] = 0;
         desktopMarks[x] = IsEmptyDesktopRecord(record) ? kSend | kDrop : kSend;
+        ++sent;
     }
+    for (std::uint8_t mark : deviceMarks)
+        echoed += mark == kEcho;
 
-    MergeResult result;
-    result.newFile.reserve((desktopCount - CountMarked(desktopMarks, kDrop) +
-                            CountMarked(deviceMarks, kAdd)) *
-                           kRecordSize);
-    for (std::size_t x = 0; x < desktopCount; ++x)
-        if (!(desktopMarks[x] & kDrop))
-            Append<kRecordSize>(result.newFile, desktopAt(x));
-    for (std::size_t d = 0; d < deviceCount; ++d)
-        if (deviceMarks[d] == kAdd)
-            Append<kRecordSize>(result.newFile, DeviceToDesktop(deviceAt(d)));
-
-    result.outgoing.reserve(
-        (CountMarked(deviceMarks, kEcho) + CountMarked(desktopMarks, kSend)) * kDeviceRecordSize);
+    result.outgoing.reserve((echoed + sent) * kDeviceRecordSize);
     for (std::size_t d = 0; d < deviceCount; ++d) {
         if (deviceMarks[d] != kEcho)
             continue;
@@ -118,6 +113,19 @@ MergeResult MergeRecords(std::span<const std::uint8_t> desktopRecords,
     for (std::size_t x = 0; x < desktopCount; ++x)
         if (desktopMarks[x] & kSend)
             Append<kDeviceRecordSize>(result.outgoing, DesktopToDevice(desktopAt(x)));
+
+    std::size_t kept = 0;
+    for (std::size_t x = 0; x < desktopCount; ++x) {
+        if (desktopMarks[x] & kDrop)
+            continue;
+        if (kept != x)
+            std::copy_n(&desktop[x * kRecordSize], kRecordSize, &desktop[kept * kRecordSize]);
+        ++kept;
+    }
+    desktop.resize(kept * kRecordSize);
+    for (std::size_t d = 0; d < deviceCount; ++d)
+        if (deviceMarks[d] == kAdd)
+            Append<kRecordSize>(desktop, DeviceToDesktop(deviceAt(d)));
     return result;
 }
 

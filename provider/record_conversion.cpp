@@ -53,7 +53,8 @@ DesktopRecordBytes DeviceToDesktop(DeviceRecordView device) {
     WriteDouble(&desktop[kTemperatureOffset],
                 static_cast<double>(ReadFloat(&device[kDeviceTemperatureOffset])));
     const auto note = device.subspan<kDeviceNoteOffset, kDeviceNoteSize>();
-    const auto length = static_cast<std::size_t>(std::find(note.begin(), note.end(), 0) - note.begin());
+    const auto length =
+        static_cast<std::size_t>(std::find(note.begin(), note.end(), 0) - note.begin());
     desktop[kNoteLengthOffset] = static_cast<std::uint8_t>(length);
     std::memcpy(&desktop[kNoteTextOffset], note.data(), length);
     return desktop;

@@ -1,0 +1,70 @@
+// The provider runs on its host's thread, whose x87 precision it does not
+// choose: the device temperature must not depend on it.
+#include "provider/record_conversion.h"
+
+#include "provider_test_records.h"
+
+#include <gtest/gtest.h>
+
+#include <float.h>
+
+#include <array>
+#include <vector>
+
+namespace lunea::provider {
+namespace {
+
+using namespace testing;
+
+// Sets the calling thread's x87 precision for one scope.
+class ScopedX87Precision {
+  public:
+    explicit ScopedX87Precision(unsigned int precision) : saved_(_controlfp(0, 0)) {
+        _controlfp(precision, _MCW_PC);
+    }
+    ~ScopedX87Precision() { _controlfp(saved_, _MCW_PC); }
+    ScopedX87Precision(const ScopedX87Precision&) = delete;
+    ScopedX87Precision& operator=(const ScopedX87Precision&) = delete;
+
+  private:
+    unsigned int saved_;
+};
+
+// The product on the x87 unit, which long double always uses: shows that the
+// precision set here really reaches the floating-point unit.
+__attribute__((noinline)) int X87Thousandths(double celsius) {
+    volatile long double value = celsius;
+    return static_cast<int>(value * 1000.0L);
+}
+
+std::vector<std::int32_t> ThousandthsFrom35To38() {
+    std::vector<std::int32_t> values;
+    for (int hundredths = 3500; hundredths <= 3800; ++hundredths)
+        values.push_back(ThousandthsOfDegree(hundredths / 100.0));
+    return values;
+}
+
+TEST(DeviceTemperaturePrecision, SameUnderExtendedAndDoubleX87Precision) {
+    std::vector<std::int32_t> extended;
+    {
+        ScopedX87Precision precision(_PC_64);
+        ASSERT_EQ(X87Thousandths(36.55), 36549) << "the x87 precision did not change";
+        EXPECT_EQ(ThousandthsOfDegree(36.55), 36550);
+        const DeviceRecordBytes device = DesktopToDevice(MakeDesktopRecord({.Temperature = 36.6}));
+        EXPECT_EQ((std::array<std::uint8_t, 4>{device[8], device[9], device[10], device[11]}),
+                  (std::array<std::uint8_t, 4>{0x67, 0x66, 0x12, 0x42}));
+        extended = ThousandthsFrom35To38();
+    }
+    {
+        ScopedX87Precision precision(_PC_53);
+        ASSERT_EQ(X87Thousandths(36.55), 36550);
+        EXPECT_EQ(ThousandthsOfDegree(36.55), 36550);
+        const DeviceRecordBytes device = DesktopToDevice(MakeDesktopRecord({.Temperature = 36.6}));
+        EXPECT_EQ((std::array<std::uint8_t, 4>{device[8], device[9], device[10], device[11]}),
+                  (std::array<std::uint8_t, 4>{0x67, 0x66, 0x12, 0x42}));
+        EXPECT_EQ(ThousandthsFrom35To38(), extended);
+    }
+}
+
+} // namespace
+} // namespace lunea::provider
