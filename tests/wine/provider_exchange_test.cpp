@@ -72,6 +72,24 @@ TEST_F(SyncExchange, MergesTheDeviceIntoThePreparedFileAndSendsTheDesktopsDays) 
         << "no temporary file is left behind";
 }
 
+// The device sends one day twice, first cleared, then with data: the later
+// record wins on both sides, so the day is neither dropped nor lost.
+TEST_F(SyncExchange, ADayClearedThenFilledOnTheDeviceIsKept) {
+    WriteFileBytes(DataFile(), DesktopRecord(kMay1, 0, 2));
+    DeviceModel device;
+    device.Edit(DeviceRecord(DeviceDay(kMay1), 0));
+    device.Edit(DeviceRecord(DeviceDay(kMay1), 4, 36.5f));
+    ASSERT_EQ(Synchronise(device.Packet()), 0);
+    const auto file = FileRecords();
+    ASSERT_EQ(file.size(), 1u);
+    EXPECT_EQ(file[0].status, 4);
+    ASSERT_TRUE(Received());
+    ASSERT_EQ(Received()->size(), 2 * kDeviceRecordSize) << "the echo, then the day";
+    device.Apply(*Received());
+    ASSERT_EQ(device.Days().size(), 1u);
+    EXPECT_EQ(device.Days().begin()->second[5], 4);
+}
+
 TEST_F(SyncExchange, AMissingDataFileIsCreatedAndFilledFromTheDevice) {
     ASSERT_EQ(Synchronise(DevicePacketOf({DeviceRecord(DeviceDay(kMay5), 4, 36.75f)})), 0);
     const auto file = FileRecords();
