@@ -7,6 +7,9 @@
 #include "provider/device_link_win.h"
 
 #include <new>
+#include <optional>
+#include <string>
+#include <utility>
 
 namespace lunea::provider {
 namespace {

@@ -103,6 +103,7 @@ LONG DeleteClassKeys() {
     UniqueRegKey classKey;
     if (LONG error = OpenFullAccess(classes.Get(), kClassIdText, classKey))
         return error;
+    // A key with subkeys cannot be deleted: empty the class key first.
     for (;;) {
         char name[260];
         char keyClass[260];
