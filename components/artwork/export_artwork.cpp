@@ -1,0 +1,31 @@
+// Writes the program's pictures as bitmap files, to look at them or to
+// hand them to a designer: LuneaDesktopSkin.bmp and one file per image set.
+// Build and run from the repository root after the native build:
+//   g++ -std=c++20 -I. components/artwork/export_artwork.cpp \
+//       build/native/liblunea_core.a -fsanitize=address,undefined -o build/export_artwork
+//   build/export_artwork <folder>
+
+#include "components/bmp_file.h"
+#include "components/desktop_skin.h"
+#include "components/image_sets.h"
+
+#include <cstdio>
+#include <string>
+
+int main(int argc, char** argv) {
+    using namespace lunea;
+    const std::string folder = argc > 1 ? std::string(argv[1]) + "/" : std::string();
+    const struct {
+        const char* name;
+        ImageSetId id;
+    } sets[] = {{"Icons", ImageSetId::Icons},       {"Status", ImageSetId::Status},
+                {"Bells", ImageSetId::Bells},       {"Glyphs", ImageSetId::Glyphs},
+                {"PageButtons", ImageSetId::PageButtons}, {"TempScale", ImageSetId::TempScale},
+                {"TempDigits", ImageSetId::TempDigits}};
+    bool written = SaveBmp(folder + "LuneaDesktopSkin.bmp", PaintDesktopSkin());
+    for (const auto& set : sets)
+        written = SaveBmp(folder + set.name + ".bmp", GetImageSet(set.id).strip) && written;
+    if (!written)
+        std::fprintf(stderr, "could not write every picture into '%s'\n", folder.c_str());
+    return written ? 0 : 1;
+}

@@ -1,0 +1,204 @@
+#include "components/bitmap_canvas.h"
+
+#include "components/approximate_text.h"
+#include "components/image_sets.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+namespace lunea {
+namespace {
+
+// The pixels [left, right) of row y that a rectangle with rounded corners
+// covers: a pixel is inside when its centre is. False when none is.
+bool RoundedRowSpan(const Rect& rect, int ellipseWidth, int ellipseHeight, int y, int& left,
+                    int& right) {
+    if (y < rect.top || y >= rect.bottom || rect.left >= rect.right)
+        return false;
+    double inset = 0.0;
+    if (ellipseWidth > 0 && ellipseHeight > 0) {
+        const double radiusX = std::min(ellipseWidth, rect.Width()) / 2.0;
+        const double radiusY = std::min(ellipseHeight, rect.Height()) / 2.0;
+        const double centreY = y + 0.5;
+        double distance = 0.0;
+        if (centreY < rect.top + radiusY)
+            distance = rect.top + radiusY - centreY;
+        else if (centreY > rect.bottom - radiusY)
+            distance = centreY - (rect.bottom - radiusY);
+        if (distance > 0.0) {
+            const double t = std::min(1.0, distance / radiusY);
+            inset = radiusX * (1.0 - std::sqrt(1.0 - t * t));
+        }
+    }
+    left = static_cast<int>(std::ceil(rect.left + inset - 0.5));
+    right = static_cast<int>(std::floor(rect.right - inset - 0.5)) + 1;
+    return left < right;
+}
+
+} // namespace
+
+BitmapCanvas::BitmapCanvas(int width, int height, Color background)
+    : image_(width, height, background) {}
+
+void BitmapCanvas::Plot(int x, int y, Color color) {
+    if (image_.Contains(x, y))
+        image_.At(x, y) = color;
+}
+
+void BitmapCanvas::FillSpan(int y, int left, int right, Color color) {
+    if (y < 0 || y >= image_.height)
+        return;
+    left = std::max(left, 0);
+    right = std::min(right, image_.width);
+    for (int x = left; x < right; ++x)
+        image_.At(x, y) = color;
+}
+
+void BitmapCanvas::FillRect(const Rect& rect, Color color) {
+    for (int y = rect.top; y < rect.bottom; ++y)
+        FillSpan(y, rect.left, rect.right, color);
+}
+
+void BitmapCanvas::Dot(int x, int y, const Pen& pen) {
+    const int low = -(pen.width - 1) / 2;
+    for (int dy = low; dy < low + pen.width; ++dy)
+        for (int dx = low; dx < low + pen.width; ++dx)
+            Plot(x + dx, y + dy, pen.color);
+}
+
+void BitmapCanvas::Rectangle(const Rect& rect, const Pen& pen, const Brush& brush) {
+    RoundRect(rect, 0, 0, pen, brush);
+}
+
+void BitmapCanvas::Ellipse(const Rect& bounds, const Pen& pen, const Brush& brush) {
+    RoundRect(bounds, bounds.Width(), bounds.Height(), pen, brush);
+}
+
+// The outline is what the shape covers beyond the same shape shrunk by the
+// pen's width on every side.
+void BitmapCanvas::RoundRect(const Rect& rect, int ellipseWidth, int ellipseHeight,
+                             const Pen& pen, const Brush& brush) {
+    const int w = std::max(pen.width, 0);
+    const Rect inner{rect.left + w, rect.top + w, rect.right - w, rect.bottom - w};
+    const int innerWidth = std::max(ellipseWidth - 2 * w, 0);
+    const int innerHeight = std::max(ellipseHeight - 2 * w, 0);
+    const int top = std::max(rect.top, 0);
+    const int bottom = std::min(rect.bottom, image_.height);
+    for (int y = top; y < bottom; ++y) {
+        int left = 0, right = 0;
+        if (!RoundedRowSpan(rect, ellipseWidth, ellipseHeight, y, left, right))
+            continue;
+        int innerLeft = 0, innerRight = 0;
+        if (w > 0 && !RoundedRowSpan(inner, innerWidth, innerHeight, y, innerLeft, innerRight)) {
+            FillSpan(y, left, right, pen.color);
+            continue;
+        }
+        if (w == 0) {
+            innerLeft = left;
+            innerRight = right;
+        }
+        FillSpan(y, left, innerLeft, pen.color);
+        FillSpan(y, innerRight, right, pen.color);
+        if (!brush.transparent)
+            FillSpan(y, innerLeft, innerRight, brush.color);
+    }
+}
+
+void BitmapCanvas::Polygon(std::span<const Point> points, const Pen& pen, const Brush& brush) {
+    if (points.size() < 2)
+        return;
+    if (!brush.transparent) {
+        int top = points[0].y, bottom = points[0].y;
+        for (const Point& p : points) {
+            top = std::min(top, p.y);
+            bottom = std::max(bottom, p.y);
+        }
+        top = std::max(top, 0);
+        bottom = std::min(bottom, image_.height);
+        std::vector<double> crossings;
+        for (int y = top; y < bottom; ++y) {
+            const double centreY = y + 0.5;
+            crossings.clear();
+            for (std::size_t i = 0; i < points.size(); ++i) {
+                const Point a = points[i];
+                const Point b = points[(i + 1) % points.size()];
+                if ((a.y <= centreY) == (b.y <= centreY))
+                    continue;
+                crossings.push_back(a.x + (centreY - a.y) * (b.x - a.x) / (b.y - a.y));
+            }
+            std::sort(crossings.begin(), crossings.end());
+            for (std::size_t i = 0; i + 1 < crossings.size(); i += 2)
+                FillSpan(y, static_cast<int>(std::ceil(crossings[i] - 0.5)),
+                         static_cast<int>(std::ceil(crossings[i + 1] - 0.5)), brush.color);
+        }
+    }
+    if (pen.width > 0)
+        for (std::size_t i = 0; i < points.size(); ++i)
+            Line(points[i], points[(i + 1) % points.size()], pen);
+}
+
+void BitmapCanvas::Line(Point from, Point to, const Pen& pen) {
+    if (pen.width <= 0)
+        return;
+    const int dx = std::abs(to.x - from.x), sx = from.x < to.x ? 1 : -1;
+    const int dy = -std::abs(to.y - from.y), sy = from.y < to.y ? 1 : -1;
+    int error = dx + dy;
+    Point p = from;
+    while (p != to) {
+        Dot(p.x, p.y, pen);
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            p.x += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            p.y += sy;
+        }
+    }
+}
+
+// Each character is a block the size of a lower-case letter, so a probe
+// can find text and its colour without a font.
+void BitmapCanvas::Text(Point at, std::string_view text, const Font& font) {
+    const int cell = ApproximateCharWidth(font);
+    const int height = std::abs(font.height);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == ' ')
+            continue;
+        const int left = at.x + static_cast<int>(i) * cell;
+        FillRect({left, at.y + height * 3 / 10, left + std::max(cell - 1, 1),
+                  at.y + height * 9 / 10},
+                 font.color);
+    }
+    if (font.style & kUnderline)
+        FillSpan(at.y + height - 1, at.x, at.x + static_cast<int>(text.size()) * cell,
+                 font.color);
+}
+
+TextExtent BitmapCanvas::MeasureText(std::string_view text, const Font& font) {
+    return ApproximateTextExtent(text, font);
+}
+
+void BitmapCanvas::Image(Point at, ImageSetId set, int index) {
+    const ImageSet& images = GetImageSet(set);
+    if (index < 0 || index >= images.count)
+        return;
+    Blit(at, images.strip,
+         {0, index * images.height, images.width, (index + 1) * images.height}, kMaskColor);
+}
+
+void BitmapCanvas::Blit(Point at, const PixelImage& source, const Rect& from, Color mask) {
+    for (int y = from.top; y < from.bottom; ++y)
+        for (int x = from.left; x < from.right; ++x) {
+            if (!source.Contains(x, y))
+                continue;
+            const Color color = source.At(x, y);
+            if (color != mask)
+                Plot(at.x + x - from.left, at.y + y - from.top, color);
+        }
+}
+
+} // namespace lunea

@@ -1,0 +1,81 @@
+#pragma once
+// A canvas that keeps every call with its parameters, for renderer tests.
+
+#include "components/canvas.h"
+
+#include <variant>
+#include <vector>
+
+namespace lunea {
+
+struct RectangleCall {
+    Rect rect;
+    Pen pen;
+    Brush brush;
+};
+struct RoundRectCall {
+    Rect rect;
+    int ellipseWidth = 0;
+    int ellipseHeight = 0;
+    Pen pen;
+    Brush brush;
+};
+struct EllipseCall {
+    Rect bounds;
+    Pen pen;
+    Brush brush;
+};
+struct PolygonCall {
+    std::vector<Point> points;
+    Pen pen;
+    Brush brush;
+};
+struct LineCall {
+    Point from;
+    Point to;
+    Pen pen;
+};
+struct TextCall {
+    Point at;
+    std::string text;
+    Font font;
+};
+struct ImageCall {
+    Point at;
+    ImageSetId set = ImageSetId::Icons;
+    int index = 0;
+};
+
+using DrawCall = std::variant<RectangleCall, RoundRectCall, EllipseCall, PolygonCall, LineCall,
+                              TextCall, ImageCall>;
+
+class RecordingCanvas final : public Canvas {
+public:
+    const std::vector<DrawCall>& Calls() const { return calls_; }
+
+    // The calls of one kind, in the order they were made.
+    template <typename Call> std::vector<Call> CallsOf() const {
+        std::vector<Call> found;
+        for (const DrawCall& call : calls_)
+            if (const Call* match = std::get_if<Call>(&call))
+                found.push_back(*match);
+        return found;
+    }
+
+    void Clear() { calls_.clear(); }
+
+    void Rectangle(const Rect& rect, const Pen& pen, const Brush& brush) override;
+    void RoundRect(const Rect& rect, int ellipseWidth, int ellipseHeight, const Pen& pen,
+                   const Brush& brush) override;
+    void Ellipse(const Rect& bounds, const Pen& pen, const Brush& brush) override;
+    void Polygon(std::span<const Point> points, const Pen& pen, const Brush& brush) override;
+    void Line(Point from, Point to, const Pen& pen) override;
+    void Text(Point at, std::string_view text, const Font& font) override;
+    TextExtent MeasureText(std::string_view text, const Font& font) override;
+    void Image(Point at, ImageSetId set, int index) override;
+
+private:
+    std::vector<DrawCall> calls_;
+};
+
+} // namespace lunea
