@@ -191,14 +191,18 @@ void BitmapCanvas::Image(Point at, ImageSetId set, int index) {
 }
 
 void BitmapCanvas::Blit(Point at, const PixelImage& source, const Rect& from, Color mask) {
-    for (int y = from.top; y < from.bottom; ++y)
-        for (int x = from.left; x < from.right; ++x) {
-            if (!source.Contains(x, y))
-                continue;
-            const Color color = source.At(x, y);
-            if (color != mask)
-                Plot(at.x + x - from.left, at.y + y - from.top, color);
-        }
+    // Clipped once to both pictures, so the copy loop needs no checks.
+    const int left = std::max({from.left, 0, from.left - at.x});
+    const int top = std::max({from.top, 0, from.top - at.y});
+    const int right = std::min({from.right, source.width, from.left + image_.width - at.x});
+    const int bottom = std::min({from.bottom, source.height, from.top + image_.height - at.y});
+    for (int y = top; y < bottom; ++y) {
+        const Color* in = &source.pixels[static_cast<std::size_t>(y) * source.width];
+        Color* out = &image_.At(0, at.y + y - from.top);
+        for (int x = left; x < right; ++x)
+            if (in[x] != mask)
+                out[at.x + x - from.left] = in[x];
+    }
 }
 
 } // namespace lunea

@@ -57,6 +57,16 @@ void Stars(BitmapCanvas& canvas) {
     }
 }
 
+// Light plates under the title bar's controls, which stand on them: the
+// users button (208, 2, 153 x 20) and the three 14 x 14 buttons at x 546,
+// 562 and 578, y 5.
+void TitleBarPlates(BitmapCanvas& canvas) {
+    const Pen edge{Rgb(22, 34, 76), 1};
+    canvas.RoundRect({208, 2, 361, 22}, 10, 10, edge, {Rgb(232, 240, 252)});
+    for (int left : {546, 562, 578})
+        canvas.RoundRect({left, 5, left + 14, 19}, 4, 4, edge, {Rgb(226, 236, 250)});
+}
+
 void CutCorners(BitmapCanvas& canvas, const Rect& frame, int rounding) {
     BitmapCanvas shape(kSkinWidth, kSkinHeight, kMaskColor);
     shape.RoundRect(frame, rounding, rounding, Pen::None(), {Rgb(0, 0, 0)});
@@ -88,6 +98,7 @@ PixelImage PaintDesktopSkin() {
                      kBodyBottom);
     Crescent(canvas, {17, 13}, 8.5);
     Stars(canvas);
+    TitleBarPlates(canvas);
 
     canvas.RoundRect({6, 30, 93, 355}, 12, 12, {kColumnEdge, 1}, {kPageColumn});
     // The central panel sits in a sunken frame one pixel outside it.

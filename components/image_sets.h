@@ -20,6 +20,7 @@ struct ImageSet {
 
 // Built on first use and kept for the rest of the run.
 const ImageSet& GetImageSet(ImageSetId id);
+constexpr int kImageSetCount = 7;
 
 // Image numbers within the sets.
 namespace icon {

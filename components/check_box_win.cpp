@@ -1,0 +1,14 @@
+#include "components/check_box_win.h"
+
+namespace lunea {
+
+CheckBox::CheckBox(HWND parent, int id, const Rect& bounds, const std::string& caption)
+    : SkinButton(ClickBehaviour::Toggle) {
+    Create("LuneaCheckBox", parent, id, bounds, caption);
+}
+
+void CheckBox::Paint(Canvas& canvas, const Rect& client) {
+    PaintCheckBox(canvas, client, State(), Text(), GetFont());
+}
+
+} // namespace lunea

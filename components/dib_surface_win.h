@@ -1,0 +1,40 @@
+#pragma once
+// A 32-bit top-down DIB section selected into its own memory DC: GDI draws
+// into it and its pixels can be read back directly.
+
+#include "components/gdi_handles_win.h"
+#include "components/pixel_image.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace lunea {
+
+class DibSurface {
+public:
+    DibSurface(int width, int height);
+    DibSurface(const DibSurface&) = delete;
+    DibSurface& operator=(const DibSurface&) = delete;
+
+    bool IsValid() const { return bits_ != nullptr; }
+    HDC Dc() const { return dc_.Get(); }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+
+    Color PixelAt(int x, int y) const;
+    PixelImage Pixels() const;
+    void SetPixels(const PixelImage& image);
+
+private:
+    int width_;
+    int height_;
+    MemoryDc dc_;
+    BitmapHandle bitmap_;
+    std::uint32_t* bits_ = nullptr;
+    std::optional<SelectedObject> selection_;
+};
+
+// What the window shows on the screen now, read from its client area.
+PixelImage CaptureClientArea(HWND window);
+
+} // namespace lunea

@@ -1,0 +1,155 @@
+#include "components/gdi_canvas_win.h"
+
+#include "components/image_sets.h"
+
+#include <vector>
+
+namespace lunea {
+namespace {
+
+// The outline stays inside the shape's bounds, as in the bitmap canvas.
+PenHandle MakePen(const Pen& pen) {
+    if (pen.width <= 0)
+        return {};
+    return PenHandle(CreatePen(PS_INSIDEFRAME, pen.width, pen.color));
+}
+
+BrushHandle MakeBrush(const Brush& brush) {
+    if (brush.transparent)
+        return {};
+    return BrushHandle(CreateSolidBrush(brush.color));
+}
+
+// Pen and brush selected for one shape; stock null objects stand for none.
+class ShapeTools {
+public:
+    ShapeTools(HDC dc, const Pen& pen, const Brush& brush)
+        : pen_(MakePen(pen)), brush_(MakeBrush(brush)),
+          penSelection_(dc, pen_ ? static_cast<HGDIOBJ>(pen_.Get()) : GetStockObject(NULL_PEN)),
+          brushSelection_(dc, brush_ ? static_cast<HGDIOBJ>(brush_.Get())
+                                     : GetStockObject(NULL_BRUSH)) {}
+
+private:
+    PenHandle pen_;
+    BrushHandle brush_;
+    SelectedObject penSelection_;
+    SelectedObject brushSelection_;
+};
+
+// GDI leaves out the right and bottom edge of a shape drawn without a pen;
+// widening by one keeps the covered pixels the same with or without one.
+Rect Covered(const Rect& rect, const Pen& pen) {
+    if (pen.width > 0)
+        return rect;
+    return {rect.left, rect.top, rect.right + 1, rect.bottom + 1};
+}
+
+} // namespace
+
+GdiCanvas::GdiCanvas(HDC dc) : dc_(dc), savedState_(SaveDC(dc)) {
+    SetBkMode(dc_, TRANSPARENT);
+    SetTextAlign(dc_, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+    SetPolyFillMode(dc_, ALTERNATE);
+}
+
+GdiCanvas::~GdiCanvas() {
+    if (savedState_)
+        RestoreDC(dc_, savedState_);
+}
+
+void GdiCanvas::Rectangle(const Rect& rect, const Pen& pen, const Brush& brush) {
+    ShapeTools tools(dc_, pen, brush);
+    const Rect r = Covered(rect, pen);
+    ::Rectangle(dc_, r.left, r.top, r.right, r.bottom);
+}
+
+void GdiCanvas::RoundRect(const Rect& rect, int ellipseWidth, int ellipseHeight,
+                          const Pen& pen, const Brush& brush) {
+    ShapeTools tools(dc_, pen, brush);
+    const Rect r = Covered(rect, pen);
+    ::RoundRect(dc_, r.left, r.top, r.right, r.bottom, ellipseWidth, ellipseHeight);
+}
+
+void GdiCanvas::Ellipse(const Rect& bounds, const Pen& pen, const Brush& brush) {
+    ShapeTools tools(dc_, pen, brush);
+    const Rect r = Covered(bounds, pen);
+    ::Ellipse(dc_, r.left, r.top, r.right, r.bottom);
+}
+
+void GdiCanvas::Polygon(std::span<const Point> points, const Pen& pen, const Brush& brush) {
+    std::vector<POINT> corners;
+    corners.reserve(points.size());
+    for (const Point& p : points)
+        corners.push_back({p.x, p.y});
+    ShapeTools tools(dc_, pen, brush);
+    ::Polygon(dc_, corners.data(), static_cast<int>(corners.size()));
+}
+
+void GdiCanvas::Line(Point from, Point to, const Pen& pen) {
+    if (pen.width <= 0)
+        return;
+    PenHandle gdiPen(CreatePen(PS_SOLID, pen.width, pen.color));
+    if (!gdiPen)
+        return;
+    SelectedObject selection(dc_, gdiPen.Get());
+    MoveToEx(dc_, from.x, from.y, nullptr);
+    LineTo(dc_, to.x, to.y);
+}
+
+HFONT GdiCanvas::FontFor(const Font& font) {
+    if (lastFontHandle_ && font.name == lastFont_.name && font.height == lastFont_.height &&
+        font.style == lastFont_.style && font.charset == lastFont_.charset)
+        return lastFontHandle_.Get();
+    lastFontHandle_.Reset(nullptr);
+    lastFontHandle_.Reset(CreateFontA(font.height, 0, 0, 0, (font.style & kBold) ? FW_BOLD : FW_NORMAL,
+                                      (font.style & kItalic) ? TRUE : FALSE,
+                                      (font.style & kUnderline) ? TRUE : FALSE, FALSE,
+                                      static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS,
+                                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                      DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
+    lastFont_ = font;
+    return lastFontHandle_.Get();
+}
+
+void GdiCanvas::Text(Point at, std::string_view text, const Font& font) {
+    const HFONT handle = FontFor(font);
+    if (!handle)
+        return;
+    SelectedObject selection(dc_, handle);
+    SetTextColor(dc_, font.color);
+    TextOutA(dc_, at.x, at.y, text.data(), static_cast<int>(text.size()));
+}
+
+TextExtent GdiCanvas::MeasureText(std::string_view text, const Font& font) {
+    const HFONT handle = FontFor(font);
+    if (!handle)
+        return {};
+    SelectedObject selection(dc_, handle);
+    SIZE size{};
+    if (!GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size))
+        return {};
+    return {size.cx, size.cy};
+}
+
+const DibSurface* GdiCanvas::ImagesOf(ImageSetId set) {
+    std::unique_ptr<DibSurface>& slot = images_[static_cast<std::size_t>(set)];
+    if (!slot) {
+        const ImageSet& images = GetImageSet(set);
+        slot = std::make_unique<DibSurface>(images.strip.width, images.strip.height);
+        slot->SetPixels(images.strip);
+    }
+    return slot->IsValid() ? slot.get() : nullptr;
+}
+
+void GdiCanvas::Image(Point at, ImageSetId set, int index) {
+    const ImageSet& images = GetImageSet(set);
+    if (index < 0 || index >= images.count)
+        return;
+    const DibSurface* source = ImagesOf(set);
+    if (!source)
+        return;
+    TransparentBlt(dc_, at.x, at.y, images.width, images.height, source->Dc(), 0,
+                   index * images.height, images.width, images.height, kMaskColor);
+}
+
+} // namespace lunea

@@ -1,0 +1,45 @@
+#pragma once
+// The program's canvas: draws through GDI on a device context. Every call
+// selects its own pen, brush and font and restores what was selected.
+
+#include "components/canvas.h"
+#include "components/dib_surface_win.h"
+#include "components/gdi_handles_win.h"
+#include "components/image_sets.h"
+
+#include <array>
+#include <memory>
+
+namespace lunea {
+
+class GdiCanvas final : public Canvas {
+public:
+    explicit GdiCanvas(HDC dc);
+    ~GdiCanvas() override;
+    GdiCanvas(const GdiCanvas&) = delete;
+    GdiCanvas& operator=(const GdiCanvas&) = delete;
+
+    void Rectangle(const Rect& rect, const Pen& pen, const Brush& brush) override;
+    void RoundRect(const Rect& rect, int ellipseWidth, int ellipseHeight, const Pen& pen,
+                   const Brush& brush) override;
+    void Ellipse(const Rect& bounds, const Pen& pen, const Brush& brush) override;
+    void Polygon(std::span<const Point> points, const Pen& pen, const Brush& brush) override;
+    void Line(Point from, Point to, const Pen& pen) override;
+    void Text(Point at, std::string_view text, const Font& font) override;
+    TextExtent MeasureText(std::string_view text, const Font& font) override;
+    void Image(Point at, ImageSetId set, int index) override;
+
+private:
+    HFONT FontFor(const Font& font);
+    const DibSurface* ImagesOf(ImageSetId set);
+
+    HDC dc_;
+    int savedState_;
+    // Renderers draw many texts in one font: the last font made is kept.
+    Font lastFont_;
+    FontHandle lastFontHandle_;
+    // Each image set is copied into a DIB the first time it is drawn.
+    std::array<std::unique_ptr<DibSurface>, kImageSetCount> images_;
+};
+
+} // namespace lunea

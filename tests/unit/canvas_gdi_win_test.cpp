@@ -1,0 +1,106 @@
+#include "components/bitmap_canvas.h"
+#include "components/dib_surface_win.h"
+#include "components/gdi_canvas_win.h"
+#include "components/image_sets.h"
+
+#include <gtest/gtest.h>
+
+namespace lunea {
+namespace {
+
+constexpr Color kPaper = Rgb(255, 255, 255);
+constexpr Color kRed = Rgb(255, 0, 0);
+constexpr Color kBlue = Rgb(0, 0, 255);
+
+void Whiten(DibSurface& surface) {
+    surface.SetPixels(PixelImage(surface.Width(), surface.Height(), kPaper));
+}
+
+TEST(GdiCanvas, ColoursReachThePixelsRedInTheLowByte) {
+    DibSurface surface(40, 40);
+    ASSERT_TRUE(surface.IsValid());
+    Whiten(surface);
+    {
+        GdiCanvas canvas(surface.Dc());
+        canvas.Rectangle({0, 0, 20, 20}, Pen::None(), {kRed});
+        canvas.Rectangle({20, 0, 40, 20}, Pen::None(), {kBlue});
+    }
+    EXPECT_EQ(surface.PixelAt(5, 5), kRed);
+    EXPECT_EQ(surface.PixelAt(25, 5), kBlue);
+    EXPECT_EQ(surface.PixelAt(19, 19), kRed) << "without a pen the fill reaches the edges";
+    EXPECT_EQ(surface.PixelAt(20, 20), kPaper);
+}
+
+// The bitmap canvas is what tests probe instead of the screen: the shapes
+// must cover the same pixels in both.
+TEST(GdiCanvas, ShapesCoverThePixelsTheBitmapCanvasCovers) {
+    const auto draw = [](Canvas& canvas) {
+        canvas.Rectangle({2, 2, 30, 20}, {Rgb(0, 0, 0), 1}, {kRed});
+        canvas.RoundRect({0, 24, 49, 73}, 10, 10, {Rgb(0, 0, 0), 1}, {kBlue});
+        canvas.RoundRect({48, 24, 97, 73}, 10, 10, {Rgb(0, 255, 255), 1}, Brush::Hollow());
+        canvas.Rectangle({60, 2, 90, 20}, {Rgb(0, 128, 0), 3}, {kPaper});
+    };
+    DibSurface surface(100, 80);
+    Whiten(surface);
+    {
+        GdiCanvas canvas(surface.Dc());
+        draw(canvas);
+    }
+    BitmapCanvas expected(100, 80, kPaper);
+    draw(expected);
+    // Edges of filled shapes and straight outlines must match exactly;
+    // curved outlines may differ by a pixel of rasterisation.
+    for (Point probe : {Point{2, 2}, Point{29, 19}, Point{30, 19}, Point{3, 3}, Point{24, 24},
+                        Point{0, 48}, Point{48, 48}, Point{49, 48}, Point{24, 72}, Point{24, 73},
+                        Point{60, 10}, Point{62, 10}, Point{63, 10}, Point{89, 10}, Point{0, 24},
+                        Point{96, 48}, Point{97, 48}})
+        EXPECT_EQ(surface.PixelAt(probe.x, probe.y), expected.PixelAt(probe.x, probe.y))
+            << probe.x << "," << probe.y;
+}
+
+TEST(GdiCanvas, ImagesLeaveTheirMaskColourTransparent) {
+    DibSurface surface(20, 20);
+    Whiten(surface);
+    {
+        GdiCanvas canvas(surface.Dc());
+        canvas.Image({2, 2}, ImageSetId::Icons, icon::kBlueDot);
+        canvas.Image({2, 2}, ImageSetId::Icons, 99);
+    }
+    const ImageSet& icons = GetImageSet(ImageSetId::Icons);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            const Color source = icons.strip.At(x, icon::kBlueDot * 16 + y);
+            ASSERT_EQ(surface.PixelAt(2 + x, 2 + y), source == kMaskColor ? kPaper : source)
+                << x << "," << y;
+        }
+}
+
+TEST(GdiCanvas, TextIsDrawnInItsColourInsideItsMeasuredExtent) {
+    DibSurface surface(120, 40);
+    Whiten(surface);
+    Font font;
+    font.height = -12;
+    font.style = kBold;
+    font.color = kRed;
+    TextExtent extent;
+    {
+        GdiCanvas canvas(surface.Dc());
+        extent = canvas.MeasureText("Lunea 31", font);
+        canvas.Text({10, 10}, "Lunea 31", font);
+    }
+    EXPECT_GT(extent.width, 30);
+    EXPECT_GE(extent.height, 12);
+    int red = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 120; ++x)
+            if (surface.PixelAt(x, y) == kRed) {
+                ASSERT_GE(x, 10);
+                ASSERT_LT(x, 10 + extent.width);
+                ++red;
+            }
+    EXPECT_GT(red, 20);
+    EXPECT_EQ(surface.PixelAt(0, 0), kPaper) << "the text's background stays transparent";
+}
+
+} // namespace
+} // namespace lunea
