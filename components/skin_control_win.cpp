@@ -47,7 +47,8 @@ void SkinControl::Create(const char* className, HWND parent, int id, const Rect&
 }
 
 SkinControl* SkinControl::FromWindow(HWND window) {
-    if (!window || reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)) !=
+    // The class's procedure, not the window's: hints subclass the window.
+    if (!window || reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC)) !=
                        &SkinControl::WindowProc)
         return nullptr;
     return reinterpret_cast<SkinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));

@@ -5,6 +5,7 @@
 #include "components/hints_win.h"
 #include "components/image_sets.h"
 #include "components/page_button_win.h"
+#include "components/paint_box_win.h"
 #include "components/push_button_win.h"
 #include "components/radio_button_win.h"
 #include "components/skin_frame_win.h"
@@ -37,13 +38,16 @@ TEST(SkinButtons, SettingTheCheckFromTheProgramRaisesNoClickButBmClickDoes) {
     EXPECT_EQ(SendMessageA(box.Window(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 }
 
-TEST(SkinButtons, ARadioClickChecksItAndUnchecksOnlyItsOwnGroup) {
+TEST(SkinButtons, ARadioClickChecksItAndUnchecksOnlyItsOwnGroupHintsOrNot) {
     TestParent parent;
     RadioButton dry(parent.Window(), 10, {451, 120, 467, 136}, "", 1);
     RadioButton heavy(parent.Window(), 13, {513, 120, 529, 136}, "", 1);
     RadioButton otherGroup(parent.Window(), 20, {451, 150, 500, 166}, "Other", 2);
     PageButton calendar(parent.Window(), 30, {35, 32, 67, 64},
                         {ImageSetId::PageButtons, page_button::kCalendar}, PageButtonKind::Page);
+    Hints hints(parent.Window());
+    hints.Add(dry.Window(), "Dry");
+    hints.Add(heavy.Window(), "Heavy Menses");
     dry.SetChecked(true);
     otherGroup.SetChecked(true);
     calendar.SetChecked(true);
@@ -161,6 +165,36 @@ TEST(SkinFrame, ControlsShowTheSkinBehindThem) {
     const PixelImage skin = PaintDesktopSkin();
     EXPECT_EQ(shown.At(520, 249), skin.At(520, 249)) << "right of the caption";
     EXPECT_EQ(shown.At(457, 254), Rgb(222, 28, 40)) << "the tick";
+}
+
+} // namespace
+} // namespace lunea
+
+namespace lunea {
+namespace {
+
+TEST(PaintBox, ShowsWhatItsPainterDrawsAndPassesMousePressesOn) {
+    testing::TestParent parent;
+    PaintBox image(parent.Window(), 90, {101, 36, 441, 347});
+    image.SetPainter([](Canvas& canvas, const Rect& client) {
+        canvas.Rectangle(client, Pen::None(), {Rgb(0, 128, 255)});
+        canvas.Image({48, 18}, ImageSetId::Bells, bell::kYellow);
+    });
+    std::vector<MouseEvent> presses;
+    image.SetMouseDown([&](const MouseEvent& event) { presses.push_back(event); });
+    SendMessageA(GetDlgItem(parent.Window(), 90), WM_RBUTTONDOWN, MK_RBUTTON | MK_SHIFT,
+                 MAKELPARAM(60, 19));
+    ASSERT_EQ(presses.size(), 1u);
+    EXPECT_EQ(presses[0].at, (Point{60, 19}));
+    EXPECT_TRUE(presses[0].right && presses[0].shift && !presses[0].left);
+
+    parent.ShowAndPaint();
+    image.Repaint();
+    const PixelImage shown = CaptureClientArea(image.Window());
+    ASSERT_EQ(shown.width, 340);
+    EXPECT_EQ(shown.At(5, 5), Rgb(0, 128, 255));
+    EXPECT_EQ(shown.At(48 + 7, 18 + 0), GetImageSet(ImageSetId::Bells).strip.At(7, 0));
+    EXPECT_EQ(shown.At(48, 18), Rgb(0, 128, 255)) << "the bell's mask corner";
 }
 
 } // namespace

@@ -1,0 +1,54 @@
+#include "components/paint_box_win.h"
+
+#include <windowsx.h>
+
+namespace lunea {
+namespace {
+
+MouseEvent EventFrom(WPARAM keys, LPARAM at) {
+    MouseEvent event;
+    event.at = {GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    event.left = (keys & MK_LBUTTON) != 0;
+    event.right = (keys & MK_RBUTTON) != 0;
+    event.middle = (keys & MK_MBUTTON) != 0;
+    event.shift = (keys & MK_SHIFT) != 0;
+    event.control = (keys & MK_CONTROL) != 0;
+    return event;
+}
+
+} // namespace
+
+PaintBox::PaintBox(HWND parent, int id, const Rect& bounds) {
+    Create("LuneaPaintBox", parent, id, bounds, "");
+}
+
+void PaintBox::Repaint() const {
+    if (!Window())
+        return;
+    InvalidateRect(Window(), nullptr, FALSE);
+    UpdateWindow(Window());
+}
+
+LRESULT PaintBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        if (mouseDown_)
+            mouseDown_(EventFrom(wparam, lparam));
+        return 0;
+    case WM_MOUSEMOVE:
+        if (mouseMove_)
+            mouseMove_(EventFrom(wparam, lparam));
+        return 0;
+    default:
+        return SkinControl::HandleMessage(message, wparam, lparam);
+    }
+}
+
+void PaintBox::Paint(Canvas& canvas, const Rect& client) {
+    if (painter_)
+        painter_(canvas, client);
+}
+
+} // namespace lunea
