@@ -13,12 +13,18 @@ void TMainForm::RepaintView() {
 }
 
 void TMainForm::DrawCalendar() {
-    if (!MainImage)
-        return;
+    CellDays = MonthCells(SelectedYear, SelectedMonth, LocaleWeek().mondayFirst);
+    analysis_.GetCStartAndLen(journal_.Days(), settings_);
+    SelectDay(SelectedDay);
+}
+
+// The image is painted from the data whenever the window needs it, with
+// the analysis of the last DrawCalendar.
+void TMainForm::MainImagePaint(Canvas& canvas) {
     const MonthViewInput input{journal_.Days(), settings_, SelectedYear, SelectedMonth,
                                SystemToday(), LocaleWeek()};
-    MainImage->Draw([&](Canvas& canvas) { DrawMonth(canvas, input, analysis_, CellDays); });
-    SelectDay(SelectedDay);
+    DrawMonth(canvas, input, analysis_);
+    DrawSelectionFrame(canvas, CellDays, SelectedDay);
 }
 
 void TMainForm::ShowHideCalendar(bool visible) {

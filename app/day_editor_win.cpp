@@ -10,10 +10,6 @@
 namespace lunea {
 namespace {
 
-constexpr Color kScaleFrame = Rgb(128, 128, 128);
-constexpr Color kScaleTrough = Rgb(255, 255, 255);
-constexpr Color kScaleBar = Rgb(49, 106, 197);
-
 std::string WindowText(HWND window) {
     const int length = GetWindowTextLengthA(window);
     std::vector<char> text(static_cast<std::size_t>(length) + 1, '\0');
@@ -29,8 +25,8 @@ TDayRecord& TMainForm::SelectedRecord() {
 
 void TMainForm::SelectDay(int day) {
     DayLoading = true;
-    MainImage->Draw([&](Canvas& canvas) { DrawSelectionFrame(canvas, CellDays, day); });
     SelectedDay = static_cast<std::uint16_t>(day);
+    MainImage->Repaint(); // the month with the frame around the day
     const TDayRecord& record = SelectedRecord();
 
     ShowStatus(record.Status);
@@ -69,24 +65,13 @@ void TMainForm::ShowStatus(int status) {
 }
 
 void TMainForm::ShowTemperatureFormat() {
-    const bool fahrenheit = settings_.UseFahrenheit;
-    TempDigitImage->DrawOverBackground([&](Canvas& canvas) {
-        canvas.Image({0, 0}, ImageSetId::TempDigits,
-                     fahrenheit ? temp_digits::kFahrenheit : temp_digits::kCelsius);
-    });
-    TempScaleImage->DrawOverBackground(
-        [](Canvas& canvas) { canvas.Image({0, 0}, ImageSetId::TempScale, 0); });
-    TempUnitLabel->SetText(fahrenheit ? "\xB0" "F" : "\xB0" "C");
+    InvalidateRect(TempDigitImage->Window(), nullptr, FALSE);
+    TempUnitLabel->SetText(settings_.UseFahrenheit ? "\xB0" "F" : "\xB0" "C");
 }
 
 void TMainForm::ShowScalePosition(int position) {
     scalePosition_ = position;
-    ProgressBar1->Draw([&](Canvas& canvas) {
-        canvas.Rectangle({0, 0, 120, 6}, Pen{kScaleFrame}, Brush{kScaleTrough});
-        const int filled = 118 * position / kScalePositions;
-        if (filled > 0)
-            canvas.Rectangle({1, 1, 1 + filled, 5}, Pen::None(), Brush{kScaleBar});
-    });
+    InvalidateRect(ProgressBar1->Window(), nullptr, FALSE);
 }
 
 void TMainForm::StatusRadioClick(int status) {
@@ -146,10 +131,11 @@ void TMainForm::ProgressBar1MouseDown(int x) {
     }
 }
 
-void TMainForm::ProgressBar1MouseMove(int x, WPARAM keys) {
-    const bool leftAlone = (keys & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON | MK_SHIFT | MK_CONTROL)) == MK_LBUTTON;
-    if (leftAlone && GetKeyState(VK_MENU) >= 0)
-        ProgressBar1MouseDown(x);
+void TMainForm::ProgressBar1MouseMove(const MouseEvent& event) {
+    const bool leftAlone = event.left && !event.right && !event.middle && !event.shift &&
+                           !event.control && GetKeyState(VK_MENU) >= 0;
+    if (leftAlone)
+        ProgressBar1MouseDown(event.at.x);
 }
 
 void TMainForm::TempEditClickBtn() {

@@ -1,6 +1,7 @@
 // Where every control of the main window stands, with its caption and hint.
 #include "app/control_ids.h"
 #include "app/main_window_win.h"
+#include "app/scale_bar.h"
 #include "app/status_texts.h"
 #include "app/temperature_scale.h"
 #include "components/image_sets.h"
@@ -81,14 +82,14 @@ void TMainForm::CreatePageColumn() {
 }
 
 void TMainForm::CreateCalendarPage() {
-    CalendarPanel = std::make_unique<ImageControl>(window_, ids::CalendarPanel, At(97, 32, 348, 319));
-    CalendarPanel->Draw([](Canvas& canvas) {
-        canvas.Rectangle({-1, -1, 349, 320}, Pen::None(), Brush{kCalendarPanelColor});
+    CalendarPanel = std::make_unique<PaintBox>(window_, ids::CalendarPanel, At(97, 32, 348, 319));
+    CalendarPanel->SetPainter([](Canvas& canvas, const Rect& client) {
+        canvas.Rectangle(client, Pen::None(), Brush{kCalendarPanelColor});
     });
-    ImageControl::MouseHandlers mouse;
-    mouse.down = [this](int x, int y) { MainImageMouseDown(x, y); };
-    MainImage = std::make_unique<ImageControl>(CalendarPanel->Window(), ids::MainImage,
-                                               At(4, 4, kMainImageWidth, kMainImageHeight), mouse);
+    MainImage = std::make_unique<PaintBox>(CalendarPanel->Window(), ids::MainImage,
+                                           At(4, 4, kMainImageWidth, kMainImageHeight));
+    MainImage->SetPainter([this](Canvas& canvas, const Rect&) { MainImagePaint(canvas); });
+    MainImage->SetMouseDown([this](const MouseEvent& event) { MainImageMouseDown(event.at.x, event.at.y); });
 
     SpeedButton6 = std::make_unique<FlatButton>(window_, ids::SpeedButton6, At(451, 36, 16, 23), "",
                                                 ImageRef{ImageSetId::Glyphs, glyph::kLeft});
@@ -134,12 +135,22 @@ void TMainForm::CreateDayEditor() {
                                                ImageRef{ImageSetId::Glyphs, glyph::kDown});
     TempUnitLabel = std::make_unique<SkinLabel>(window_, ids::TempUnitLabel, At(577, 148, 15, 15), "");
 
-    ImageControl::MouseHandlers scaleMouse;
-    scaleMouse.down = [this](int x, int) { ProgressBar1MouseDown(x); };
-    scaleMouse.move = [this](int x, int, WPARAM keys) { ProgressBar1MouseMove(x, keys); };
-    ProgressBar1 = std::make_unique<ImageControl>(window_, ids::ProgressBar1, At(461, 170, 120, 6), scaleMouse);
-    TempScaleImage = std::make_unique<ImageControl>(window_, ids::TempScaleImage, At(460, 175, 122, 8), scaleMouse);
-    TempDigitImage = std::make_unique<ImageControl>(window_, ids::TempDigitImage, At(451, 185, 140, 8));
+    ProgressBar1 = std::make_unique<PaintBox>(window_, ids::ProgressBar1, At(461, 170, 120, 6));
+    ProgressBar1->SetPainter([this](Canvas& canvas, const Rect& client) {
+        PaintScaleBar(canvas, client, scalePosition_);
+    });
+    TempScaleImage = std::make_unique<PaintBox>(window_, ids::TempScaleImage, At(460, 175, 122, 8));
+    TempScaleImage->SetPainter(
+        [](Canvas& canvas, const Rect&) { canvas.Image({0, 0}, ImageSetId::TempScale, 0); });
+    for (PaintBox* scale : {ProgressBar1.get(), TempScaleImage.get()}) {
+        scale->SetMouseDown([this](const MouseEvent& event) { ProgressBar1MouseDown(event.at.x); });
+        scale->SetMouseMove([this](const MouseEvent& event) { ProgressBar1MouseMove(event); });
+    }
+    TempDigitImage = std::make_unique<PaintBox>(window_, ids::TempDigitImage, At(451, 185, 140, 8));
+    TempDigitImage->SetPainter([this](Canvas& canvas, const Rect&) {
+        canvas.Image({0, 0}, ImageSetId::TempDigits,
+                     settings_.UseFahrenheit ? temp_digits::kFahrenheit : temp_digits::kCelsius);
+    });
 
     PMSBox = std::make_unique<CheckBox>(window_, ids::PMSBox, At(451, 206, 76, 17), "PMS");
     SexBox = std::make_unique<CheckBox>(window_, ids::SexBox, At(530, 206, 62, 17), "Sex");
@@ -148,9 +159,9 @@ void TMainForm::CreateDayEditor() {
     AppointBox = std::make_unique<CheckBox>(window_, ids::AppointBox, At(451, 246, 76, 17), "Dr's apt.");
     SecretBox = std::make_unique<CheckBox>(window_, ids::SecretBox, At(530, 246, 62, 17), "Secret");
 
-    NoteImage = std::make_unique<ImageControl>(window_, ids::NoteImage, At(451, 266, 16, 16));
-    NoteImage->DrawOverBackground(
-        [](Canvas& canvas) { canvas.Image({0, 0}, ImageSetId::Icons, icon::kPen); });
+    NoteImage = std::make_unique<PaintBox>(window_, ids::NoteImage, At(451, 266, 16, 16));
+    NoteImage->SetPainter(
+        [](Canvas& canvas, const Rect&) { canvas.Image({0, 0}, ImageSetId::Icons, icon::kPen); });
     NoteLabel = std::make_unique<SkinLabel>(window_, ids::NoteLabel, At(470, 266, 60, 16), "Note");
     Memo1 = AddEdit(ids::Memo1, At(450, 284, 140, 67),
                     ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, static_cast<int>(TDayNote::Capacity));

@@ -1,5 +1,4 @@
 #pragma once
-#include "app/image_control_win.h"
 #include "app/message_box_prompts_win.h"
 #include "app/month_view.h"
 #include "app/radio_popup_menu_win.h"
@@ -8,6 +7,7 @@
 #include "components/gdi_handles_win.h"
 #include "components/hints_win.h"
 #include "components/page_button_win.h"
+#include "components/paint_box_win.h"
 #include "components/push_button_win.h"
 #include "components/radio_button_win.h"
 #include "components/skin_frame_win.h"
@@ -77,6 +77,7 @@ class TMainForm {
     void PopupMenuItemClick(int index);
     void ShowMonth(int year, int month);
     void MainImageMouseDown(int x, int y);
+    void MainImagePaint(Canvas& canvas);
 
     // Day editor (day_editor_win.cpp).
     void SelectDay(int day);
@@ -89,7 +90,7 @@ class TMainForm {
     void StatusPopUpClick(int index);
     void TempBoxClick();
     void ProgressBar1MouseDown(int x);
-    void ProgressBar1MouseMove(int x, WPARAM keys);
+    void ProgressBar1MouseMove(const MouseEvent& event);
     void TempEditClickBtn();
     void CheckBoxClick(CheckBox& box, std::uint8_t TDayRecord::*field);
     void PMSBoxClick();
@@ -135,7 +136,7 @@ class TMainForm {
     std::unique_ptr<FlatButton> UsersButton, VsButton1, VsButton2, VsButton3;
     std::unique_ptr<PageButton> CalendarBtn, ChartsRadioBtn, PrefsRadioBtn, VsButton4;
     std::vector<std::unique_ptr<SkinLabel>> pageLabels_;
-    std::unique_ptr<ImageControl> CalendarPanel, MainImage;
+    std::unique_ptr<PaintBox> CalendarPanel, MainImage;
     std::unique_ptr<FlatButton> SpeedButton6, SpeedButton5;
     std::unique_ptr<PushButton> MonthButton;
     RadioPopupMenu PopupMenu1;
@@ -149,9 +150,9 @@ class TMainForm {
     HWND TempEdit = nullptr;
     std::unique_ptr<PushButton> TempEditBtn;
     std::unique_ptr<SkinLabel> TempUnitLabel;
-    std::unique_ptr<ImageControl> ProgressBar1, TempScaleImage, TempDigitImage;
+    std::unique_ptr<PaintBox> ProgressBar1, TempScaleImage, TempDigitImage;
     std::unique_ptr<CheckBox> PMSBox, SexBox, CrampingBox, ProtectBox, AppointBox, SecretBox;
-    std::unique_ptr<ImageControl> NoteImage;
+    std::unique_ptr<PaintBox> NoteImage;
     std::unique_ptr<SkinLabel> NoteLabel;
     HWND Memo1 = nullptr;
 };

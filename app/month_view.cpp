@@ -155,21 +155,25 @@ Rect DayCellRect(int cellIndex) {
     return {left, top, left + kCellSize, top + kCellSize};
 }
 
-void DrawMonth(Canvas& canvas, const MonthViewInput& input, CycleAnalysis& analysis,
-               CellDayList& cellDays) {
+CellDayList MonthCells(int year, int month, bool mondayFirst) {
+    CellDayList cells{};
+    const int firstColumn = ColumnOfWeekday(DayOfWeek({year, month, 1}), mondayFirst);
+    const int dayCount = DaysInMonth(year, month);
+    for (int day = 1; day <= dayCount; ++day)
+        cells[static_cast<std::size_t>(firstColumn + day - 1)] = day;
+    return cells;
+}
+
+void DrawMonth(Canvas& canvas, const MonthViewInput& input, const CycleAnalysis& analysis) {
     canvas.Rectangle({-1, -1, kMainImageWidth + 1, kMainImageHeight + 1}, Pen::None(),
                      Brush{kCalendarPanelColor});
     DrawHeader(canvas, input.locale);
 
-    cellDays.fill(0);
-    analysis.GetCStartAndLen(input.days, input.settings);
-
-    const int firstColumn =
-        ColumnOfWeekday(DayOfWeek({input.year, input.month, 1}), input.locale.mondayFirst);
-    const int dayCount = DaysInMonth(input.year, input.month);
-    for (int day = 1; day <= dayCount; ++day) {
-        const int cell = firstColumn + day - 1;
-        cellDays[static_cast<std::size_t>(cell)] = day;
+    const CellDayList cells = MonthCells(input.year, input.month, input.locale.mondayFirst);
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        const int day = cells[static_cast<std::size_t>(cell)];
+        if (day == 0)
+            continue;
         const CivilDate date{input.year, input.month, day};
         const TDayRecord& record = input.days.At(date);
         const TDayClass dayClass = analysis.ClassifyDay(input.days, date, input.settings);

@@ -42,9 +42,11 @@ struct MonthViewInput {
 // The canvas font of the calendar: that of the temperature box.
 Font CalendarFont();
 
-// Reruns the analysis, then draws the whole image and fills cellDays.
-void DrawMonth(Canvas& canvas, const MonthViewInput& input, CycleAnalysis& analysis,
-               CellDayList& cellDays);
+// Which day each cell of a month shows.
+CellDayList MonthCells(int year, int month, bool mondayFirst);
+
+// Draws the whole image; the analysis must be that of input.days.
+void DrawMonth(Canvas& canvas, const MonthViewInput& input, const CycleAnalysis& analysis);
 
 // The rounded rectangle of the cell with this index.
 Rect DayCellRect(int cellIndex);

@@ -38,7 +38,9 @@ void BM_FullCalendarRedraw(benchmark::State& state) {
     BitmapCanvas canvas(kMainImageWidth, kMainImageHeight);
     MonthViewInput input{*table, settings, 2019, 6, {2019, 6, 12}, {}};
     for (auto _ : state) {
-        DrawMonth(canvas, input, analysis, cells);
+        analysis.GetCStartAndLen(*table, settings);
+        cells = MonthCells(input.year, input.month, input.locale.mondayFirst);
+        DrawMonth(canvas, input, analysis);
         DrawSelectionFrame(canvas, cells, 12);
         benchmark::DoNotOptimize(canvas.PixelAt(100, 100));
     }
