@@ -33,13 +33,13 @@ TEST(DayEditorTemperatureTest, BoxTextInCelsiusAndFahrenheit) {
     EXPECT_EQ(TempEditText(35.5, true), "95.9");
     EXPECT_EQ(TempEditText(36.55, false), "36.55");
     EXPECT_EQ(TempEditText(37.0, false), "37.0");
-    EXPECT_EQ(TempEditText(36.6, true), "97.88");
-    // A click on the scale rounds the Fahrenheit text to one decimal.
-    EXPECT_EQ(ScaleClickText(TemperatureAtPosition(22), true), "97.9");
-    EXPECT_EQ(ScaleClickText(TemperatureAtPosition(22), false), "36.6");
-    EXPECT_EQ(ScaleClickText(37.5, true), "99.5");
+    // Fahrenheit to one decimal: position 22 is 36.6 C, 97.88 F.
+    EXPECT_EQ(TempEditText(TemperatureAtPosition(22), true), "97.9");
+    EXPECT_EQ(TempEditText(TemperatureAtPosition(22), false), "36.6");
+    EXPECT_EQ(TempEditText(37.0, true), "98.6");
+    EXPECT_EQ(TempEditText(37.5, true), "99.5");
     for (int position = 0; position <= 40; ++position)
-        EXPECT_LE(ScaleClickText(TemperatureAtPosition(position), true).size(), kTempEditMaxLength);
+        EXPECT_LE(TempEditText(TemperatureAtPosition(position), true).size(), kTempEditMaxLength);
 }
 
 TEST(DayEditorTemperatureTest, ParsingTheBox) {
