@@ -23,7 +23,7 @@ void DrawMonthGrid(Canvas& canvas) {
         canvas.Text({48 * column + 12, 3}, "Mon", font);
     }
     font.style = kNormal;
-    constexpr Point kSlots[] = {{16, 0}, {32, 0}, {0, 16}, {16, 16},
+    constexpr Point kSlots[] = {{16, 0},  {32, 0}, {0, 16},  {16, 16},
                                 {32, 16}, {0, 32}, {16, 32}, {32, 32}};
     for (int cell = 0; cell < 42; ++cell) {
         const int x = 48 * (cell % 7), y = 48 * (cell / 7) + 18;

@@ -17,5 +17,9 @@ ImageSet BuildGlyphSet();
 ImageSet BuildPageButtonSet();
 ImageSet BuildTempScaleSet();
 ImageSet BuildTempDigitSet();
+// The icon kinds 0..10 in the order of the kind menu: blank, spiral, drop,
+// bell, thermometer, smiling face, heart, pen, lightning, face, both dots.
+ImageSet BuildIconKindSet();
+ImageSet BuildUserSet();
 
 } // namespace lunea

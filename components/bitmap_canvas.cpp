@@ -78,8 +78,8 @@ void BitmapCanvas::Ellipse(const Rect& bounds, const Pen& pen, const Brush& brus
 
 // The outline is what the shape covers beyond the same shape shrunk by the
 // pen's width on every side.
-void BitmapCanvas::RoundRect(const Rect& rect, int ellipseWidth, int ellipseHeight,
-                             const Pen& pen, const Brush& brush) {
+void BitmapCanvas::RoundRect(const Rect& rect, int ellipseWidth, int ellipseHeight, const Pen& pen,
+                             const Brush& brush) {
     const int w = std::max(pen.width, 0);
     const Rect inner{rect.left + w, rect.top + w, rect.right - w, rect.bottom - w};
     const int innerWidth = std::max(ellipseWidth - 2 * w, 0);
@@ -169,13 +169,12 @@ void BitmapCanvas::Text(Point at, std::string_view text, const Font& font) {
         if (text[i] == ' ')
             continue;
         const int left = at.x + static_cast<int>(i) * cell;
-        FillRect({left, at.y + height * 3 / 10, left + std::max(cell - 1, 1),
-                  at.y + height * 9 / 10},
-                 font.color);
+        FillRect(
+            {left, at.y + height * 3 / 10, left + std::max(cell - 1, 1), at.y + height * 9 / 10},
+            font.color);
     }
     if (font.style & kUnderline)
-        FillSpan(at.y + height - 1, at.x, at.x + static_cast<int>(text.size()) * cell,
-                 font.color);
+        FillSpan(at.y + height - 1, at.x, at.x + static_cast<int>(text.size()) * cell, font.color);
 }
 
 TextExtent BitmapCanvas::MeasureText(std::string_view text, const Font& font) {
@@ -186,8 +185,8 @@ void BitmapCanvas::Image(Point at, ImageSetId set, int index) {
     const ImageSet& images = GetImageSet(set);
     if (index < 0 || index >= images.count)
         return;
-    Blit(at, images.strip,
-         {0, index * images.height, images.width, (index + 1) * images.height}, kMaskColor);
+    Blit(at, images.strip, {0, index * images.height, images.width, (index + 1) * images.height},
+         kMaskColor);
 }
 
 void BitmapCanvas::Blit(Point at, const PixelImage& source, const Rect& from, Color mask) {

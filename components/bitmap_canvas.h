@@ -10,7 +10,7 @@
 namespace lunea {
 
 class BitmapCanvas final : public Canvas {
-public:
+  public:
     BitmapCanvas(int width, int height, Color background = Rgb(255, 255, 255));
 
     const PixelImage& Pixels() const { return image_; }
@@ -30,7 +30,7 @@ public:
     void Blit(Point at, const PixelImage& source, const Rect& from, Color mask);
     void FillRect(const Rect& rect, Color color);
 
-private:
+  private:
     void FillSpan(int y, int left, int right, Color color);
     void Plot(int x, int y, Color color);
     void Dot(int x, int y, const Pen& pen);

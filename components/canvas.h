@@ -17,9 +17,15 @@ using Color = std::uint32_t;
 constexpr Color Rgb(unsigned red, unsigned green, unsigned blue) {
     return (red & 0xFF) | (green & 0xFF) << 8 | (blue & 0xFF) << 16;
 }
-constexpr unsigned RedOf(Color color) { return color & 0xFF; }
-constexpr unsigned GreenOf(Color color) { return color >> 8 & 0xFF; }
-constexpr unsigned BlueOf(Color color) { return color >> 16 & 0xFF; }
+constexpr unsigned RedOf(Color color) {
+    return color & 0xFF;
+}
+constexpr unsigned GreenOf(Color color) {
+    return color >> 8 & 0xFF;
+}
+constexpr unsigned BlueOf(Color color) {
+    return color >> 16 & 0xFF;
+}
 
 struct Point {
     int x = 0;
@@ -77,17 +83,19 @@ struct TextExtent {
 
 // The pictures the program ships, each a strip of equally sized images.
 enum class ImageSetId {
-    Icons,        // 9 calendar icons, 16 x 16
-    Status,       // 7 status images, 16 x 16
-    Bells,        // 2 appointment bells, 16 x 16
-    Glyphs,       // 12 x 12 button glyphs: help, minimize, close, left, right, down
-    PageButtons,  // 32 x 32: calendar, charts, preferences, reports
-    TempScale,    // 122 x 8: the scale ticks
-    TempDigits,   // 140 x 8: Celsius digits, Fahrenheit digits
+    Icons,       // 9 calendar icons, 16 x 16
+    Status,      // 7 status images, 16 x 16
+    Bells,       // 2 appointment bells, 16 x 16
+    Glyphs,      // 12 x 12 button glyphs: help, minimize, close, left, right, down
+    PageButtons, // 32 x 32: calendar, charts, preferences, reports
+    TempScale,   // 122 x 8: the scale ticks
+    TempDigits,  // 140 x 8: Celsius digits, Fahrenheit digits
+    IconKinds,   // 11 pictures of the calendar-icon kinds, 16 x 16, kind order
+    Users,       // 16 x 16: local user, handheld user, transfer
 };
 
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
 
     virtual void Rectangle(const Rect& rect, const Pen& pen, const Brush& brush) = 0;

@@ -7,7 +7,7 @@
 namespace lunea {
 
 std::span<const PaletteEntry> ArtPalette() {
-    static constexpr std::array<PaletteEntry, 22> palette{{
+    static constexpr std::array<PaletteEntry, 24> palette{{
         {'k', Rgb(40, 40, 48)},    {'w', Rgb(255, 255, 255)}, {'r', Rgb(222, 28, 40)},
         {'R', Rgb(140, 10, 22)},   {'p', Rgb(255, 150, 160)}, {'y', Rgb(255, 222, 40)},
         {'Y', Rgb(196, 140, 0)},   {'o', Rgb(240, 150, 30)},  {'b', Rgb(40, 100, 230)},
@@ -15,7 +15,7 @@ std::span<const PaletteEntry> ArtPalette() {
         {'g', Rgb(128, 128, 136)}, {'G', Rgb(200, 200, 206)}, {'d', Rgb(80, 80, 88)},
         {'f', Rgb(250, 204, 166)}, {'F', Rgb(196, 130, 90)},  {'h', Rgb(112, 62, 24)},
         {'t', Rgb(232, 190, 130)}, {'n', Rgb(28, 40, 92)},    {'s', Rgb(236, 236, 240)},
-        {'.', kMaskColor},
+        {'e', Rgb(70, 180, 90)},   {'E', Rgb(20, 100, 40)},   {'.', kMaskColor},
     }};
     return palette;
 }

@@ -6,10 +6,10 @@
 namespace lunea {
 
 class CheckBox final : public SkinButton {
-public:
+  public:
     CheckBox(HWND parent, int id, const Rect& bounds, const std::string& caption);
 
-private:
+  private:
     void Paint(Canvas& canvas, const Rect& client) override;
 };
 

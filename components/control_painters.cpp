@@ -36,8 +36,8 @@ void PaintContent(Canvas& canvas, const Rect& bounds, const ButtonState& state,
     Font font = content.font;
     if (!state.enabled)
         font.color = kGreyText;
-    const TextExtent text = content.caption.empty() ? TextExtent{}
-                                                    : canvas.MeasureText(content.caption, font);
+    const TextExtent text =
+        content.caption.empty() ? TextExtent{} : canvas.MeasureText(content.caption, font);
     const int gap = imageWidth > 0 && text.width > 0 ? 4 : 0;
     const int total = imageWidth + gap + text.width;
     int x = bounds.left + (bounds.Width() - total) / 2 + shift;
@@ -47,13 +47,15 @@ void PaintContent(Canvas& canvas, const Rect& bounds, const ButtonState& state,
         x += imageWidth + gap;
     }
     if (!content.caption.empty())
-        canvas.Text({x, bounds.top + (bounds.Height() - text.height) / 2 + shift},
-                    content.caption, font);
+        canvas.Text({x, bounds.top + (bounds.Height() - text.height) / 2 + shift}, content.caption,
+                    font);
 }
 
 } // namespace
 
-Font ControlFont() { return Font{"Arial", -12, kNormal, 0, Rgb(0, 0, 0)}; }
+Font ControlFont() {
+    return Font{"Arial", -12, kNormal, 0, Rgb(0, 0, 0)};
+}
 
 void PaintPushButton(Canvas& canvas, const Rect& bounds, const ButtonState& state,
                      const ButtonContent& content) {
@@ -93,7 +95,9 @@ void PaintCheckBox(Canvas& canvas, const Rect& bounds, const ButtonState& state,
     const int top = bounds.top + (bounds.Height() - kBox) / 2;
     const Rect box{bounds.left, top, bounds.left + kBox, top + kBox};
     canvas.RoundRect(box, 3, 3, {kEdge, 1},
-                     {state.pressed ? kFacePressed : state.hot ? kFaceHot : kShine});
+                     {state.pressed ? kFacePressed
+                      : state.hot   ? kFaceHot
+                                    : kShine});
     if (state.checked) {
         const Pen tick{kChecked, 2};
         canvas.Line({box.left + 3, box.top + 6}, {box.left + 5, box.top + 9}, tick);
@@ -116,26 +120,27 @@ void PaintRadioButton(Canvas& canvas, const Rect& bounds, const ButtonState& sta
     const int top = bounds.top + (bounds.Height() - kCircle) / 2;
     const Rect circle{left, top, left + kCircle, top + kCircle};
     canvas.Ellipse(circle, {kEdge, 1},
-                   {state.pressed ? kFacePressed : state.hot ? kFaceHot : kShine});
+                   {state.pressed ? kFacePressed
+                    : state.hot   ? kFaceHot
+                                  : kShine});
     if (state.checked)
-        canvas.Ellipse({left + 3, top + 3, left + kCircle - 3, top + kCircle - 3},
-                       {kChecked, 1}, {kChecked});
+        canvas.Ellipse({left + 3, top + 3, left + kCircle - 3, top + kCircle - 3}, {kChecked, 1},
+                       {kChecked});
     if (!caption.empty()) {
         Font text = font;
         if (!state.enabled)
             text.color = kGreyText;
         const TextExtent extent = canvas.MeasureText(caption, text);
-        canvas.Text({circle.right + 4, bounds.top + (bounds.Height() - extent.height) / 2},
-                    caption, text);
+        canvas.Text({circle.right + 4, bounds.top + (bounds.Height() - extent.height) / 2}, caption,
+                    text);
     }
 }
 
 void PaintLabel(Canvas& canvas, const Rect& bounds, const std::string& text, const Font& font,
                 TextAlign align) {
     const TextExtent extent = canvas.MeasureText(text, font);
-    const int x = align == TextAlign::Centre
-                      ? bounds.left + (bounds.Width() - extent.width) / 2
-                      : bounds.left;
+    const int x = align == TextAlign::Centre ? bounds.left + (bounds.Width() - extent.width) / 2
+                                             : bounds.left;
     canvas.Text({x, bounds.top}, text, font);
 }
 

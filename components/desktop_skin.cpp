@@ -29,9 +29,9 @@ Color Mix(Color from, Color to, double t) {
 
 void VerticalGradient(BitmapCanvas& canvas, const Rect& area, Color top, Color bottom) {
     for (int y = area.top; y < area.bottom; ++y)
-        canvas.FillRect({area.left, y, area.right, y + 1},
-                        Mix(top, bottom, static_cast<double>(y - area.top) /
-                                             std::max(area.Height() - 1, 1)));
+        canvas.FillRect(
+            {area.left, y, area.right, y + 1},
+            Mix(top, bottom, static_cast<double>(y - area.top) / std::max(area.Height() - 1, 1)));
 }
 
 // A crescent: the part of one disc that a second, shifted disc leaves free.
@@ -47,8 +47,8 @@ void Crescent(BitmapCanvas& canvas, Point centre, double radius) {
 }
 
 void Stars(BitmapCanvas& canvas) {
-    const Point stars[] = {{150, 8}, {176, 17}, {190, 6}, {392, 9}, {418, 18}, {452, 7},
-                           {486, 15}, {512, 6}, {528, 19}};
+    const Point stars[] = {{150, 8}, {176, 17}, {190, 6}, {392, 9}, {418, 18},
+                           {452, 7}, {486, 15}, {512, 6}, {528, 19}};
     for (const Point& star : stars) {
         const Color glow = Mix(kTitleBottom, kMoon, 0.45);
         canvas.FillRect({star.x - 1, star.y, star.x + 2, star.y + 1}, glow);

@@ -11,7 +11,7 @@
 namespace lunea {
 
 class DibSurface {
-public:
+  public:
     DibSurface(int width, int height);
     DibSurface(const DibSurface&) = delete;
     DibSurface& operator=(const DibSurface&) = delete;
@@ -25,7 +25,7 @@ public:
     PixelImage Pixels() const;
     void SetPixels(const PixelImage& image);
 
-private:
+  private:
     int width_;
     int height_;
     MemoryDc dc_;

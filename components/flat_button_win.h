@@ -9,12 +9,12 @@
 namespace lunea {
 
 class FlatButton final : public SkinButton {
-public:
+  public:
     FlatButton(HWND parent, int id, const Rect& bounds, const std::string& caption,
                std::optional<ImageRef> image = std::nullopt);
     void SetImage(std::optional<ImageRef> image);
 
-private:
+  private:
     void Paint(Canvas& canvas, const Rect& client) override;
 
     std::optional<ImageRef> image_;

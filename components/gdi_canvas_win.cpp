@@ -22,14 +22,14 @@ BrushHandle MakeBrush(const Brush& brush) {
 
 // Pen and brush selected for one shape; stock null objects stand for none.
 class ShapeTools {
-public:
+  public:
     ShapeTools(HDC dc, const Pen& pen, const Brush& brush)
         : pen_(MakePen(pen)), brush_(MakeBrush(brush)),
           penSelection_(dc, pen_ ? static_cast<HGDIOBJ>(pen_.Get()) : GetStockObject(NULL_PEN)),
           brushSelection_(dc, brush_ ? static_cast<HGDIOBJ>(brush_.Get())
                                      : GetStockObject(NULL_BRUSH)) {}
 
-private:
+  private:
     PenHandle pen_;
     BrushHandle brush_;
     SelectedObject penSelection_;
@@ -63,8 +63,8 @@ void GdiCanvas::Rectangle(const Rect& rect, const Pen& pen, const Brush& brush) 
     ::Rectangle(dc_, r.left, r.top, r.right, r.bottom);
 }
 
-void GdiCanvas::RoundRect(const Rect& rect, int ellipseWidth, int ellipseHeight,
-                          const Pen& pen, const Brush& brush) {
+void GdiCanvas::RoundRect(const Rect& rect, int ellipseWidth, int ellipseHeight, const Pen& pen,
+                          const Brush& brush) {
     ShapeTools tools(dc_, pen, brush);
     const Rect r = Covered(rect, pen);
     ::RoundRect(dc_, r.left, r.top, r.right, r.bottom, ellipseWidth, ellipseHeight);
@@ -101,12 +101,11 @@ HFONT GdiCanvas::FontFor(const Font& font) {
         font.style == lastFont_.style && font.charset == lastFont_.charset)
         return lastFontHandle_.Get();
     lastFontHandle_.Reset(nullptr);
-    lastFontHandle_.Reset(CreateFontA(font.height, 0, 0, 0, (font.style & kBold) ? FW_BOLD : FW_NORMAL,
-                                      (font.style & kItalic) ? TRUE : FALSE,
-                                      (font.style & kUnderline) ? TRUE : FALSE, FALSE,
-                                      static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS,
-                                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                      DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
+    lastFontHandle_.Reset(CreateFontA(
+        font.height, 0, 0, 0, (font.style & kBold) ? FW_BOLD : FW_NORMAL,
+        (font.style & kItalic) ? TRUE : FALSE, (font.style & kUnderline) ? TRUE : FALSE, FALSE,
+        static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+        DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
     lastFont_ = font;
     return lastFontHandle_.Get();
 }

@@ -13,7 +13,7 @@
 namespace lunea {
 
 class GdiCanvas final : public Canvas {
-public:
+  public:
     explicit GdiCanvas(HDC dc);
     ~GdiCanvas() override;
     GdiCanvas(const GdiCanvas&) = delete;
@@ -29,7 +29,7 @@ public:
     TextExtent MeasureText(std::string_view text, const Font& font) override;
     void Image(Point at, ImageSetId set, int index) override;
 
-private:
+  private:
     HFONT FontFor(const Font& font);
     const DibSurface* ImagesOf(ImageSetId set);
 

@@ -9,7 +9,7 @@
 namespace lunea {
 
 template <typename Handle> class GdiObject {
-public:
+  public:
     GdiObject() = default;
     explicit GdiObject(Handle handle) : handle_(handle) {}
     GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
@@ -32,7 +32,7 @@ public:
         handle_ = handle;
     }
 
-private:
+  private:
     Handle handle_ = nullptr;
 };
 
@@ -44,7 +44,7 @@ using RegionHandle = GdiObject<HRGN>;
 
 // Selects an object into a DC for the lifetime of this guard.
 class SelectedObject {
-public:
+  public:
     SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
     SelectedObject(const SelectedObject&) = delete;
     SelectedObject& operator=(const SelectedObject&) = delete;
@@ -53,13 +53,13 @@ public:
             SelectObject(dc_, previous_);
     }
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ previous_;
 };
 
 class MemoryDc {
-public:
+  public:
     explicit MemoryDc(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
     MemoryDc(MemoryDc&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
     MemoryDc& operator=(MemoryDc&&) = delete;
@@ -71,13 +71,13 @@ public:
     HDC Get() const { return dc_; }
     explicit operator bool() const { return dc_ != nullptr; }
 
-private:
+  private:
     HDC dc_;
 };
 
 // The DC of a window's client area, from GetDC.
 class WindowDc {
-public:
+  public:
     explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
@@ -88,20 +88,20 @@ public:
     HDC Get() const { return dc_; }
     explicit operator bool() const { return dc_ != nullptr; }
 
-private:
+  private:
     HWND window_;
     HDC dc_;
 };
 
 class PaintDc {
-public:
+  public:
     explicit PaintDc(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
     PaintDc(const PaintDc&) = delete;
     PaintDc& operator=(const PaintDc&) = delete;
     ~PaintDc() { EndPaint(window_, &paint_); }
     HDC Get() const { return dc_; }
 
-private:
+  private:
     HWND window_;
     PAINTSTRUCT paint_{};
     HDC dc_ = nullptr;

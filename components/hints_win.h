@@ -9,7 +9,7 @@
 namespace lunea {
 
 class Hints {
-public:
+  public:
     explicit Hints(HWND owner);
     ~Hints();
     Hints(const Hints&) = delete;
@@ -21,7 +21,7 @@ public:
     // Empty when the control has no hint.
     std::string TextOf(HWND control) const;
 
-private:
+  private:
     HWND owner_;
     HWND tooltip_;
 };

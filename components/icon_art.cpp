@@ -171,25 +171,24 @@ PixelImage RedSpiral() {
     });
 }
 
-PixelImage Dot(char fill, char rim) {
-    PixelImage image = PaintCharMap({
-        "................",
-        "................",
-        "................",
-        ".....oooooo.....",
-        "....offwfffo....",
-        "...offwwffffo...",
-        "...ofwwfffffo...",
-        "...offffffffo...",
-        "...offffffffo...",
-        "...offffffffo...",
-        "...offffffffo...",
-        "....offffffo....",
-        ".....oooooo.....",
-        "................",
-        "................",
-        "................",
+// The boy and girl marks can fall on the same day and are then drawn into
+// the same slot: the blue dot sits in the left half, the red dot in the
+// right half, so both stay visible.
+PixelImage Dot(char fill, char rim, int left) {
+    const PixelImage dot = PaintCharMap({
+        "..oooo..",
+        ".owwffo.",
+        "owwffffo",
+        "owfffffo",
+        "offffffo",
+        "offffffo",
+        ".offffo.",
+        "..oooo..",
     });
+    PixelImage image(16, 16, kMaskColor);
+    for (int y = 0; y < dot.height; ++y)
+        for (int x = 0; x < dot.width; ++x)
+            image.At(left + x, 4 + y) = dot.At(x, y);
     return Recolour(std::move(image), {{Art('o'), Art(rim)}, {Art('f'), Art(fill)}});
 }
 
@@ -324,11 +323,124 @@ PixelImage Bell(char body, char shade, char rim) {
                     {{Art('y'), Art(body)}, {Art('Y'), Art(shade)}, {Art('k'), Art(rim)}});
 }
 
+PixelImage HelpGlyph() {
+    return PaintCharMap({
+        "............",
+        "....nnnn....",
+        "...nn..nn...",
+        "...nn..nn...",
+        ".......nn...",
+        "......nn....",
+        ".....nn.....",
+        ".....nn.....",
+        "............",
+        ".....nn.....",
+        ".....nn.....",
+        "............",
+    });
+}
+
+PixelImage MinimizeGlyph() {
+    return PaintCharMap({
+        "............",
+        "............",
+        "............",
+        "............",
+        "............",
+        "............",
+        "............",
+        "............",
+        "..nnnnnnnn..",
+        "..nnnnnnnn..",
+        "............",
+        "............",
+    });
+}
+
+PixelImage CloseGlyph() {
+    return PaintCharMap({
+        "............",
+        "............",
+        "..nn....nn..",
+        "...nn..nn...",
+        "....nnnn....",
+        ".....nn.....",
+        "....nnnn....",
+        "...nn..nn...",
+        "..nn....nn..",
+        "............",
+        "............",
+        "............",
+    });
+}
+
+PixelImage LeftGlyph() {
+    return PaintCharMap({
+        "............",
+        "............",
+        ".......n....",
+        "......nn....",
+        ".....nnn....",
+        "....nnnn....",
+        "....nnnn....",
+        ".....nnn....",
+        "......nn....",
+        ".......n....",
+        "............",
+        "............",
+    });
+}
+
+PixelImage RightGlyph() {
+    return PaintCharMap({
+        "............",
+        "............",
+        "....n.......",
+        "....nn......",
+        "....nnn.....",
+        "....nnnn....",
+        "....nnnn....",
+        "....nnn.....",
+        "....nn......",
+        "....n.......",
+        "............",
+        "............",
+    });
+}
+
+PixelImage DownGlyph() {
+    return PaintCharMap({
+        "............",
+        "............",
+        "............",
+        "............",
+        "..nnnnnnnn..",
+        "...nnnnnn...",
+        "....nnnn....",
+        ".....nn.....",
+        "............",
+        "............",
+        "............",
+        "............",
+    });
+}
+
 } // namespace
 
 ImageSet BuildIconSet() {
     return StackImages({PenPicture(), Thermometer(), SmilingFace(), Heart(), Lightning(), Face(),
-                        RedSpiral(), Dot('b', 'B'), Dot('r', 'R')});
+                        RedSpiral(), Dot('b', 'B', 0), Dot('r', 'R', 8)});
+}
+
+ImageSet BuildIconKindSet() {
+    PixelImage bothDots = Dot('b', 'B', 0);
+    const PixelImage redDot = Dot('r', 'R', 8);
+    for (std::size_t i = 0; i < bothDots.pixels.size(); ++i)
+        if (redDot.pixels[i] != kMaskColor)
+            bothDots.pixels[i] = redDot.pixels[i];
+    return StackImages({PixelImage(16, 16, kMaskColor), RedSpiral(), MediumDrop(),
+                        Bell('y', 'Y', 'k'), Thermometer(), SmilingFace(), Heart(), PenPicture(),
+                        Lightning(), Face(), bothDots});
 }
 
 ImageSet BuildStatusSet() {
@@ -341,26 +453,8 @@ ImageSet BuildBellSet() {
 }
 
 ImageSet BuildGlyphSet() {
-    return StackImages({
-        PaintCharMap({"............", "....nnnn....", "...nn..nn...", "...nn..nn...",
-                      ".......nn...", "......nn....", ".....nn.....", ".....nn.....",
-                      "............", ".....nn.....", ".....nn.....", "............"}),
-        PaintCharMap({"............", "............", "............", "............",
-                      "............", "............", "............", "............",
-                      "..nnnnnnnn..", "..nnnnnnnn..", "............", "............"}),
-        PaintCharMap({"............", "............", "..nn....nn..", "...nn..nn...",
-                      "....nnnn....", ".....nn.....", "....nnnn....", "...nn..nn...",
-                      "..nn....nn..", "............", "............", "............"}),
-        PaintCharMap({"............", "............", ".......n....", "......nn....",
-                      ".....nnn....", "....nnnn....", "....nnnn....", ".....nnn....",
-                      "......nn....", ".......n....", "............", "............"}),
-        PaintCharMap({"............", "............", "....n.......", "....nn......",
-                      "....nnn.....", "....nnnn....", "....nnnn....", "....nnn.....",
-                      "....nn......", "....n.......", "............", "............"}),
-        PaintCharMap({"............", "............", "............", "............",
-                      "..nnnnnnnn..", "...nnnnnn...", "....nnnn....", ".....nn.....",
-                      "............", "............", "............", "............"}),
-    });
+    return StackImages(
+        {HelpGlyph(), MinimizeGlyph(), CloseGlyph(), LeftGlyph(), RightGlyph(), DownGlyph()});
 }
 
 } // namespace lunea

@@ -31,14 +31,27 @@ const ImageSet& GetImageSet(ImageSetId id) {
     static const ImageSet pageButtons = BuildPageButtonSet();
     static const ImageSet tempScale = BuildTempScaleSet();
     static const ImageSet tempDigits = BuildTempDigitSet();
+    static const ImageSet iconKinds = BuildIconKindSet();
+    static const ImageSet users = BuildUserSet();
     switch (id) {
-    case ImageSetId::Icons: return icons;
-    case ImageSetId::Status: return status;
-    case ImageSetId::Bells: return bells;
-    case ImageSetId::Glyphs: return glyphs;
-    case ImageSetId::PageButtons: return pageButtons;
-    case ImageSetId::TempScale: return tempScale;
-    case ImageSetId::TempDigits: return tempDigits;
+    case ImageSetId::Icons:
+        return icons;
+    case ImageSetId::Status:
+        return status;
+    case ImageSetId::Bells:
+        return bells;
+    case ImageSetId::Glyphs:
+        return glyphs;
+    case ImageSetId::PageButtons:
+        return pageButtons;
+    case ImageSetId::TempScale:
+        return tempScale;
+    case ImageSetId::TempDigits:
+        return tempDigits;
+    case ImageSetId::IconKinds:
+        return iconKinds;
+    case ImageSetId::Users:
+        return users;
     }
     return icons;
 }

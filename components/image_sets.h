@@ -20,12 +20,12 @@ struct ImageSet {
 
 // Built on first use and kept for the rest of the run.
 const ImageSet& GetImageSet(ImageSetId id);
-constexpr int kImageSetCount = 7;
+constexpr int kImageSetCount = 9;
 
 // Image numbers within the sets.
 namespace icon {
-constexpr int kPen = 0, kThermometer = 1, kSmilingFace = 2, kHeart = 3, kLightning = 4,
-              kFace = 5, kRedSpiral = 6, kBlueDot = 7, kRedDot = 8;
+constexpr int kPen = 0, kThermometer = 1, kSmilingFace = 2, kHeart = 3, kLightning = 4, kFace = 5,
+              kRedSpiral = 6, kBlueDot = 7, kRedDot = 8;
 }
 namespace bell {
 constexpr int kYellow = 0, kGrey = 1;
@@ -35,6 +35,9 @@ constexpr int kHelp = 0, kMinimize = 1, kClose = 2, kLeft = 3, kRight = 4, kDown
 }
 namespace page_button {
 constexpr int kCalendar = 0, kCharts = 1, kPreferences = 2, kReports = 3;
+}
+namespace users {
+constexpr int kLocalUser = 0, kHandheldUser = 1, kTransfer = 2;
 }
 namespace temp_digits {
 constexpr int kCelsius = 0, kFahrenheit = 1;

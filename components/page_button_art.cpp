@@ -59,8 +59,9 @@ PixelImage PreferencesPicture() {
         // Each tooth: rise, top, fall, then the root up to the next tooth.
         for (const auto& [offset, radius] :
              {std::pair{-0.30, 10.5}, {-0.18, 14.5}, {0.18, 14.5}, {0.30, 10.5}}) {
-            outline.push_back({static_cast<int>(std::lround(kCentre + radius * std::cos(base + offset))),
-                               static_cast<int>(std::lround(kCentre + radius * std::sin(base + offset)))});
+            outline.push_back(
+                {static_cast<int>(std::lround(kCentre + radius * std::cos(base + offset))),
+                 static_cast<int>(std::lround(kCentre + radius * std::sin(base + offset)))});
         }
     }
     canvas.Polygon(outline, {kInk, 1}, {Rgb(150, 160, 180)});

@@ -2,8 +2,7 @@
 
 namespace lunea {
 
-PageButton::PageButton(HWND parent, int id, const Rect& bounds, ImageRef image,
-                       PageButtonKind kind)
+PageButton::PageButton(HWND parent, int id, const Rect& bounds, ImageRef image, PageButtonKind kind)
     : SkinButton(kind == PageButtonKind::Page ? ClickBehaviour::Radio : ClickBehaviour::Push),
       image_(image) {
     Create("LuneaPageButton", parent, id, bounds, "");

@@ -9,10 +9,10 @@ namespace lunea {
 enum class PageButtonKind { Page, Command };
 
 class PageButton final : public SkinButton {
-public:
+  public:
     PageButton(HWND parent, int id, const Rect& bounds, ImageRef image, PageButtonKind kind);
 
-private:
+  private:
     void Paint(Canvas& canvas, const Rect& client) override;
 
     ImageRef image_;

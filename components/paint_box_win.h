@@ -20,7 +20,7 @@ struct MouseEvent {
 };
 
 class PaintBox final : public SkinControl {
-public:
+  public:
     using Painter = std::function<void(Canvas& canvas, const Rect& client)>;
     using MouseHandler = std::function<void(const MouseEvent& event)>;
 
@@ -32,7 +32,7 @@ public:
     // Paints now rather than when the message queue gets to it.
     void Repaint() const;
 
-private:
+  private:
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
     void Paint(Canvas& canvas, const Rect& client) override;
 

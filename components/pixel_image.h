@@ -21,7 +21,7 @@ struct PixelImage {
     Color At(int x, int y) const { return pixels[Index(x, y)]; }
     Color& At(int x, int y) { return pixels[Index(x, y)]; }
 
-private:
+  private:
     std::size_t Index(int x, int y) const {
         return static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
                static_cast<std::size_t>(x);

@@ -7,10 +7,10 @@
 namespace lunea {
 
 class RadioButton final : public SkinButton {
-public:
+  public:
     RadioButton(HWND parent, int id, const Rect& bounds, const std::string& caption, int group);
 
-private:
+  private:
     void Paint(Canvas& canvas, const Rect& client) override;
 };
 

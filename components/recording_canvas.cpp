@@ -17,8 +17,7 @@ void RecordingCanvas::Ellipse(const Rect& bounds, const Pen& pen, const Brush& b
     calls_.push_back(EllipseCall{bounds, pen, brush});
 }
 
-void RecordingCanvas::Polygon(std::span<const Point> points, const Pen& pen,
-                              const Brush& brush) {
+void RecordingCanvas::Polygon(std::span<const Point> points, const Pen& pen, const Brush& brush) {
     calls_.push_back(PolygonCall{{points.begin(), points.end()}, pen, brush});
 }
 

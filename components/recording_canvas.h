@@ -50,7 +50,7 @@ using DrawCall = std::variant<RectangleCall, RoundRectCall, EllipseCall, Polygon
                               TextCall, ImageCall>;
 
 class RecordingCanvas final : public Canvas {
-public:
+  public:
     const std::vector<DrawCall>& Calls() const { return calls_; }
 
     // The calls of one kind, in the order they were made.
@@ -74,7 +74,7 @@ public:
     TextExtent MeasureText(std::string_view text, const Font& font) override;
     void Image(Point at, ImageSetId set, int index) override;
 
-private:
+  private:
     std::vector<DrawCall> calls_;
 };
 

@@ -43,8 +43,8 @@ void SkinButton::Click() {
         SetChecked(true);
     }
     // The parent's handler may destroy this control: nothing follows it.
-    SendMessageA(GetParent(window), WM_COMMAND,
-                 MAKEWPARAM(GetDlgCtrlID(window), BN_CLICKED), reinterpret_cast<LPARAM>(window));
+    SendMessageA(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(window));
 }
 
 bool SkinButton::Contains(POINT at) const {

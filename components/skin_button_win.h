@@ -17,7 +17,7 @@ enum class ClickBehaviour {
 };
 
 class SkinButton : public SkinControl {
-public:
+  public:
     bool IsChecked() const { return state_.checked; }
     void SetChecked(bool checked);
     void SetCaption(const std::string& caption);
@@ -26,12 +26,12 @@ public:
     void SetGroup(int group) { group_ = group; }
     void SetHandCursor(bool hand) { handCursor_ = hand; }
 
-protected:
+  protected:
     explicit SkinButton(ClickBehaviour behaviour) : behaviour_(behaviour) {}
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
     ButtonState State() const;
 
-private:
+  private:
     void Click();
     void UncheckGroupSiblings();
     void MouseMoved(POINT at);

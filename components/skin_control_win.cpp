@@ -54,8 +54,7 @@ SkinControl* SkinControl::FromWindow(HWND window) {
     return reinterpret_cast<SkinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-LRESULT CALLBACK SkinControl::WindowProc(HWND window, UINT message, WPARAM wparam,
-                                         LPARAM lparam) {
+LRESULT CALLBACK SkinControl::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_NCCREATE) {
         auto* self =
             static_cast<SkinControl*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);

@@ -12,7 +12,7 @@
 namespace lunea {
 
 class SkinControl {
-public:
+  public:
     virtual ~SkinControl();
     SkinControl(const SkinControl&) = delete;
     SkinControl& operator=(const SkinControl&) = delete;
@@ -25,7 +25,7 @@ public:
     // The object behind one of these controls' windows, or null.
     static SkinControl* FromWindow(HWND window);
 
-protected:
+  protected:
     SkinControl();
     // Called at the end of the most derived constructor, so that the
     // window's first messages reach the finished object.
@@ -36,7 +36,7 @@ protected:
     void Redraw() const;
     std::string Text() const;
 
-private:
+  private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     void PaintTo(HDC target);
 

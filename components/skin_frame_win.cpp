@@ -65,13 +65,12 @@ void SkinFrame::EraseBackground(HDC dc) {
     canvas.Text(kSkinTitleTextAt, caption, SkinTitleFont());
 }
 
-LRESULT CALLBACK SkinFrame::SubclassProc(HWND, UINT message, WPARAM wparam, LPARAM lparam,
+LRESULT CALLBACK SkinFrame::SubclassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
                                          UINT_PTR, DWORD_PTR self) {
-    return reinterpret_cast<SkinFrame*>(self)->HandleMessage(message, wparam, lparam);
+    return reinterpret_cast<SkinFrame*>(self)->HandleMessage(window, message, wparam, lparam);
 }
 
-LRESULT SkinFrame::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-    const HWND window = window_;
+LRESULT SkinFrame::HandleMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_ERASEBKGND:
         EraseBackground(reinterpret_cast<HDC>(wparam));

@@ -12,7 +12,7 @@
 namespace lunea {
 
 class SkinFrame {
-public:
+  public:
     // The window should be WS_POPUP, at least the skin's size.
     explicit SkinFrame(HWND window);
     ~SkinFrame();
@@ -21,10 +21,10 @@ public:
 
     bool IsAttached() const { return window_ != nullptr; }
 
-private:
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wparam,
-                                         LPARAM lparam, UINT_PTR id, DWORD_PTR self);
-    LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  private:
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                         UINT_PTR id, DWORD_PTR self);
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     void EraseBackground(HDC dc);
     bool ShapeWindow();
 

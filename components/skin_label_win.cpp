@@ -8,7 +8,9 @@ SkinLabel::SkinLabel(HWND parent, int id, const Rect& bounds, const std::string&
     Create("LuneaLabel", parent, id, bounds, text);
 }
 
-void SkinLabel::SetText(const std::string& text) { SetWindowTextA(Window(), text.c_str()); }
+void SkinLabel::SetText(const std::string& text) {
+    SetWindowTextA(Window(), text.c_str());
+}
 
 LRESULT SkinLabel::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_NCHITTEST)

@@ -8,12 +8,12 @@
 namespace lunea {
 
 class SkinLabel final : public SkinControl {
-public:
+  public:
     SkinLabel(HWND parent, int id, const Rect& bounds, const std::string& text,
               TextAlign align = TextAlign::Left);
     void SetText(const std::string& text);
 
-private:
+  private:
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
     void Paint(Canvas& canvas, const Rect& client) override;
 

@@ -17,21 +17,34 @@ constexpr int kPositions = 41;
 // The digit strip starts 10 pixels left of the first position's centre.
 constexpr int kDigitStripOffset = 10;
 
-int TickX(int position) { return 3 * position + 1; }
+int TickX(int position) {
+    return 3 * position + 1;
+}
 
 PixelImage DigitPicture(char digit) {
     switch (digit) {
-    case '0': return PaintCharMap({"nnn", "n.n", "n.n", "n.n", "nnn"});
-    case '1': return PaintCharMap({".n.", "nn.", ".n.", ".n.", "nnn"});
-    case '2': return PaintCharMap({"nnn", "..n", "nnn", "n..", "nnn"});
-    case '3': return PaintCharMap({"nnn", "..n", "nnn", "..n", "nnn"});
-    case '4': return PaintCharMap({"n.n", "n.n", "nnn", "..n", "..n"});
-    case '5': return PaintCharMap({"nnn", "n..", "nnn", "..n", "nnn"});
-    case '6': return PaintCharMap({"nnn", "n..", "nnn", "n.n", "nnn"});
-    case '7': return PaintCharMap({"nnn", "..n", "..n", "..n", "..n"});
-    case '8': return PaintCharMap({"nnn", "n.n", "nnn", "n.n", "nnn"});
-    case '9': return PaintCharMap({"nnn", "n.n", "nnn", "..n", "nnn"});
-    default: return PaintCharMap({".", ".", ".", ".", "n"});
+    case '0':
+        return PaintCharMap({"nnn", "n.n", "n.n", "n.n", "nnn"});
+    case '1':
+        return PaintCharMap({".n.", "nn.", ".n.", ".n.", "nnn"});
+    case '2':
+        return PaintCharMap({"nnn", "..n", "nnn", "n..", "nnn"});
+    case '3':
+        return PaintCharMap({"nnn", "..n", "nnn", "..n", "nnn"});
+    case '4':
+        return PaintCharMap({"n.n", "n.n", "nnn", "..n", "..n"});
+    case '5':
+        return PaintCharMap({"nnn", "n..", "nnn", "..n", "nnn"});
+    case '6':
+        return PaintCharMap({"nnn", "n..", "nnn", "n.n", "nnn"});
+    case '7':
+        return PaintCharMap({"nnn", "..n", "..n", "..n", "..n"});
+    case '8':
+        return PaintCharMap({"nnn", "n.n", "nnn", "n.n", "nnn"});
+    case '9':
+        return PaintCharMap({"nnn", "n.n", "nnn", "..n", "nnn"});
+    default:
+        return PaintCharMap({".", ".", ".", ".", "n"});
     }
 }
 
@@ -43,8 +56,7 @@ int LabelWidth(std::string_view label) {
 }
 
 void DrawLabel(BitmapCanvas& canvas, std::string_view label, double position) {
-    int x = static_cast<int>(std::lround(kDigitStripOffset + 3 * position)) -
-            LabelWidth(label) / 2;
+    int x = static_cast<int>(std::lround(kDigitStripOffset + 3 * position)) - LabelWidth(label) / 2;
     for (char c : label) {
         const PixelImage digit = DigitPicture(c);
         canvas.Blit({x, 2}, digit, {0, 0, digit.width, digit.height}, kMaskColor);

@@ -18,10 +18,15 @@ int main(int argc, char** argv) {
     const struct {
         const char* name;
         ImageSetId id;
-    } sets[] = {{"Icons", ImageSetId::Icons},       {"Status", ImageSetId::Status},
-                {"Bells", ImageSetId::Bells},       {"Glyphs", ImageSetId::Glyphs},
-                {"PageButtons", ImageSetId::PageButtons}, {"TempScale", ImageSetId::TempScale},
-                {"TempDigits", ImageSetId::TempDigits}};
+    } sets[] = {{"Icons", ImageSetId::Icons},
+                {"Status", ImageSetId::Status},
+                {"Bells", ImageSetId::Bells},
+                {"Glyphs", ImageSetId::Glyphs},
+                {"PageButtons", ImageSetId::PageButtons},
+                {"TempScale", ImageSetId::TempScale},
+                {"TempDigits", ImageSetId::TempDigits},
+                {"IconKinds", ImageSetId::IconKinds},
+                {"Users", ImageSetId::Users}};
     bool written = SaveBmp(folder + "LuneaDesktopSkin.bmp", PaintDesktopSkin());
     for (const auto& set : sets)
         written = SaveBmp(folder + set.name + ".bmp", GetImageSet(set.id).strip) && written;

@@ -50,10 +50,10 @@ TEST(GdiCanvas, ShapesCoverThePixelsTheBitmapCanvasCovers) {
     draw(expected);
     // Edges of filled shapes and straight outlines must match exactly;
     // curved outlines may differ by a pixel of rasterisation.
-    for (Point probe : {Point{2, 2}, Point{29, 19}, Point{30, 19}, Point{3, 3}, Point{24, 24},
-                        Point{0, 48}, Point{48, 48}, Point{49, 48}, Point{24, 72}, Point{24, 73},
-                        Point{60, 10}, Point{62, 10}, Point{63, 10}, Point{89, 10}, Point{0, 24},
-                        Point{96, 48}, Point{97, 48}})
+    for (Point probe :
+         {Point{2, 2}, Point{29, 19}, Point{30, 19}, Point{3, 3}, Point{24, 24}, Point{0, 48},
+          Point{48, 48}, Point{49, 48}, Point{24, 72}, Point{24, 73}, Point{60, 10}, Point{62, 10},
+          Point{63, 10}, Point{89, 10}, Point{0, 24}, Point{96, 48}, Point{97, 48}})
         EXPECT_EQ(surface.PixelAt(probe.x, probe.y), expected.PixelAt(probe.x, probe.y))
             << probe.x << "," << probe.y;
 }

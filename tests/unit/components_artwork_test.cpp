@@ -34,9 +34,15 @@ bool HasPixel(const PixelImage& image, bool (*test)(Color)) {
     return false;
 }
 
-bool Reddish(Color c) { return RedOf(c) > 180 && GreenOf(c) < 80 && BlueOf(c) < 80; }
-bool Bluish(Color c) { return BlueOf(c) > 180 && RedOf(c) < 80; }
-bool Yellowish(Color c) { return RedOf(c) > 200 && GreenOf(c) > 180 && BlueOf(c) < 100; }
+bool Reddish(Color c) {
+    return RedOf(c) > 180 && GreenOf(c) < 80 && BlueOf(c) < 80;
+}
+bool Bluish(Color c) {
+    return BlueOf(c) > 180 && RedOf(c) < 80;
+}
+bool Yellowish(Color c) {
+    return RedOf(c) > 200 && GreenOf(c) > 180 && BlueOf(c) < 100;
+}
 bool Saturated(Color c) {
     const unsigned high = std::max({RedOf(c), GreenOf(c), BlueOf(c)});
     const unsigned low = std::min({RedOf(c), GreenOf(c), BlueOf(c)});
@@ -50,7 +56,8 @@ TEST(ImageSets, HaveTheCountsAndSizesTheScreensExpect) {
     } expected[] = {{ImageSetId::Icons, 9, 16, 16},       {ImageSetId::Status, 7, 16, 16},
                     {ImageSetId::Bells, 2, 16, 16},       {ImageSetId::Glyphs, 6, 12, 12},
                     {ImageSetId::PageButtons, 4, 32, 32}, {ImageSetId::TempScale, 1, 122, 8},
-                    {ImageSetId::TempDigits, 2, 140, 8}};
+                    {ImageSetId::TempDigits, 2, 140, 8},  {ImageSetId::IconKinds, 11, 16, 16},
+                    {ImageSetId::Users, 3, 16, 16}};
     for (const auto& e : expected) {
         const ImageSet& set = GetImageSet(e.id);
         SCOPED_TRACE(static_cast<int>(e.id));
@@ -64,7 +71,7 @@ TEST(ImageSets, HaveTheCountsAndSizesTheScreensExpect) {
 
 TEST(ImageSets, EveryPictureIsDistinctAndTransparentAroundItsEdges) {
     for (ImageSetId id : {ImageSetId::Icons, ImageSetId::Status, ImageSetId::Bells,
-                          ImageSetId::Glyphs, ImageSetId::PageButtons}) {
+                          ImageSetId::Glyphs, ImageSetId::PageButtons, ImageSetId::Users}) {
         std::set<std::vector<Color>> seen;
         for (int i = 0; i < GetImageSet(id).count; ++i) {
             const PixelImage image = ImageOf(id, i);
@@ -92,6 +99,34 @@ TEST(ImageSets, PicturesHaveTheColoursTheirMeaningNeeds) {
     EXPECT_TRUE(HasPixel(ImageOf(ImageSetId::Status, 4), Reddish));
     EXPECT_TRUE(HasPixel(ImageOf(ImageSetId::Status, 5), Yellowish));
     EXPECT_FALSE(HasPixel(ImageOf(ImageSetId::Status, 6), Reddish)) << "the clear drop";
+}
+
+// A day with both marks gets both dots in one slot, the red over the blue.
+TEST(ImageSets, TheBoyAndGirlDotsShareNoPixelSoBothShowInOneSlot) {
+    const PixelImage blue = ImageOf(ImageSetId::Icons, icon::kBlueDot);
+    const PixelImage red = ImageOf(ImageSetId::Icons, icon::kRedDot);
+    for (std::size_t i = 0; i < blue.pixels.size(); ++i)
+        ASSERT_FALSE(blue.pixels[i] != kMaskColor && red.pixels[i] != kMaskColor) << i;
+}
+
+TEST(ImageSets, EachIconKindShowsThePictureTheCalendarDrawsForIt) {
+    const struct {
+        int kind;
+        ImageSetId set;
+        int index;
+    } same[] = {
+        {1, ImageSetId::Icons, icon::kRedSpiral},   {2, ImageSetId::Status, 2},
+        {3, ImageSetId::Bells, bell::kYellow},      {4, ImageSetId::Icons, icon::kThermometer},
+        {5, ImageSetId::Icons, icon::kSmilingFace}, {6, ImageSetId::Icons, icon::kHeart},
+        {7, ImageSetId::Icons, icon::kPen},         {8, ImageSetId::Icons, icon::kLightning},
+        {9, ImageSetId::Icons, icon::kFace}};
+    for (const auto& s : same)
+        EXPECT_EQ(ImageOf(ImageSetId::IconKinds, s.kind).pixels, ImageOf(s.set, s.index).pixels)
+            << "kind " << s.kind;
+    EXPECT_EQ(OpaquePixels(ImageOf(ImageSetId::IconKinds, 0)), 0) << "kind 0 draws nothing";
+    const PixelImage dots = ImageOf(ImageSetId::IconKinds, 10);
+    EXPECT_EQ(OpaquePixels(dots), OpaquePixels(ImageOf(ImageSetId::Icons, icon::kBlueDot)) +
+                                      OpaquePixels(ImageOf(ImageSetId::Icons, icon::kRedDot)));
 }
 
 TEST(ImageSets, TheThreeMenstruationDropsGrow) {

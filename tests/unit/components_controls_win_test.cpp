@@ -1,6 +1,6 @@
 #include "components/check_box_win.h"
-#include "components/dib_surface_win.h"
 #include "components/desktop_skin.h"
+#include "components/dib_surface_win.h"
 #include "components/flat_button_win.h"
 #include "components/hints_win.h"
 #include "components/image_sets.h"
@@ -144,8 +144,8 @@ TEST(SkinFrame, CutsTheCornersDragsByTheTitleBarAndShowsTheSkin) {
     const PixelImage shown = CaptureClientArea(parent.Window());
     const PixelImage skin = PaintDesktopSkin();
     ASSERT_EQ(shown.width, 600);
-    for (Point probe : {Point{20, 200}, Point{300, 200}, Point{520, 300}, Point{300, 22},
-                        Point{96, 100}})
+    for (Point probe :
+         {Point{20, 200}, Point{300, 200}, Point{520, 300}, Point{300, 22}, Point{96, 100}})
         EXPECT_EQ(shown.At(probe.x, probe.y), skin.At(probe.x, probe.y))
             << probe.x << "," << probe.y;
     int titlePixels = 0;

@@ -38,19 +38,17 @@ void PaintCentre(HDC dc) {
     const struct {
         ImageSetId set;
         const char* name;
-    } rows[] = {{ImageSetId::Icons, "Icons"},
-                {ImageSetId::Status, "Status"},
-                {ImageSetId::Bells, "Bells"},
-                {ImageSetId::Glyphs, "Glyphs"},
-                {ImageSetId::PageButtons, "Pages"}};
+    } rows[] = {{ImageSetId::Icons, "Icons"},       {ImageSetId::Status, "Status"},
+                {ImageSetId::Bells, "Bells"},       {ImageSetId::Glyphs, "Glyphs"},
+                {ImageSetId::PageButtons, "Pages"}, {ImageSetId::Users, "Users"}};
     int top = 44;
     for (const auto& row : rows) {
         const ImageSet& set = GetImageSet(row.set);
         canvas.Text({106, top + (set.height - 12) / 2}, row.name, caption);
         for (int i = 0; i < set.count; ++i) {
             const int left = 160 + i * (set.width + 10);
-            canvas.RoundRect({left - 3, top - 3, left + set.width + 3, top + set.height + 3}, 6,
-                             6, {Rgb(0, 0, 0), 1}, {15780518});
+            canvas.RoundRect({left - 3, top - 3, left + set.width + 3, top + set.height + 3}, 6, 6,
+                             {Rgb(0, 0, 0), 1}, {15780518});
             canvas.Image({left, top}, row.set, i);
         }
         top += set.height + 16;
@@ -80,7 +78,8 @@ struct Gallery {
         Font users = ControlFont();
         users.style = kBold;
         users.color = Rgb(0, 0, 255);
-        auto& usersButton = Add<FlatButton>(100, Rect{208, 2, 361, 22}, "Local User");
+        auto& usersButton = Add<FlatButton>(100, Rect{208, 2, 361, 22}, "Local User",
+                                            ImageRef{ImageSetId::Users, users::kLocalUser});
         usersButton.SetFont(users);
         usersButton.SetHandCursor(true);
         hints.Add(usersButton.Window(), "Current User");
@@ -100,7 +99,8 @@ struct Gallery {
             Add<SkinLabel>(120 + i, Rect{7, tops[i] + 33, 92, tops[i] + 47}, pages[i],
                            TextAlign::Centre);
         }
-        Add<PushButton>(130, Rect{451, 36, 467, 59}, "", ImageRef{ImageSetId::Glyphs, glyph::kLeft});
+        Add<PushButton>(130, Rect{451, 36, 467, 59}, "",
+                        ImageRef{ImageSetId::Glyphs, glyph::kLeft});
         auto& month = Add<PushButton>(131, Rect{467, 36, 574, 59}, "December, 2004");
         Font monthFont = ControlFont();
         monthFont.style = kBold;
@@ -120,21 +120,23 @@ struct Gallery {
                                      "Cloudy, Sticky Mucus",
                                      "Stretchy, Egg-White Mucus"};
         for (int i = 0; i < 7; ++i) {
-            auto& radio = Add<RadioButton>(140 + i, Rect{statusLefts[i], 120, statusLefts[i] + 16, 136},
-                                           "", 1);
+            auto& radio = Add<RadioButton>(
+                140 + i, Rect{statusLefts[i], 120, statusLefts[i] + 16, 136}, "", 1);
             radio.SetChecked(i == 3);
             hints.Add(radio.Window(), statusHints[i]);
         }
         Add<CheckBox>(150, Rect{451, 146, 511, 165}, "Temp.:").SetChecked(true);
         Add<PushButton>(151, Rect{559, 147, 574, 164}, "",
                         ImageRef{ImageSetId::Glyphs, glyph::kDown});
-        Add<SkinLabel>(152, Rect{577, 148, 592, 162}, "\xB0" "C");
+        Add<SkinLabel>(152, Rect{577, 148, 592, 162},
+                       "\xB0"
+                       "C");
         const char* boxes[] = {"PMS", "Sex", "Cramps", "Protect", "Dr's apt.", "Secret"};
         for (int i = 0; i < 6; ++i) {
-            auto& box = Add<CheckBox>(160 + i,
-                                      Rect{i % 2 ? 530 : 451, 206 + 20 * (i / 2),
-                                           i % 2 ? 591 : 527, 223 + 20 * (i / 2)},
-                                      boxes[i]);
+            auto& box = Add<CheckBox>(
+                160 + i,
+                Rect{i % 2 ? 530 : 451, 206 + 20 * (i / 2), i % 2 ? 591 : 527, 223 + 20 * (i / 2)},
+                boxes[i]);
             box.SetChecked(i == 0 || i == 3);
         }
         Add<SkinLabel>(170, Rect{470, 266, 530, 280}, "Note");

@@ -11,7 +11,7 @@
 namespace lunea::testing {
 
 class TestParent {
-public:
+  public:
     explicit TestParent(DWORD style = WS_POPUP, int width = 600, int height = 394) {
         const HINSTANCE instance = GetModuleHandleA(nullptr);
         WNDCLASSA windowClass{};
@@ -23,8 +23,8 @@ public:
             windowClass.lpszClassName = kClassName;
             RegisterClassA(&windowClass);
         }
-        window_ = CreateWindowExA(0, kClassName, "Lunea Calendar", style | WS_CLIPCHILDREN, 20,
-                                  20, width, height, nullptr, nullptr, instance, this);
+        window_ = CreateWindowExA(0, kClassName, "Lunea Calendar", style | WS_CLIPCHILDREN, 20, 20,
+                                  width, height, nullptr, nullptr, instance, this);
     }
     ~TestParent() {
         if (window_)
@@ -51,11 +51,10 @@ public:
         GdiFlush();
     }
 
-private:
+  private:
     static constexpr const char* kClassName = "LuneaComponentTestParent";
 
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam,
-                                       LPARAM lparam) {
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
         if (message == WM_NCCREATE)
             SetWindowLongPtrA(window, GWLP_USERDATA,
                               reinterpret_cast<LONG_PTR>(
