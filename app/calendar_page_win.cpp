@@ -21,22 +21,33 @@ void TMainForm::DrawCalendar() {
 // The image is painted from the data whenever the window needs it, with
 // the analysis of the last DrawCalendar.
 void TMainForm::MainImagePaint(Canvas& canvas) {
-    const MonthViewInput input{journal_.Days(), settings_, SelectedYear, SelectedMonth,
-                               SystemToday(), LocaleWeek()};
+    const MonthViewInput input{journal_.Days(), settings_,     SelectedYear,
+                               SelectedMonth,   SystemToday(), LocaleWeek()};
     DrawMonth(canvas, input, analysis_);
     DrawSelectionFrame(canvas, CellDays, SelectedDay);
 }
 
 void TMainForm::ShowHideCalendar(bool visible) {
     const int show = visible ? SW_SHOW : SW_HIDE;
-    const HWND windows[] = {
-        CervicalFluidLabel->Window(), NoteLabel->Window(), NoteImage->Window(),
-        TempUnitLabel->Window(),      TempEdit,            TempEditBtn->Window(),
-        TempDigitImage->Window(),     TempScaleImage->Window(), ProgressBar1->Window(),
-        StatusButton->Window(),       TempBox->Window(),   PMSBox->Window(),
-        SexBox->Window(),             CrampingBox->Window(), AppointBox->Window(),
-        SecretBox->Window(),          ProtectBox->Window(), Memo1,
-        MainImage->Window()};
+    const HWND windows[] = {CervicalFluidLabel->Window(),
+                            NoteLabel->Window(),
+                            NoteImage->Window(),
+                            TempUnitLabel->Window(),
+                            TempEdit,
+                            TempEditBtn->Window(),
+                            TempDigitImage->Window(),
+                            TempScaleImage->Window(),
+                            ProgressBar1->Window(),
+                            StatusButton->Window(),
+                            TempBox->Window(),
+                            PMSBox->Window(),
+                            SexBox->Window(),
+                            CrampingBox->Window(),
+                            AppointBox->Window(),
+                            SecretBox->Window(),
+                            ProtectBox->Window(),
+                            Memo1,
+                            MainImage->Window()};
     for (HWND window : windows)
         ShowWindow(window, show);
     for (const auto& button : StatusBtn)
@@ -57,7 +68,9 @@ void TMainForm::CalendarBtnClick() {
 
 // The Charts and Preferences pages and the report window come later: their
 // buttons stand where they belong and leave the Calendar page showing.
-void TMainForm::PlaceholderPageClick() { CalendarBtn->SetChecked(true); }
+void TMainForm::PlaceholderPageClick() {
+    CalendarBtn->SetChecked(true);
+}
 
 void TMainForm::ShowMonth(int year, int month) {
     SelectedYear = static_cast<std::uint16_t>(year);
@@ -86,7 +99,9 @@ void TMainForm::MonthButtonClick() {
         PopupMenuItemClick(index);
 }
 
-void TMainForm::PopupMenuItemClick(int index) { ShowMonth(SelectedYear, index + 1); }
+void TMainForm::PopupMenuItemClick(int index) {
+    ShowMonth(SelectedYear, index + 1);
+}
 
 void TMainForm::MainImageMouseDown(int x, int y) {
     if (ViewMode != 1)

@@ -66,7 +66,10 @@ void TMainForm::ShowStatus(int status) {
 
 void TMainForm::ShowTemperatureFormat() {
     InvalidateRect(TempDigitImage->Window(), nullptr, FALSE);
-    TempUnitLabel->SetText(settings_.UseFahrenheit ? "\xB0" "F" : "\xB0" "C");
+    TempUnitLabel->SetText(settings_.UseFahrenheit ? "\xB0"
+                                                     "F"
+                                                   : "\xB0"
+                                                     "C");
 }
 
 void TMainForm::ShowScalePosition(int position) {
@@ -160,12 +163,24 @@ void TMainForm::CheckBoxClick(CheckBox& box, std::uint8_t TDayRecord::*field) {
     RepaintView();
 }
 
-void TMainForm::PMSBoxClick() { CheckBoxClick(*PMSBox, &TDayRecord::PMS); }
-void TMainForm::SexBoxClick() { CheckBoxClick(*SexBox, &TDayRecord::Sex); }
-void TMainForm::CrampingBoxClick() { CheckBoxClick(*CrampingBox, &TDayRecord::Cramping); }
-void TMainForm::AppointBoxClick() { CheckBoxClick(*AppointBox, &TDayRecord::Appointment); }
-void TMainForm::SecretBoxClick() { CheckBoxClick(*SecretBox, &TDayRecord::Secrets); }
-void TMainForm::ProtectBoxClick() { CheckBoxClick(*ProtectBox, &TDayRecord::Protect); }
+void TMainForm::PMSBoxClick() {
+    CheckBoxClick(*PMSBox, &TDayRecord::PMS);
+}
+void TMainForm::SexBoxClick() {
+    CheckBoxClick(*SexBox, &TDayRecord::Sex);
+}
+void TMainForm::CrampingBoxClick() {
+    CheckBoxClick(*CrampingBox, &TDayRecord::Cramping);
+}
+void TMainForm::AppointBoxClick() {
+    CheckBoxClick(*AppointBox, &TDayRecord::Appointment);
+}
+void TMainForm::SecretBoxClick() {
+    CheckBoxClick(*SecretBox, &TDayRecord::Secrets);
+}
+void TMainForm::ProtectBoxClick() {
+    CheckBoxClick(*ProtectBox, &TDayRecord::Protect);
+}
 
 void TMainForm::Memo1Change() {
     if (DayLoading || GetFocus() != Memo1)

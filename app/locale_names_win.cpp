@@ -15,9 +15,9 @@ std::string LocaleText(LCTYPE type, const std::string& fallback) {
 } // namespace
 
 std::array<std::string, 12> LocaleMonthNames() {
-    static const char* const kEnglish[12] = {"January", "February", "March",     "April",
-                                             "May",     "June",     "July",      "August",
-                                             "September", "October", "November", "December"};
+    static const char* const kEnglish[12] = {"January",   "February", "March",    "April",
+                                             "May",       "June",     "July",     "August",
+                                             "September", "October",  "November", "December"};
     std::array<std::string, 12> names;
     for (int i = 0; i < 12; ++i)
         names[static_cast<std::size_t>(i)] =

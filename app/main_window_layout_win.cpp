@@ -9,7 +9,9 @@
 namespace lunea {
 namespace {
 
-Rect At(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+Rect At(int left, int top, int width, int height) {
+    return {left, top, left + width, top + height};
+}
 
 constexpr int kStatusButtonX[kStatusCount] = {451, 471, 492, 513, 533, 554, 575};
 constexpr int kPageGroup = 1;
@@ -61,19 +63,19 @@ void TMainForm::CreatePageColumn() {
         PageButtonKind kind;
     };
     PageSlot slots[] = {
-        {CalendarBtn, ids::CalendarBtn, ids::CalendarLabel, 32, page_button::kCalendar,
-         "Calendar", PageButtonKind::Page},
-        {ChartsRadioBtn, ids::ChartsRadioBtn, ids::ChartsLabel, 82, page_button::kCharts,
-         "Charts", PageButtonKind::Page},
-        {PrefsRadioBtn, ids::PrefsRadioBtn, ids::PreferencesLabel, 132,
-         page_button::kPreferences, "Preferences", PageButtonKind::Page},
+        {CalendarBtn, ids::CalendarBtn, ids::CalendarLabel, 32, page_button::kCalendar, "Calendar",
+         PageButtonKind::Page},
+        {ChartsRadioBtn, ids::ChartsRadioBtn, ids::ChartsLabel, 82, page_button::kCharts, "Charts",
+         PageButtonKind::Page},
+        {PrefsRadioBtn, ids::PrefsRadioBtn, ids::PreferencesLabel, 132, page_button::kPreferences,
+         "Preferences", PageButtonKind::Page},
         {VsButton4, ids::VsButton4, ids::ReportsLabel, 183, page_button::kReports, "Reports",
          PageButtonKind::Command},
     };
     for (PageSlot& slot : slots) {
-        slot.button = std::make_unique<PageButton>(window_, slot.id, At(35, slot.top, 32, 32),
-                                                   ImageRef{ImageSetId::PageButtons, slot.image},
-                                                   slot.kind);
+        slot.button =
+            std::make_unique<PageButton>(window_, slot.id, At(35, slot.top, 32, 32),
+                                         ImageRef{ImageSetId::PageButtons, slot.image}, slot.kind);
         slot.button->SetGroup(kPageGroup);
         pageLabels_.push_back(std::make_unique<SkinLabel>(
             window_, slot.labelId, At(11, slot.top + 33, 80, 14), slot.label, TextAlign::Centre));
@@ -89,7 +91,8 @@ void TMainForm::CreateCalendarPage() {
     MainImage = std::make_unique<PaintBox>(CalendarPanel->Window(), ids::MainImage,
                                            At(4, 4, kMainImageWidth, kMainImageHeight));
     MainImage->SetPainter([this](Canvas& canvas, const Rect&) { MainImagePaint(canvas); });
-    MainImage->SetMouseDown([this](const MouseEvent& event) { MainImageMouseDown(event.at.x, event.at.y); });
+    MainImage->SetMouseDown(
+        [this](const MouseEvent& event) { MainImageMouseDown(event.at.x, event.at.y); });
 
     SpeedButton6 = std::make_unique<FlatButton>(window_, ids::SpeedButton6, At(451, 36, 16, 23), "",
                                                 ImageRef{ImageSetId::Glyphs, glyph::kLeft});
@@ -105,9 +108,10 @@ void TMainForm::CreateCalendarPage() {
 }
 
 HWND TMainForm::AddEdit(int id, const Rect& bounds, DWORD style, int limit) {
-    HWND edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style,
-                                bounds.left, bounds.top, bounds.Width(), bounds.Height(), window_,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+    HWND edit =
+        CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style,
+                        bounds.left, bounds.top, bounds.Width(), bounds.Height(), window_,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
     if (!edit)
         return nullptr;
     SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(editFont_.Get()), FALSE);
@@ -116,14 +120,16 @@ HWND TMainForm::AddEdit(int id, const Rect& bounds, DWORD style, int limit) {
 }
 
 void TMainForm::CreateDayEditor() {
-    CervicalFluidLabel =
-        std::make_unique<SkinLabel>(window_, ids::CervicalFluidLabel, At(451, 75, 140, 15), "Cervical Fluid:");
-    StatusButton = std::make_unique<PushButton>(window_, ids::StatusButton, At(451, 91, 140, 23), "");
+    CervicalFluidLabel = std::make_unique<SkinLabel>(window_, ids::CervicalFluidLabel,
+                                                     At(451, 75, 140, 15), "Cervical Fluid:");
+    StatusButton =
+        std::make_unique<PushButton>(window_, ids::StatusButton, At(451, 91, 140, 23), "");
     for (int status = 0; status < kStatusCount; ++status) {
         StatusPopupMenu.Add(StatusMenuCaption(status), ImageRef{ImageSetId::Status, status});
         auto& button = StatusBtn[static_cast<std::size_t>(status)];
         button = std::make_unique<RadioButton>(window_, ids::StatusBtn0 + status,
-                                               At(kStatusButtonX[status], 120, 16, 16), "", kStatusGroup);
+                                               At(kStatusButtonX[status], 120, 16, 16), "",
+                                               kStatusGroup);
         AddHint(button->Window(), StatusHint(status));
     }
 
@@ -133,15 +139,17 @@ void TMainForm::CreateDayEditor() {
     AddHint(TempEdit, "Basal Body Temperature");
     TempEditBtn = std::make_unique<PushButton>(window_, ids::TempEditBtn, At(559, 147, 15, 17), "",
                                                ImageRef{ImageSetId::Glyphs, glyph::kDown});
-    TempUnitLabel = std::make_unique<SkinLabel>(window_, ids::TempUnitLabel, At(577, 148, 15, 15), "");
+    TempUnitLabel =
+        std::make_unique<SkinLabel>(window_, ids::TempUnitLabel, At(577, 148, 15, 15), "");
 
     ProgressBar1 = std::make_unique<PaintBox>(window_, ids::ProgressBar1, At(461, 170, 120, 6));
     ProgressBar1->SetPainter([this](Canvas& canvas, const Rect& client) {
         PaintScaleBar(canvas, client, scalePosition_);
     });
     TempScaleImage = std::make_unique<PaintBox>(window_, ids::TempScaleImage, At(460, 175, 122, 8));
-    TempScaleImage->SetPainter(
-        [](Canvas& canvas, const Rect&) { canvas.Image({0, 0}, ImageSetId::TempScale, 0); });
+    TempScaleImage->SetPainter([](Canvas& canvas, const Rect&) {
+        canvas.Image({0, 0}, ImageSetId::TempScale, 0);
+    });
     for (PaintBox* scale : {ProgressBar1.get(), TempScaleImage.get()}) {
         scale->SetMouseDown([this](const MouseEvent& event) { ProgressBar1MouseDown(event.at.x); });
         scale->SetMouseMove([this](const MouseEvent& event) { ProgressBar1MouseMove(event); });
@@ -154,17 +162,22 @@ void TMainForm::CreateDayEditor() {
 
     PMSBox = std::make_unique<CheckBox>(window_, ids::PMSBox, At(451, 206, 76, 17), "PMS");
     SexBox = std::make_unique<CheckBox>(window_, ids::SexBox, At(530, 206, 62, 17), "Sex");
-    CrampingBox = std::make_unique<CheckBox>(window_, ids::CrampingBox, At(451, 226, 76, 17), "Cramps");
-    ProtectBox = std::make_unique<CheckBox>(window_, ids::ProtectBox, At(530, 226, 62, 17), "Protect");
-    AppointBox = std::make_unique<CheckBox>(window_, ids::AppointBox, At(451, 246, 76, 17), "Dr's apt.");
+    CrampingBox =
+        std::make_unique<CheckBox>(window_, ids::CrampingBox, At(451, 226, 76, 17), "Cramps");
+    ProtectBox =
+        std::make_unique<CheckBox>(window_, ids::ProtectBox, At(530, 226, 62, 17), "Protect");
+    AppointBox =
+        std::make_unique<CheckBox>(window_, ids::AppointBox, At(451, 246, 76, 17), "Dr's apt.");
     SecretBox = std::make_unique<CheckBox>(window_, ids::SecretBox, At(530, 246, 62, 17), "Secret");
 
     NoteImage = std::make_unique<PaintBox>(window_, ids::NoteImage, At(451, 266, 16, 16));
-    NoteImage->SetPainter(
-        [](Canvas& canvas, const Rect&) { canvas.Image({0, 0}, ImageSetId::Icons, icon::kPen); });
+    NoteImage->SetPainter([](Canvas& canvas, const Rect&) {
+        canvas.Image({0, 0}, ImageSetId::Icons, icon::kPen);
+    });
     NoteLabel = std::make_unique<SkinLabel>(window_, ids::NoteLabel, At(470, 266, 60, 16), "Note");
-    Memo1 = AddEdit(ids::Memo1, At(450, 284, 140, 67),
-                    ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, static_cast<int>(TDayNote::Capacity));
+    Memo1 =
+        AddEdit(ids::Memo1, At(450, 284, 140, 67), ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+                static_cast<int>(TDayNote::Capacity));
 }
 
 LRESULT TMainForm::OnControlColor(HDC dc, HWND control) {

@@ -2,12 +2,13 @@
 
 #include "app/application_title.h"
 #include "app/control_ids.h"
+#include "app/locale_names_win.h"
+#include "app/month_navigation.h"
 #include "app/selected_date.h"
 #include "app/status_texts.h"
 #include "app/system_today_win.h"
-#include "app/month_navigation.h"
-#include "app/locale_names_win.h"
 #include "app/window_messages.h"
+#include "components/image_sets.h"
 #include "settings/registry_key_win.h"
 
 #include <shellapi.h>
@@ -50,10 +51,10 @@ bool TMainForm::Create(int show) {
     return true;
 }
 
-LRESULT CALLBACK TMainForm::StaticWndProc(HWND window, UINT message, WPARAM wparam,
-                                          LPARAM lparam) {
+LRESULT CALLBACK TMainForm::StaticWndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_NCCREATE) {
-        auto* form = static_cast<TMainForm*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
+        auto* form =
+            static_cast<TMainForm*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
         form->window_ = window;
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     }
@@ -189,6 +190,8 @@ void TMainForm::FormCreate() {
     CurrentUser = chosen >= 0 ? chosen : 0;
     settings_.LastUser = users_.UserNames[CurrentUser];
     UsersButton->SetCaption(settings_.LastUser);
+    UsersButton->SetImage(
+        ImageRef{ImageSetId::Users, CurrentUser == 0 ? users::kLocalUser : users::kHandheldUser});
     // A set password is asked for here.
     ShowTemperatureFormat();
 
@@ -209,9 +212,13 @@ void TMainForm::FormCreate() {
     journalLoaded_ = true;
 }
 
-void TMainForm::FormShow() { RepaintView(); }
+void TMainForm::FormShow() {
+    RepaintView();
+}
 
-void TMainForm::FormCloseQuery() { journal_.SaveData(CurrentUserFile()); }
+void TMainForm::FormCloseQuery() {
+    journal_.SaveData(CurrentUserFile());
+}
 
 void TMainForm::FormDestroy() {
     auto key = OpenSettingsKey();
@@ -229,13 +236,17 @@ void TMainForm::VsButton1Click() {
     if (result > 32)
         return;
     const char* text = result == SE_ERR_ASSOCINCOMPLETE ? "No program associated to open chm files!"
-                                                : "Can`t open help file!";
+                                                        : "Can`t open help file!";
     MessageBoxA(window_, text, kApplicationTitle, MB_OK);
 }
 
-void TMainForm::VsButton2Click() { ShowWindow(window_, SW_MINIMIZE); }
+void TMainForm::VsButton2Click() {
+    ShowWindow(window_, SW_MINIMIZE);
+}
 
-void TMainForm::VsButton3Click() { PostMessageA(window_, WM_CLOSE, 0, 0); }
+void TMainForm::VsButton3Click() {
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+}
 
 void TMainForm::SaveRequest() {
     if (journalLoaded_)
@@ -248,7 +259,9 @@ void TMainForm::ReloadRequest() {
     RepaintView();
 }
 
-std::string TMainForm::CurrentUserFile() const { return users_.DataFile(CurrentUser); }
+std::string TMainForm::CurrentUserFile() const {
+    return users_.DataFile(CurrentUser);
+}
 
 std::string TMainForm::ProgramFolder() const {
     char path[MAX_PATH] = {};

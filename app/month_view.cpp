@@ -52,9 +52,13 @@ Color KindColor(TDayKind kind, const Settings& settings) {
 }
 
 // Weekday (0 = Sunday) shown in a header column.
-int WeekdayOfColumn(int column, bool mondayFirst) { return mondayFirst ? (column + 1) % 7 : column; }
+int WeekdayOfColumn(int column, bool mondayFirst) {
+    return mondayFirst ? (column + 1) % 7 : column;
+}
 
-int ColumnOfWeekday(int weekday, bool mondayFirst) { return mondayFirst ? (weekday + 6) % 7 : weekday; }
+int ColumnOfWeekday(int weekday, bool mondayFirst) {
+    return mondayFirst ? (weekday + 6) % 7 : weekday;
+}
 
 bool IsBefore(CivilDate a, CivilDate b) {
     if (a.year != b.year)
@@ -90,8 +94,8 @@ void DrawDayNumber(Canvas& canvas, Point corner, int day, bool isToday) {
     canvas.Text({corner.x + 3, corner.y + 2}, number, font);
 }
 
-void DrawSlot(Canvas& canvas, Point at, int kind, const TDayRecord& record, const TDayClass& dayClass,
-              bool beforeToday) {
+void DrawSlot(Canvas& canvas, Point at, int kind, const TDayRecord& record,
+              const TDayClass& dayClass, bool beforeToday) {
     switch (kind) {
     case kProtection:
         if (record.Protect != 0)

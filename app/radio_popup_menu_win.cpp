@@ -8,7 +8,9 @@ namespace lunea {
 namespace {
 
 // Menu command ids are the item's index plus one: 0 means "dismissed".
-UINT CommandOf(int index) { return static_cast<UINT>(index + 1); }
+UINT CommandOf(int index) {
+    return static_cast<UINT>(index + 1);
+}
 
 // One image of a set on the menu's background colour.
 BitmapHandle MenuImage(ImageRef ref) {
@@ -79,7 +81,8 @@ void RadioPopupMenu::SetCaption(int index, const std::string& caption) {
 }
 
 std::string RadioPopupMenu::Caption(int index) const {
-    return index >= 0 && index < Count() ? captions_[static_cast<std::size_t>(index)] : std::string();
+    return index >= 0 && index < Count() ? captions_[static_cast<std::size_t>(index)]
+                                         : std::string();
 }
 
 void RadioPopupMenu::Check(int index) {
@@ -91,9 +94,9 @@ void RadioPopupMenu::Check(int index) {
 int RadioPopupMenu::Track(HWND owner, int screenX, int screenY) const {
     if (!menu_)
         return -1;
-    const BOOL command = TrackPopupMenu(menu_, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD |
-                                                   TPM_NONOTIFY | TPM_LEFTBUTTON,
-                                        screenX, screenY, 0, owner, nullptr);
+    const BOOL command = TrackPopupMenu(
+        menu_, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTBUTTON,
+        screenX, screenY, 0, owner, nullptr);
     return command > 0 ? command - 1 : -1;
 }
 

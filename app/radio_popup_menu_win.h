@@ -14,7 +14,7 @@
 namespace lunea {
 
 class RadioPopupMenu {
-public:
+  public:
     RadioPopupMenu();
     ~RadioPopupMenu();
     RadioPopupMenu(const RadioPopupMenu&) = delete;
@@ -29,7 +29,7 @@ public:
     // index of the chosen item, or -1 when the menu was dismissed.
     int Track(HWND owner, int screenX, int screenY) const;
 
-private:
+  private:
     HMENU menu_;
     std::vector<std::string> captions_;
     std::vector<BitmapHandle> images_;

@@ -11,16 +11,26 @@ const char* const kHints[kStatusCount] = {"Dry",
                                           "Cloudy, Sticky Mucus",
                                           "Stretchy, Egg-White Mucus"};
 // The menu's last two captions are shorter than the hints.
-const char* const kMenuCaptions[kStatusCount] = {"Dry",          "Slight Menses",  "Normal Menses",
-                                                 "Heavy Menses", "Intermenstrual", "Cloudy, Sticky",
+const char* const kMenuCaptions[kStatusCount] = {"Dry",
+                                                 "Slight Menses",
+                                                 "Normal Menses",
+                                                 "Heavy Menses",
+                                                 "Intermenstrual",
+                                                 "Cloudy, Sticky",
                                                  "Stretchy, Egg-White"};
 
-bool IsStatus(int status) { return status >= 0 && status < kStatusCount; }
+bool IsStatus(int status) {
+    return status >= 0 && status < kStatusCount;
+}
 
 } // namespace
 
-std::string StatusHint(int status) { return IsStatus(status) ? kHints[status] : ""; }
+std::string StatusHint(int status) {
+    return IsStatus(status) ? kHints[status] : "";
+}
 
-std::string StatusMenuCaption(int status) { return IsStatus(status) ? kMenuCaptions[status] : ""; }
+std::string StatusMenuCaption(int status) {
+    return IsStatus(status) ? kMenuCaptions[status] : "";
+}
 
 } // namespace lunea

@@ -8,22 +8,32 @@
 namespace lunea {
 namespace {
 
-double RoundTo(double value, double scale) { return std::round(value * scale) / scale; }
+double RoundTo(double value, double scale) {
+    return std::round(value * scale) / scale;
+}
 
 } // namespace
 
-double CelsiusToFahrenheit(double celsius) { return celsius * 1.8 + 32; }
+double CelsiusToFahrenheit(double celsius) {
+    return celsius * 1.8 + 32;
+}
 
-double FahrenheitToCelsius(double fahrenheit) { return (fahrenheit - 32) / 1.8; }
+double FahrenheitToCelsius(double fahrenheit) {
+    return (fahrenheit - 32) / 1.8;
+}
 
 int ScalePositionOfTemperature(double celsius) {
     const long position = std::lround((celsius - kScaleLowest) / kScaleStep);
     return static_cast<int>(std::clamp(position, 0L, static_cast<long>(kScalePositions)));
 }
 
-int ScalePositionAtX(int x) { return std::clamp(x / kScalePixelsPerPosition, 0, kScalePositions); }
+int ScalePositionAtX(int x) {
+    return std::clamp(x / kScalePixelsPerPosition, 0, kScalePositions);
+}
 
-double TemperatureAtPosition(int position) { return kScaleLowest + kScaleStep * position; }
+double TemperatureAtPosition(int position) {
+    return kScaleLowest + kScaleStep * position;
+}
 
 std::string FormatTemperature(double value) {
     char text[32];

@@ -12,7 +12,7 @@ namespace lunea {
 namespace {
 
 class MonthViewTest : public ::testing::Test {
-protected:
+  protected:
     void Draw(int year, int month, CivilDate today = {2019, 12, 31}) {
         canvas.Clear();
         MonthViewInput input{*table, settings, year, month, today, locale};
@@ -25,7 +25,8 @@ protected:
         return found == cells.end() ? -1 : static_cast<int>(found - cells.begin());
     }
     int UsedCells() const {
-        return static_cast<int>(std::count_if(cells.begin(), cells.end(), [](int d) { return d > 0; }));
+        return static_cast<int>(
+            std::count_if(cells.begin(), cells.end(), [](int d) { return d > 0; }));
     }
     // The day cells' rounded rectangles follow the seven header cells.
     std::vector<RoundRectCall> DayCells() const {
@@ -228,7 +229,9 @@ TEST_F(MonthViewTest, EveryIconKindInItsSlot) {
     auto images = ImagesOfDay(10);
     ASSERT_EQ(images.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(images[i].at, (Point{cell.left + expected[i].first.x, cell.top + expected[i].first.y})) << i;
+        EXPECT_EQ(images[i].at,
+                  (Point{cell.left + expected[i].first.x, cell.top + expected[i].first.y}))
+            << i;
         EXPECT_EQ(images[i].set, expected[i].second.first) << i;
         EXPECT_EQ(images[i].index, expected[i].second.second) << i;
     }

@@ -24,9 +24,9 @@ YearMonth ShownMonth(const CalendarDriver& driver) {
     const std::string caption = driver.Text(ids::MonthButton);
     const auto comma = caption.rfind(", ");
     const int year = comma == std::string::npos ? 0 : std::atoi(caption.c_str() + comma + 2);
-    static const char* const kNames[] = {"January", "February", "March",     "April",
-                                         "May",     "June",     "July",      "August",
-                                         "September", "October", "November", "December"};
+    static const char* const kNames[] = {"January",   "February", "March",    "April",
+                                         "May",       "June",     "July",     "August",
+                                         "September", "October",  "November", "December"};
     for (int month = 1; month <= 12; ++month)
         if (caption.rfind(kNames[month - 1], 0) == 0)
             return {year, month};

@@ -105,7 +105,8 @@ TEST_F(CalendarLook, AFilledMonthShowsColoursIconsAndTheEditor) {
 
     // Each recorded day's icons cover part of its cell.
     const CellDayList cells = MonthCells(2019, 11, false);
-    const Rect cell = DayCellRect(static_cast<int>(std::find(cells.begin(), cells.end(), 12) - cells.begin()));
+    const Rect cell =
+        DayCellRect(static_cast<int>(std::find(cells.begin(), cells.end(), 12) - cells.begin()));
     int iconPixels = 0;
     for (int y = cell.top + 2; y < cell.top + 46; ++y)
         for (int x = cell.left + 17; x < cell.left + 46; ++x)

@@ -41,7 +41,8 @@ TEST_F(CalendarPage, StartsOnTheLastMonthOfTheTableWithItsEditor) {
     EXPECT_EQ(driver.Text(ids::StatusButton), "Dry");
     EXPECT_TRUE(driver.Checked(ids::StatusBtn0));
     EXPECT_EQ(driver.Text(ids::TempEdit), "35.5");
-    EXPECT_EQ(driver.Text(ids::TempUnitLabel), "\xB0" "C");
+    EXPECT_EQ(driver.Text(ids::TempUnitLabel), "\xB0"
+                                               "C");
     EXPECT_FALSE(driver.Checked(ids::TempBox));
     EXPECT_TRUE(driver.Checked(ids::CalendarBtn));
 }

@@ -113,7 +113,8 @@ TEST_F(DayEditor, TheTemperatureBoxIsClampedToTheScale) {
 TEST_F(DayEditor, FahrenheitIsShownButCelsiusStored) {
     WriteSetting("TempFormat", "Fahrenheit");
     const CalendarDriver driver = Start();
-    EXPECT_EQ(driver.Text(ids::TempUnitLabel), "\xB0" "F");
+    EXPECT_EQ(driver.Text(ids::TempUnitLabel), "\xB0"
+                                               "F");
     EXPECT_EQ(driver.Text(ids::TempEdit), "95.9");
     driver.MouseAt(ids::ProgressBar1, 66, 3); // position 22
     EXPECT_EQ(driver.Text(ids::TempEdit), "97.9");
