@@ -74,6 +74,33 @@ void CalendarDriver::Type(int id, const std::string& text) const {
     Settle(window_);
 }
 
+bool CalendarDriver::ChooseFromMenu(int buttonId, int index) const {
+    // Posted: the menu runs its own message loop until an item is chosen.
+    PostMessageA(Control(buttonId), BM_CLICK, 0, 0);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window_, &processId);
+    HWND menu = nullptr;
+    for (int wait = 0; wait < 100 && !menu; ++wait) {
+        Sleep(50);
+        for (HWND found = FindWindowExA(nullptr, nullptr, "#32768", nullptr); found;
+             found = FindWindowExA(nullptr, found, "#32768", nullptr)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(found, &owner);
+            if (owner == processId && IsWindowVisible(found))
+                menu = found;
+        }
+    }
+    if (!menu)
+        return false;
+    for (int step = 0; step <= index; ++step)
+        PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+    for (int wait = 0; wait < 100 && IsWindowVisible(menu); ++wait)
+        Sleep(50);
+    Settle(window_);
+    return true;
+}
+
 void CalendarDriver::MouseAt(int id, int x, int y) const {
     const HWND control = Control(id);
     SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));

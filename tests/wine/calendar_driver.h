@@ -26,6 +26,9 @@ class CalendarDriver {
     void Paste(int id, const std::string& text) const;
     // Characters typed one by one into a control.
     void Type(int id, const std::string& text) const;
+    // Clicks a button that opens a popup menu and picks the menu's item
+    // with this index by the keyboard; false when no menu opened.
+    bool ChooseFromMenu(int buttonId, int index) const;
     // A press and release of the left button at a point of a control.
     void MouseAt(int id, int x, int y) const;
     // The cell of a day of the shown month (the locale's week starts on Sunday).

@@ -61,6 +61,15 @@ TEST_F(CalendarPage, PagingKeepsTheYearWithinTheTable) {
     EXPECT_EQ(driver.Text(ids::MonthButton), "February, 2000");
 }
 
+TEST_F(CalendarPage, TheMonthMenuChangesTheMonthOnly) {
+    const CalendarDriver driver = Start();
+    ASSERT_TRUE(driver.ChooseFromMenu(ids::MonthButton, 2));
+    EXPECT_EQ(driver.Text(ids::MonthButton), "March, 2019");
+    driver.Click(ids::StatusBtn1);
+    ASSERT_TRUE(driver.Save());
+    EXPECT_EQ(ReadSavedJournal()->At(2019, 3, 1).Status, 1) << "the new month selects its day 1";
+}
+
 TEST_F(CalendarPage, ClickedCellsSelectTheirDayAndOthersNothing) {
     const CalendarDriver driver = Start();
     driver.ShowMonth(2019, 11);
@@ -71,6 +80,11 @@ TEST_F(CalendarPage, ClickedCellsSelectTheirDayAndOthersNothing) {
     driver.MouseAt(ids::MainImage, 10, 30); // 1 November 2019 is a Friday: Sunday's cell is empty
     driver.MouseAt(ids::MainImage, 337, 100);
     driver.Click(ids::PMSBox);
+    // Any mouse button selects a day.
+    const HWND image = driver.Control(ids::MainImage);
+    SendMessageA(image, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5 * 48 + 10, 18 + 2 * 48 + 10));
+    SendMessageA(image, WM_RBUTTONUP, 0, MAKELPARAM(5 * 48 + 10, 18 + 2 * 48 + 10));
+    driver.Click(ids::SexBox); // 15 November: row 2, Friday
     ASSERT_TRUE(driver.Save());
 
     const auto saved = ReadSavedJournal();
@@ -78,6 +92,8 @@ TEST_F(CalendarPage, ClickedCellsSelectTheirDayAndOthersNothing) {
     EXPECT_EQ(day.Status, 3);
     EXPECT_EQ(day.PMS, 1);
     EXPECT_EQ(day.Flag, 1);
+    EXPECT_EQ(day.Sex, 0);
+    EXPECT_EQ(saved->At(2019, 11, 15).Sex, 1);
     EXPECT_EQ(saved->At(2019, 11, 1).Flag, 0) << "paging selected day 1 but changed nothing";
     EXPECT_EQ(driver.Text(ids::MonthButton), "November, 2019") << "a cell click keeps the month";
 }

@@ -72,6 +72,22 @@ TEST_F(DayEditor, EveryControlWritesTheSelectedDay) {
     EXPECT_EQ(driver.Text(ids::TempEdit), "36.5");
 }
 
+TEST_F(DayEditor, TheStatusMenuSetsTheStatusAndItsButton) {
+    const CalendarDriver driver = Start();
+    ASSERT_TRUE(driver.ChooseFromMenu(ids::StatusButton, 3));
+    EXPECT_EQ(driver.Text(ids::StatusButton), "Heavy Menses");
+    EXPECT_TRUE(driver.Checked(ids::StatusBtn3));
+    EXPECT_FALSE(driver.Checked(ids::StatusBtn0));
+    const TDayRecord day = SavedDay(driver);
+    EXPECT_EQ(day.Status, 3);
+    EXPECT_EQ(day.Flag, 1);
+
+    ASSERT_TRUE(driver.ChooseFromMenu(ids::StatusButton, 6));
+    EXPECT_EQ(driver.Text(ids::StatusButton), "Stretchy, Egg-White");
+    EXPECT_TRUE(driver.Checked(ids::StatusBtn6));
+    EXPECT_EQ(SavedDay(driver).Status, 6);
+}
+
 TEST_F(DayEditor, TogglingABoxBackStillMarksTheDayEdited) {
     const CalendarDriver driver = Start();
     driver.Click(ids::PMSBox);
