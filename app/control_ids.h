@@ -15,14 +15,45 @@ inline constexpr int CalendarBtn = 110;
 inline constexpr int ChartsRadioBtn = 111;
 inline constexpr int PrefsRadioBtn = 112;
 inline constexpr int VsButton4 = 113; // Reports
+inline constexpr int CalendarLabel = 114;
+inline constexpr int ChartsLabel = 115;
+inline constexpr int PreferencesLabel = 116;
+inline constexpr int ReportsLabel = 117;
 
 // Centre.
 inline constexpr int CalendarPanel = 120;
-inline constexpr int MainImage = 121;
+inline constexpr int MainImage = 121; // a child of CalendarPanel
 
 // Month navigation.
 inline constexpr int SpeedButton6 = 130; // previous month
 inline constexpr int MonthButton = 131;
 inline constexpr int SpeedButton5 = 132; // next month
+
+// Day editor.
+inline constexpr int CervicalFluidLabel = 140;
+inline constexpr int StatusButton = 141;
+inline constexpr int StatusBtn0 = 150; // StatusBtn0 + s is the button of status s
+inline constexpr int StatusBtn1 = 151;
+inline constexpr int StatusBtn2 = 152;
+inline constexpr int StatusBtn3 = 153;
+inline constexpr int StatusBtn4 = 154;
+inline constexpr int StatusBtn5 = 155;
+inline constexpr int StatusBtn6 = 156;
+inline constexpr int TempBox = 160;
+inline constexpr int TempEdit = 161;
+inline constexpr int TempEditBtn = 162;
+inline constexpr int TempUnitLabel = 163;
+inline constexpr int ProgressBar1 = 164;
+inline constexpr int TempScaleImage = 165;
+inline constexpr int TempDigitImage = 166;
+inline constexpr int PMSBox = 170;
+inline constexpr int SexBox = 171;
+inline constexpr int CrampingBox = 172;
+inline constexpr int ProtectBox = 173;
+inline constexpr int AppointBox = 174;
+inline constexpr int SecretBox = 175;
+inline constexpr int NoteImage = 180;
+inline constexpr int NoteLabel = 181;
+inline constexpr int Memo1 = 182;
 
 } // namespace lunea::ids

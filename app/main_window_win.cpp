@@ -2,8 +2,13 @@
 
 #include "app/application_title.h"
 #include "app/control_ids.h"
+#include "app/locale_names_win.h"
+#include "app/month_navigation.h"
 #include "app/selected_date.h"
+#include "app/status_texts.h"
+#include "app/system_today_win.h"
 #include "app/window_messages.h"
+#include "components/image_sets.h"
 #include "settings/registry_key_win.h"
 
 #include <shellapi.h>
@@ -13,14 +18,6 @@ namespace {
 
 const int kClientWidth = 600;
 const int kClientHeight = 394;
-const int kTitleBarHeight = 24;
-const COLORREF kBackground = RGB(0xEE, 0xE6, 0xF4);
-
-CivilDate SystemToday() {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    return {now.wYear, now.wMonth, now.wDay};
-}
 
 } // namespace
 
@@ -30,8 +27,6 @@ TMainForm::TMainForm(HINSTANCE instance)
 TMainForm::~TMainForm() {
     if (window_)
         DestroyWindow(window_);
-    if (font_)
-        DeleteObject(font_);
 }
 
 bool TMainForm::Create(int show) {
@@ -56,10 +51,10 @@ bool TMainForm::Create(int show) {
     return true;
 }
 
-LRESULT CALLBACK TMainForm::StaticWndProc(HWND window, UINT message, WPARAM wparam,
-                                          LPARAM lparam) {
+LRESULT CALLBACK TMainForm::StaticWndProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_NCCREATE) {
-        auto* form = static_cast<TMainForm*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
+        auto* form =
+            static_cast<TMainForm*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
         form->window_ = window;
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     }
@@ -87,14 +82,10 @@ LRESULT TMainForm::WndProc(UINT message, WPARAM wparam, LPARAM lparam) {
         ReloadRequest();
         break;
     case WM_COMMAND:
-        if (HIWORD(wparam) == BN_CLICKED)
-            return OnCommand(LOWORD(wparam));
-        break;
-    case WM_NCHITTEST:
-        return OnNcHitTest(lparam);
-    case WM_PAINT:
-        OnPaint();
+        OnCommand(LOWORD(wparam), HIWORD(wparam));
         return 0;
+    case WM_CTLCOLOREDIT:
+        return OnControlColor(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
     case WM_CLOSE:
         FormCloseQuery();
         DestroyWindow(window_);
@@ -115,7 +106,18 @@ LRESULT TMainForm::WndProc(UINT message, WPARAM wparam, LPARAM lparam) {
     return DefWindowProcA(window_, message, wparam, lparam);
 }
 
-LRESULT TMainForm::OnCommand(int controlId) {
+void TMainForm::OnCommand(int controlId, int code) {
+    if (controlId == ids::Memo1) {
+        if (code == EN_CHANGE)
+            Memo1Change();
+        return;
+    }
+    if (code != BN_CLICKED)
+        return;
+    if (controlId >= ids::StatusBtn0 && controlId < ids::StatusBtn0 + kStatusCount) {
+        StatusRadioClick(controlId - ids::StatusBtn0);
+        return;
+    }
     switch (controlId) {
     case ids::VsButton1:
         VsButton1Click();
@@ -126,47 +128,51 @@ LRESULT TMainForm::OnCommand(int controlId) {
     case ids::VsButton3:
         VsButton3Click();
         break;
+    case ids::CalendarBtn:
+        CalendarBtnClick();
+        break;
+    case ids::ChartsRadioBtn:
+    case ids::PrefsRadioBtn:
+    case ids::VsButton4:
+        PlaceholderPageClick();
+        break;
+    case ids::SpeedButton6:
+        SpeedButton6Click();
+        break;
+    case ids::SpeedButton5:
+        SpeedButton5Click();
+        break;
+    case ids::MonthButton:
+        MonthButtonClick();
+        break;
+    case ids::StatusButton:
+        StatusButtonClick();
+        break;
+    case ids::TempBox:
+        TempBoxClick();
+        break;
+    case ids::TempEditBtn:
+        TempEditClickBtn();
+        break;
+    case ids::PMSBox:
+        PMSBoxClick();
+        break;
+    case ids::SexBox:
+        SexBoxClick();
+        break;
+    case ids::CrampingBox:
+        CrampingBoxClick();
+        break;
+    case ids::AppointBox:
+        AppointBoxClick();
+        break;
+    case ids::SecretBox:
+        SecretBoxClick();
+        break;
+    case ids::ProtectBox:
+        ProtectBoxClick();
+        break;
     }
-    return 0;
-}
-
-LRESULT TMainForm::OnNcHitTest(LPARAM lparam) {
-    // The skin's title bar moves the borderless window.
-    POINT point = {static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
-    ScreenToClient(window_, &point);
-    return point.y >= 0 && point.y < kTitleBarHeight ? HTCAPTION : HTCLIENT;
-}
-
-void TMainForm::OnPaint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window_, &paint);
-    HBRUSH background = CreateSolidBrush(kBackground);
-    if (background) {
-        FillRect(dc, &paint.rcPaint, background);
-        DeleteObject(background);
-    }
-    EndPaint(window_, &paint);
-}
-
-HWND TMainForm::AddControl(const char* className, const char* text, DWORD style, int id, int left,
-                           int top, int width, int height) {
-    HWND control = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, left, top,
-                                   width, height, window_,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_,
-                                   nullptr);
-    if (control && font_)
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    return control;
-}
-
-void TMainForm::CreateControls() {
-    font_ = CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        DEFAULT_PITCH | FF_SWISS, "Arial");
-    AddControl("BUTTON", "", BS_PUSHBUTTON, ids::UsersButton, 208, 2, 153, 20);
-    AddControl("BUTTON", "?", BS_PUSHBUTTON, ids::VsButton1, 546, 5, 14, 14);
-    AddControl("BUTTON", "_", BS_PUSHBUTTON, ids::VsButton2, 562, 5, 14, 14);
-    AddControl("BUTTON", "x", BS_PUSHBUTTON, ids::VsButton3, 578, 5, 14, 14);
 }
 
 void TMainForm::FormCreate() {
@@ -183,21 +189,36 @@ void TMainForm::FormCreate() {
     // With several users and no last user the welcome dialog picks one here.
     CurrentUser = chosen >= 0 ? chosen : 0;
     settings_.LastUser = users_.UserNames[CurrentUser];
-    SetDlgItemTextA(window_, ids::UsersButton, settings_.LastUser.c_str());
+    UsersButton->SetCaption(settings_.LastUser);
+    UsersButton->SetImage(
+        ImageRef{ImageSetId::Users, CurrentUser == 0 ? users::kLocalUser : users::kHandheldUser});
     // A set password is asked for here.
+    ShowTemperatureFormat();
 
+    monthNames_ = LocaleMonthNames();
+    for (int month = 0; month < 12; ++month)
+        PopupMenu1.SetCaption(month, monthNames_[static_cast<std::size_t>(month)]);
+
+    // Today may lie outside the table's years: the nearest day it holds.
     const CivilDate selected = InitialSelection(SystemToday());
     SelectedYear = static_cast<std::uint16_t>(selected.year);
     SelectedMonth = static_cast<std::uint16_t>(selected.month);
     SelectedDay = static_cast<std::uint16_t>(selected.day);
+    PopupMenu1.Check(SelectedMonth - 1);
+    MonthButton->SetCaption(
+        MonthCaption(monthNames_[static_cast<std::size_t>(SelectedMonth - 1)], SelectedYear));
     ViewMode = 1;
     journal_.LoadData(CurrentUserFile());
     journalLoaded_ = true;
 }
 
-void TMainForm::FormShow() { RepaintView(); }
+void TMainForm::FormShow() {
+    RepaintView();
+}
 
-void TMainForm::FormCloseQuery() { journal_.SaveData(CurrentUserFile()); }
+void TMainForm::FormCloseQuery() {
+    journal_.SaveData(CurrentUserFile());
+}
 
 void TMainForm::FormDestroy() {
     auto key = OpenSettingsKey();
@@ -215,13 +236,17 @@ void TMainForm::VsButton1Click() {
     if (result > 32)
         return;
     const char* text = result == SE_ERR_ASSOCINCOMPLETE ? "No program associated to open chm files!"
-                                                : "Can`t open help file!";
+                                                        : "Can`t open help file!";
     MessageBoxA(window_, text, kApplicationTitle, MB_OK);
 }
 
-void TMainForm::VsButton2Click() { ShowWindow(window_, SW_MINIMIZE); }
+void TMainForm::VsButton2Click() {
+    ShowWindow(window_, SW_MINIMIZE);
+}
 
-void TMainForm::VsButton3Click() { PostMessageA(window_, WM_CLOSE, 0, 0); }
+void TMainForm::VsButton3Click() {
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+}
 
 void TMainForm::SaveRequest() {
     if (journalLoaded_)
@@ -234,9 +259,9 @@ void TMainForm::ReloadRequest() {
     RepaintView();
 }
 
-void TMainForm::RepaintView() { InvalidateRect(window_, nullptr, FALSE); }
-
-std::string TMainForm::CurrentUserFile() const { return users_.DataFile(CurrentUser); }
+std::string TMainForm::CurrentUserFile() const {
+    return users_.DataFile(CurrentUser);
+}
 
 std::string TMainForm::ProgramFolder() const {
     char path[MAX_PATH] = {};

@@ -1,0 +1,38 @@
+#pragma once
+// A popup menu of radio items, one checked, optionally with a 16 x 16
+// image of the program's image sets beside each caption.
+
+#include "components/control_painters.h"
+#include "components/gdi_handles_win.h"
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lunea {
+
+class RadioPopupMenu {
+  public:
+    RadioPopupMenu();
+    ~RadioPopupMenu();
+    RadioPopupMenu(const RadioPopupMenu&) = delete;
+    RadioPopupMenu& operator=(const RadioPopupMenu&) = delete;
+
+    void Add(const std::string& caption, std::optional<ImageRef> image = std::nullopt);
+    void SetCaption(int index, const std::string& caption);
+    std::string Caption(int index) const;
+    void Check(int index);
+    int Count() const { return static_cast<int>(captions_.size()); }
+    // Opens the menu at a screen position and waits for the choice: the
+    // index of the chosen item, or -1 when the menu was dismissed.
+    int Track(HWND owner, int screenX, int screenY) const;
+
+  private:
+    HMENU menu_;
+    std::vector<std::string> captions_;
+    std::vector<BitmapHandle> images_;
+};
+
+} // namespace lunea

@@ -1,0 +1,13 @@
+#include "app/system_today_win.h"
+
+#include <windows.h>
+
+namespace lunea {
+
+CivilDate SystemToday() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay};
+}
+
+} // namespace lunea

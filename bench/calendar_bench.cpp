@@ -1,0 +1,51 @@
+// One full calendar redraw as the program does it on every edit: cycle
+// analysis over the whole table, classification and drawing of every cell
+// into a pixel buffer. Target: at most 1 ms.
+#include "app/month_view.h"
+#include "components/bitmap_canvas.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace lunea {
+namespace {
+
+// Twenty years of a 28-day cycle with five flow days and a temperature and
+// a note every day: a heavily used journal.
+std::unique_ptr<DayTable> TwentyYearJournal() {
+    auto table = std::make_unique<DayTable>();
+    const std::int32_t first = DateToSerial({2000, 1, 3});
+    const std::int32_t last = DateToSerial({2019, 12, 31});
+    for (std::int32_t serial = first; serial <= last; ++serial) {
+        TDayRecord& day = table->At(SerialToDate(serial));
+        const int cycleDay = (serial - first) % 28;
+        day.Status = cycleDay < 5 ? 2 : (cycleDay == 12 ? 6 : 0);
+        day.Temperature = 36.4 + (cycleDay > 14 ? 0.4 : 0.0);
+        day.PMS = cycleDay > 24;
+        day.Appointment = cycleDay == 7;
+        day.Note.Assign("slept well");
+    }
+    return table;
+}
+
+void BM_FullCalendarRedraw(benchmark::State& state) {
+    const auto table = TwentyYearJournal();
+    Settings settings;
+    settings.calIcon = {1, 2, 3, 4, 5, 6, 7, 10};
+    CycleAnalysis analysis;
+    CellDayList cells{};
+    BitmapCanvas canvas(kMainImageWidth, kMainImageHeight);
+    MonthViewInput input{*table, settings, 2019, 6, {2019, 6, 12}, {}};
+    for (auto _ : state) {
+        analysis.GetCStartAndLen(*table, settings);
+        cells = MonthCells(input.year, input.month, input.locale.mondayFirst);
+        DrawMonth(canvas, input, analysis);
+        DrawSelectionFrame(canvas, cells, 12);
+        benchmark::DoNotOptimize(canvas.PixelAt(100, 100));
+    }
+}
+BENCHMARK(BM_FullCalendarRedraw)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace lunea
