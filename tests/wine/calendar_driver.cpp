@@ -150,7 +150,7 @@ bool CalendarDriver::Save() const {
 
 std::unique_ptr<DayTable> ReadSavedJournal() {
     auto table = std::make_unique<DayTable>();
-    const Bytes bytes = ReadFileBytes(LocalDataFile());
+    const Bytes bytes = ReadFileBytes(LocalDataFile()).value_or(Bytes{});
     for (std::size_t offset = 0; offset + datafile::kRecordSize <= bytes.size();
          offset += datafile::kRecordSize) {
         TDayRecord day;

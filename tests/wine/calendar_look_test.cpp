@@ -74,7 +74,7 @@ class CalendarLook : public ::testing::Test {
   protected:
     void SetUp() override {
         DeleteSettingsKey();
-        ASSERT_TRUE(WriteFileBytes(LocalDataFile(), EncodeRecords(FilledNovember())));
+        WriteFileBytes(LocalDataFile(), EncodeRecords(FilledNovember()));
     }
     void TearDown() override {
         DeleteFileA(LocalDataFile().c_str());

@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
 
 namespace lunea::test {
 namespace {
@@ -16,17 +14,6 @@ const char kSettingsKey[] = "Software\\Quorv\\LuneaDesktop";
 } // namespace
 
 std::string LocalDataFile() { return BinaryFolder() + "Lunea.dat"; }
-
-Bytes ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-bool WriteFileBytes(const std::string& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
-}
 
 Bytes EncodeRecords(const std::vector<DatedRecord>& records) {
     Bytes bytes(records.size() * datafile::kRecordSize);

@@ -1,6 +1,7 @@
 #pragma once
 // Data files and registry state the whole-program tests prepare and check.
 #include "journal/day_table.h"
+#include "tests/wine/test_files.h"
 
 #include <cstdint>
 #include <string>
@@ -13,8 +14,6 @@ using Bytes = std::vector<std::uint8_t>;
 // The data file beside the program: the local user's journal.
 std::string LocalDataFile();
 
-Bytes ReadFileBytes(const std::string& path);
-bool WriteFileBytes(const std::string& path, const Bytes& bytes);
 
 // One encoded 152-byte record per (date, record), in the order given.
 struct DatedRecord {

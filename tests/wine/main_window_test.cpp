@@ -70,7 +70,7 @@ class MainWindow : public ::testing::Test {
 };
 
 TEST_F(MainWindow, SaveRequestRewritesTheWholeFileInDateOrder) {
-    ASSERT_TRUE(WriteFileBytes(LocalDataFile(), EncodeRecords(kUnordered)));
+    WriteFileBytes(LocalDataFile(), EncodeRecords(kUnordered));
     CalendarProcess calendar;
     HWND window = calendar.WaitForMainWindow();
     ASSERT_NE(window, nullptr);
@@ -81,25 +81,25 @@ TEST_F(MainWindow, SaveRequestRewritesTheWholeFileInDateOrder) {
 }
 
 TEST_F(MainWindow, ReloadRequestReplacesTheTable) {
-    ASSERT_TRUE(WriteFileBytes(LocalDataFile(), EncodeRecords(kUnordered)));
+    WriteFileBytes(LocalDataFile(), EncodeRecords(kUnordered));
     CalendarProcess calendar;
     HWND window = calendar.WaitForMainWindow();
     ASSERT_NE(window, nullptr);
 
     const std::vector<DatedRecord> replaced = {{{2010, 6, 15}, Day(3, 37.1, "synced", 0)}};
-    ASSERT_TRUE(WriteFileBytes(LocalDataFile(), EncodeRecords(replaced)));
+    WriteFileBytes(LocalDataFile(), EncodeRecords(replaced));
     ASSERT_TRUE(SendAndWait(window, kReload));
-    ASSERT_TRUE(WriteFileBytes(LocalDataFile(), {}));
+    WriteFileBytes(LocalDataFile(), {});
     ASSERT_TRUE(SendAndWait(window, kSave));
     EXPECT_EQ(ReadFileBytes(LocalDataFile()), EncodeRecords(replaced));
 }
 
 TEST_F(MainWindow, ClosingSavesTheTableAndRemembersTheUser) {
-    ASSERT_TRUE(WriteFileBytes(LocalDataFile(), EncodeRecords(kUnordered)));
+    WriteFileBytes(LocalDataFile(), EncodeRecords(kUnordered));
     CalendarProcess calendar;
     HWND window = calendar.WaitForMainWindow();
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(WriteFileBytes(LocalDataFile(), {})); // only the close's save restores it
+    WriteFileBytes(LocalDataFile(), {}); // only the close's save restores it
 
     PostMessageA(GetDlgItem(window, ids::VsButton3), BM_CLICK, 0, 0);
     ASSERT_TRUE(calendar.WaitForExit());
@@ -114,12 +114,12 @@ TEST_F(MainWindow, FirstStartWithoutJournalCreatesAnEmptyOneOnClose) {
     PostMessageA(window, WM_CLOSE, 0, 0);
     ASSERT_TRUE(calendar.WaitForExit());
     EXPECT_NE(GetFileAttributesA(LocalDataFile().c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_TRUE(ReadFileBytes(LocalDataFile()).empty());
+    EXPECT_EQ(ReadFileBytes(LocalDataFile()), Bytes{});
 }
 
 TEST_F(MainWindow, JournalThatCouldNotBeReadIsNeverOverwritten) {
     const Bytes original = EncodeRecords(kUnordered);
-    ASSERT_TRUE(WriteFileBytes(LocalDataFile(), original));
+    WriteFileBytes(LocalDataFile(), original);
     HANDLE held = CreateFileA(LocalDataFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);

@@ -50,6 +50,10 @@ bool CalendarProcess::WaitForExit(DWORD timeoutMs) {
     return WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
 }
 
+bool CalendarProcess::WaitUntilIdle(DWORD timeoutMs) {
+    return WaitForInputIdle(process_, timeoutMs) == 0;
+}
+
 DWORD CalendarProcess::ExitCode() const {
     DWORD code = STILL_ACTIVE;
     GetExitCodeProcess(process_, &code);

@@ -4,6 +4,7 @@
 // process, and record builders.
 #include "provider/device_day_record.h"
 #include "provider/unique_win.h"
+#include "tests/wine/test_files.h"
 
 #include <windows.h>
 
@@ -44,8 +45,6 @@ class ScratchFolder {
     std::string path_;
 };
 
-std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path);
-void WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
 // Runs LuneaSyncHost.exe with the arguments and waits for it, handling this
 // thread's window messages meanwhile; the exit code, or -1 when it could not

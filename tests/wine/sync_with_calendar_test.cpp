@@ -1,0 +1,66 @@
+#include "tests/wine/journal_files.h"
+#include "tests/wine/program_harness.h"
+#include "tests/wine/sync_exchange_fixture.h"
+
+#include "provider/device_day_record.h"
+
+namespace lunea::test {
+namespace {
+
+const CivilDate kDesktopDay = {2010, 6, 15};
+const CivilDate kDeviceDay = {2011, 1, 2};
+
+class SyncWithCalendar : public SyncExchange {
+  protected:
+    void SetUp() override {
+        SyncExchange::SetUp();
+        DeleteFileA(LocalDataFile().c_str());
+        DeleteSettingsKey();
+        // The partnership's journal is the one the running program shows.
+        const std::string folder = BinaryFolder();
+        UseDataFolderValue(folder.substr(0, folder.size() - 1));
+    }
+    void TearDown() override {
+        DeleteFileA(LocalDataFile().c_str());
+        DeleteSettingsKey();
+        SyncExchange::TearDown();
+    }
+};
+
+TEST_F(SyncWithCalendar, ProgramSavesBeforeTheReadAndReloadsAfterTheWrite) {
+    TDayRecord edited;
+    edited.Status = 3;
+    edited.Flag = 1;
+    WriteFileBytes(LocalDataFile(), EncodeRecords({{kDesktopDay, edited}}));
+    CalendarProcess calendar;
+    HWND window = calendar.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    // Only the program's own save, asked for before the read, brings the day back.
+    WriteFileBytes(LocalDataFile(), {});
+
+    const auto deviceDay = DeviceDay(DateToSerial(kDeviceDay));
+    ASSERT_EQ(Synchronise(DevicePacketOf({DeviceRecord(deviceDay, 2)})), 0) << Log();
+
+    const auto received = Received();
+    ASSERT_TRUE(received.has_value()) << Log();
+    ASSERT_EQ(received->size(), provider::kDeviceRecordSize);
+    const auto sent = provider::DecodeDeviceDayRecord(
+        provider::DeviceRecordView(received->data(), provider::kDeviceRecordSize));
+    EXPECT_EQ(sent.DayNumber, DeviceDay(DateToSerial(kDesktopDay)));
+    EXPECT_EQ(sent.Status, 3);
+
+    // The reload replaced the table with the merged file: the program's next
+    // save holds both days, each with its edit mark cleared.
+    ASSERT_TRUE(calendar.WaitUntilIdle());
+    DWORD_PTR result = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(window, 1025, 0, 0, SMTO_ABORTIFHUNG, 15000, &result));
+    TDayRecord merged = edited;
+    merged.Flag = 0;
+    TDayRecord fromDevice;
+    fromDevice.Status = 2;
+    EXPECT_EQ(ReadFileBytes(LocalDataFile()),
+              EncodeRecords({{kDesktopDay, merged}, {kDeviceDay, fromDevice}}));
+}
+
+} // namespace
+} // namespace lunea::test
