@@ -123,7 +123,7 @@ void TMainForm::ProgressBar1MouseDown(int x) {
     const int position = ScalePositionAtX(x);
     ShowScalePosition(position);
     const double temperature = TemperatureAtPosition(position);
-    SetWindowTextA(TempEdit, TempEditText(temperature, settings_.UseFahrenheit).c_str());
+    SetWindowTextA(TempEdit, ScaleClickText(temperature, settings_.UseFahrenheit).c_str());
     TDayRecord& record = SelectedRecord();
     record.Temperature = temperature;
     record.Flag = 1;

@@ -45,6 +45,10 @@ std::string FormatTemperature(double value) {
 }
 
 std::string TempEditText(double celsius, bool fahrenheit) {
+    return FormatTemperature(fahrenheit ? CelsiusToFahrenheit(celsius) : celsius);
+}
+
+std::string ScaleClickText(double celsius, bool fahrenheit) {
     return fahrenheit ? FormatTemperature(RoundTo(CelsiusToFahrenheit(celsius), 10))
                       : FormatTemperature(celsius);
 }

@@ -27,11 +27,12 @@ double TemperatureAtPosition(int position);
 // A number with at most two decimals, trailing zeros dropped down to one
 // decimal: 35.5, 36.55, 97.88.
 std::string FormatTemperature(double value);
-// The box's text for a temperature: Celsius with up to two decimals, a
-// scale step; Fahrenheit rounded to one decimal, as a click on the scale
-// shows it (a loaded day shows the same, so the box doesn't change when the
-// click's redraw loads the day again).
+// The box's text for a temperature, in Celsius or Fahrenheit, with up to
+// two decimals.
 std::string TempEditText(double celsius, bool fahrenheit);
+// The box's text right after a click on the scale: Fahrenheit is rounded to
+// one decimal there.
+std::string ScaleClickText(double celsius, bool fahrenheit);
 
 // The number typed in the box; empty or unreadable text reads as 0.
 double ParseTempEdit(std::string_view text);

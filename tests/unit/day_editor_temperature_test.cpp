@@ -33,8 +33,11 @@ TEST(DayEditorTemperatureTest, BoxTextInCelsiusAndFahrenheit) {
     EXPECT_EQ(TempEditText(35.5, true), "95.9");
     EXPECT_EQ(TempEditText(36.55, false), "36.55");
     EXPECT_EQ(TempEditText(37.0, false), "37.0");
-    // Fahrenheit to one decimal: position 22 is 36.6 C, 97.88 F.
-    EXPECT_EQ(TempEditText(TemperatureAtPosition(22), true), "97.9");
+    // Position 22 is 36.6 C, 97.88 F: a loaded day shows two decimals, a
+    // click on the scale one.
+    EXPECT_EQ(TempEditText(TemperatureAtPosition(22), true), "97.88");
+    EXPECT_EQ(ScaleClickText(TemperatureAtPosition(22), true), "97.9");
+    EXPECT_EQ(ScaleClickText(TemperatureAtPosition(22), false), "36.6");
     EXPECT_EQ(TempEditText(TemperatureAtPosition(22), false), "36.6");
     EXPECT_EQ(TempEditText(37.0, true), "98.6");
     EXPECT_EQ(TempEditText(37.5, true), "99.5");

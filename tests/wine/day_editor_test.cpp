@@ -133,6 +133,9 @@ TEST_F(DayEditor, FahrenheitIsShownButCelsiusStored) {
                                                "F");
     EXPECT_EQ(driver.Text(ids::TempEdit), "95.9");
     driver.MouseAt(ids::ProgressBar1, 66, 3); // position 22
+    // The click ticked the box, so the day was drawn and loaded again.
+    EXPECT_EQ(driver.Text(ids::TempEdit), "97.88");
+    driver.MouseAt(ids::ProgressBar1, 66, 3);
     EXPECT_EQ(driver.Text(ids::TempEdit), "97.9");
     EXPECT_DOUBLE_EQ(SavedDay(driver).Temperature, 36.6);
     driver.SetText(ids::TempEdit, "98.6");
