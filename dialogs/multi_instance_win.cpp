@@ -6,19 +6,13 @@ std::string TMultiInstance::MappingName(long appId) {
     return "TMultiInstance message-Tarnwick_" + std::to_string(appId);
 }
 
-TMultiInstance::TMultiInstance(long appId) {
-    mapping_ = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READONLY, 0, 32,
-                                  MappingName(appId).c_str());
+TMultiInstance::TMultiInstance(long appId)
+    : mapping_(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READONLY, 0, 32,
+                                  MappingName(appId).c_str())) {
     if (mapping_ && GetLastError() == ERROR_ALREADY_EXISTS) {
         anotherCopyRuns_ = true;
-        CloseHandle(mapping_);
-        mapping_ = nullptr;
+        mapping_.Reset();
     }
-}
-
-TMultiInstance::~TMultiInstance() {
-    if (mapping_)
-        CloseHandle(mapping_);
 }
 
 } // namespace lunea

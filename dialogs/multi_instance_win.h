@@ -1,4 +1,6 @@
 #pragma once
+#include "components/unique_win.h"
+
 #include <windows.h>
 
 #include <string>
@@ -11,9 +13,6 @@ namespace lunea {
 class TMultiInstance {
   public:
     explicit TMultiInstance(long appId);
-    ~TMultiInstance();
-    TMultiInstance(const TMultiInstance&) = delete;
-    TMultiInstance& operator=(const TMultiInstance&) = delete;
 
     // True when another copy already runs. A mapping that cannot be created
     // at all lets this copy run unguarded.
@@ -22,7 +21,7 @@ class TMultiInstance {
     static std::string MappingName(long appId);
 
   private:
-    HANDLE mapping_ = nullptr;
+    win::UniqueHandle mapping_;
     bool anotherCopyRuns_ = false;
 };
 

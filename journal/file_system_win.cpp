@@ -1,5 +1,7 @@
 #include "journal/file_system.h"
 
+#include "components/unique_win.h"
+
 #include <windows.h>
 
 #include <string>
@@ -10,19 +12,13 @@ namespace {
 class Win32File : public OpenFile {
 public:
     Win32File(HANDLE handle, DWORD& lastError) : handle_(handle), lastError_(lastError) {}
-    ~Win32File() override {
-        if (handle_ != INVALID_HANDLE_VALUE)
-            CloseHandle(handle_);
-    }
-    Win32File(const Win32File&) = delete;
-    Win32File& operator=(const Win32File&) = delete;
 
     bool Read(void* buffer, std::size_t size, std::size_t& got) override {
         got = 0;
         auto* bytes = static_cast<char*>(buffer);
         while (got < size) {
             DWORD n = 0;
-            if (!ReadFile(handle_, bytes + got, static_cast<DWORD>(size - got), &n, nullptr))
+            if (!ReadFile(handle_.Get(), bytes + got, static_cast<DWORD>(size - got), &n, nullptr))
                 return Fail();
             if (n == 0)
                 break;
@@ -36,20 +32,16 @@ public:
         std::size_t done = 0;
         while (done < size) {
             DWORD n = 0;
-            if (!WriteFile(handle_, bytes + done, static_cast<DWORD>(size - done), &n, nullptr))
+            if (!WriteFile(handle_.Get(), bytes + done, static_cast<DWORD>(size - done), &n, nullptr))
                 return Fail();
             done += n;
         }
         return true;
     }
 
-    bool Flush() override { return FlushFileBuffers(handle_) || Fail(); }
+    bool Flush() override { return FlushFileBuffers(handle_.Get()) || Fail(); }
 
-    bool Close() override {
-        const HANDLE handle = handle_;
-        handle_ = INVALID_HANDLE_VALUE;
-        return CloseHandle(handle) || Fail();
-    }
+    bool Close() override { return CloseHandle(handle_.Release()) || Fail(); }
 
 private:
     bool Fail() {
@@ -57,7 +49,7 @@ private:
         return false;
     }
 
-    HANDLE handle_;
+    win::UniqueHandle handle_;
     DWORD& lastError_;
 };
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "provider/unique_win.h"
+#include "components/unique_win.h"
 
 #include <string>
 

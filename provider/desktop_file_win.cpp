@@ -1,6 +1,6 @@
 #include "provider/desktop_file_win.h"
 
-#include "provider/unique_win.h"
+#include "components/unique_win.h"
 
 #include <windows.h>
 

@@ -4,7 +4,7 @@
 #include "provider/module_state_win.h"
 #include "provider/provider_names_win.h"
 #include "provider/resource_ids_win.h"
-#include "provider/unique_win.h"
+#include "components/unique_win.h"
 
 #include <cstdio>
 #include <cstring>

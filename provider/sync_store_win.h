@@ -4,7 +4,7 @@
 #include "provider/exchange_win.h"
 #include "provider/folder_win.h"
 #include "provider/sync_host_abi_win.h"
-#include "provider/unique_win.h"
+#include "components/unique_win.h"
 
 #include <array>
 #include <memory>

@@ -1,8 +1,11 @@
 #include "settings/registry_key_win.h"
 
+#include "components/unique_win.h"
+
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lunea {
@@ -14,20 +17,17 @@ constexpr char kSettingsKeyPath[] = "Software\\Quorv\\LuneaDesktop";
 
 class Win32RegistryKey : public RegistryKey {
 public:
-    explicit Win32RegistryKey(HKEY key) : key_(key) {}
-    ~Win32RegistryKey() override { RegCloseKey(key_); }
-    Win32RegistryKey(const Win32RegistryKey&) = delete;
-    Win32RegistryKey& operator=(const Win32RegistryKey&) = delete;
+    explicit Win32RegistryKey(win::UniqueRegKey key) : key_(std::move(key)) {}
 
     RegistryRead ReadString(const std::string& name, std::string& value) const override {
         DWORD type = 0;
         DWORD size = 0;
-        if (RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+        if (RegQueryValueExA(key_.Get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
             return RegistryRead::Missing;
         if (type != REG_SZ)
             return RegistryRead::WrongType;
         std::vector<char> buffer(size + 1, '\0');
-        if (RegQueryValueExA(key_, name.c_str(), nullptr, &type,
+        if (RegQueryValueExA(key_.Get(), name.c_str(), nullptr, &type,
                              reinterpret_cast<BYTE*>(buffer.data()), &size) != ERROR_SUCCESS ||
             type != REG_SZ)
             return RegistryRead::Missing;
@@ -37,23 +37,23 @@ public:
     }
 
     bool WriteString(const std::string& name, const std::string& value) override {
-        return RegSetValueExA(key_, name.c_str(), 0, REG_SZ,
+        return RegSetValueExA(key_.Get(), name.c_str(), 0, REG_SZ,
                               reinterpret_cast<const BYTE*>(value.c_str()),
                               static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
     }
 
 private:
-    HKEY key_;
+    win::UniqueRegKey key_;
 };
 
 } // namespace
 
 std::unique_ptr<RegistryKey> OpenSettingsKey() {
-    HKEY key = nullptr;
+    win::UniqueRegKey key;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_READ | KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+                        KEY_READ | KEY_WRITE, nullptr, key.Put(), nullptr) != ERROR_SUCCESS)
         return nullptr;
-    return std::make_unique<Win32RegistryKey>(key);
+    return std::make_unique<Win32RegistryKey>(std::move(key));
 }
 
 } // namespace lunea

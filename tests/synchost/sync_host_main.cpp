@@ -2,7 +2,7 @@
 // trying a synchronisation by hand. See Usage() for the options.
 #include "provider/provider_names_win.h"
 #include "provider/sync_host_abi_win.h"
-#include "provider/unique_win.h"
+#include "components/unique_win.h"
 #include "tests/synchost/host_files.h"
 #include "tests/synchost/host_notify.h"
 #include "tests/synchost/host_options.h"

@@ -1,3 +1,4 @@
+#include "components/unique_win.h"
 #include "journal/data_file.h"
 #include "tests/unit/journal_test_support.h"
 
@@ -19,16 +20,10 @@ public:
     HeldFile(const std::string& path, DWORD share)
         : handle_(CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-    ~HeldFile() {
-        if (handle_ != INVALID_HANDLE_VALUE)
-            CloseHandle(handle_);
-    }
-    HeldFile(const HeldFile&) = delete;
-    HeldFile& operator=(const HeldFile&) = delete;
-    bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
+    bool Held() const { return static_cast<bool>(handle_); }
 
 private:
-    HANDLE handle_;
+    win::UniqueHandle handle_;
 };
 
 class JournalWin32Files : public ::testing::Test {

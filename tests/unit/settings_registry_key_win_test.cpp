@@ -1,3 +1,4 @@
+#include "components/unique_win.h"
 #include "settings/registry_key_win.h"
 
 #include <windows.h>
@@ -14,12 +15,11 @@ constexpr char kDwordValue[] = "UnitTestDword";
 class SettingsRegistryKey : public ::testing::Test {
 protected:
     void TearDown() override {
-        HKEY key = nullptr;
+        win::UniqueRegKey key;
         if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Quorv\\LuneaDesktop", 0, KEY_SET_VALUE,
-                          &key) == ERROR_SUCCESS) {
-            RegDeleteValueA(key, kStringValue);
-            RegDeleteValueA(key, kDwordValue);
-            RegCloseKey(key);
+                          key.Put()) == ERROR_SUCCESS) {
+            RegDeleteValueA(key.Get(), kStringValue);
+            RegDeleteValueA(key.Get(), kDwordValue);
         }
     }
 };
@@ -38,18 +38,17 @@ TEST_F(SettingsRegistryKey, StringsRoundTripAndOtherTypesAreReportedAsSuch) {
     ASSERT_EQ(key->ReadString(kStringValue, value), RegistryRead::Found);
     EXPECT_EQ(value, "");
 
-    HKEY raw = nullptr;
+    win::UniqueRegKey raw;
     ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Quorv\\LuneaDesktop", 0,
-                            KEY_QUERY_VALUE | KEY_SET_VALUE, &raw),
+                            KEY_QUERY_VALUE | KEY_SET_VALUE, raw.Put()),
               ERROR_SUCCESS);
     DWORD type = 0;
-    EXPECT_EQ(RegQueryValueExA(raw, kStringValue, nullptr, &type, nullptr, nullptr), ERROR_SUCCESS);
+    EXPECT_EQ(RegQueryValueExA(raw.Get(), kStringValue, nullptr, &type, nullptr, nullptr), ERROR_SUCCESS);
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
     const DWORD number = 7;
-    ASSERT_EQ(RegSetValueExA(raw, kDwordValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
+    ASSERT_EQ(RegSetValueExA(raw.Get(), kDwordValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
                              sizeof number),
               ERROR_SUCCESS);
-    RegCloseKey(raw);
     EXPECT_EQ(key->ReadString(kDwordValue, value), RegistryRead::WrongType);
 }
 

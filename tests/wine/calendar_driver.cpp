@@ -12,7 +12,6 @@
 namespace lunea::test {
 namespace {
 
-const char kSettingsKey[] = "Software\\Quorv\\LuneaDesktop\\";
 
 // Lets the program finish what the last message started.
 void Settle(HWND window) {
@@ -162,14 +161,5 @@ std::unique_ptr<DayTable> ReadSavedJournal() {
     return table;
 }
 
-void WriteSetting(const std::string& name, const std::string& value) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                        &key, nullptr) != ERROR_SUCCESS)
-        return;
-    RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(key);
-}
 
 } // namespace lunea::test

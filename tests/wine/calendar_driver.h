@@ -49,6 +49,5 @@ class CalendarDriver {
 // The journal as the program saved it.
 std::unique_ptr<DayTable> ReadSavedJournal();
 
-void WriteSetting(const std::string& name, const std::string& value);
 
 } // namespace lunea::test

@@ -1,9 +1,12 @@
 #include "tests/wine/journal_files.h"
 
+#include "components/unique_win.h"
 #include "journal/record_codec.h"
 #include "tests/wine/program_harness.h"
 
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 
 namespace lunea::test {
@@ -32,6 +35,17 @@ std::string ReadSetting(const std::string& name) {
                      &size) != ERROR_SUCCESS)
         return {};
     return value;
+}
+
+void WriteSetting(const std::string& name, const std::string& value) {
+    win::UniqueRegKey key;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                              key.Put(), nullptr),
+              ERROR_SUCCESS);
+    ASSERT_EQ(RegSetValueExA(key.Get(), name.c_str(), 0, REG_SZ,
+                             reinterpret_cast<const BYTE*>(value.c_str()),
+                             static_cast<DWORD>(value.size() + 1)),
+              ERROR_SUCCESS);
 }
 
 } // namespace lunea::test

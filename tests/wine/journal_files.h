@@ -26,5 +26,7 @@ Bytes EncodeRecords(const std::vector<DatedRecord>& records);
 void DeleteSettingsKey();
 // A string value of that key; empty when missing.
 std::string ReadSetting(const std::string& name);
+// Writes a string value into that key, creating the key when missing.
+void WriteSetting(const std::string& name, const std::string& value);
 
 } // namespace lunea::test

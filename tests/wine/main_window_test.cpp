@@ -120,12 +120,12 @@ TEST_F(MainWindow, FirstStartWithoutJournalCreatesAnEmptyOneOnClose) {
 TEST_F(MainWindow, JournalThatCouldNotBeReadIsNeverOverwritten) {
     const Bytes original = EncodeRecords(kUnordered);
     WriteFileBytes(LocalDataFile(), original);
-    HANDLE held = CreateFileA(LocalDataFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    win::UniqueHandle held(CreateFileA(LocalDataFile().c_str(), GENERIC_READ, 0, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held);
     CalendarProcess calendar;
     HWND window = calendar.WaitForMainWindow();
-    CloseHandle(held);
+    held.Reset();
     ASSERT_NE(window, nullptr);
 
     ASSERT_TRUE(SendAndWait(window, kSave));

@@ -20,43 +20,40 @@ CalendarProcess::CalendarProcess() {
     PROCESS_INFORMATION info = {};
     if (CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
                        BinaryFolder().c_str(), &startup, &info)) {
-        CloseHandle(info.hThread);
-        process_ = info.hProcess;
+        win::UniqueHandle thread(info.hThread);
+        process_ = win::UniqueHandle(info.hProcess);
         processId_ = info.dwProcessId;
     }
 }
 
 CalendarProcess::~CalendarProcess() {
-    if (!process_)
-        return;
-    if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
-        TerminateProcess(process_, 99);
-        WaitForSingleObject(process_, 10000);
+    if (process_ && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_.Get(), 99);
+        WaitForSingleObject(process_.Get(), 10000);
     }
-    CloseHandle(process_);
 }
 
 HWND CalendarProcess::WaitForMainWindow(DWORD timeoutMs) {
     for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
         if (HWND window = FindMainWindowOf(processId_))
             return window;
-        if (WaitForSingleObject(process_, 50) == WAIT_OBJECT_0)
+        if (WaitForSingleObject(process_.Get(), 50) == WAIT_OBJECT_0)
             return nullptr;
     }
     return nullptr;
 }
 
 bool CalendarProcess::WaitForExit(DWORD timeoutMs) {
-    return WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
+    return WaitForSingleObject(process_.Get(), timeoutMs) == WAIT_OBJECT_0;
 }
 
 bool CalendarProcess::WaitUntilIdle(DWORD timeoutMs) {
-    return WaitForInputIdle(process_, timeoutMs) == 0;
+    return WaitForInputIdle(process_.Get(), timeoutMs) == 0;
 }
 
 DWORD CalendarProcess::ExitCode() const {
     DWORD code = STILL_ACTIVE;
-    GetExitCodeProcess(process_, &code);
+    GetExitCodeProcess(process_.Get(), &code);
     return code;
 }
 

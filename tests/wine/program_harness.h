@@ -1,4 +1,6 @@
 #pragma once
+#include "components/unique_win.h"
+
 #include <windows.h>
 
 #include <string>
@@ -12,11 +14,11 @@ std::string BinaryFolder();
 class CalendarProcess {
   public:
     CalendarProcess();
-    ~CalendarProcess();
+    ~CalendarProcess(); // ends the program if it still runs
     CalendarProcess(const CalendarProcess&) = delete;
     CalendarProcess& operator=(const CalendarProcess&) = delete;
 
-    bool Started() const { return process_ != nullptr; }
+    bool Started() const { return static_cast<bool>(process_); }
     // Waits for the main window to appear; null when it never does.
     HWND WaitForMainWindow(DWORD timeoutMs = 20000);
     // Waits for the process to end; false on time-out.
@@ -27,7 +29,7 @@ class CalendarProcess {
     DWORD ProcessId() const { return processId_; }
 
   private:
-    HANDLE process_ = nullptr;
+    win::UniqueHandle process_;
     DWORD processId_ = 0;
 };
 

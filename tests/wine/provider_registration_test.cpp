@@ -2,7 +2,7 @@
 // registry, and what keeps the module loaded.
 #include "provider/provider_names_win.h"
 #include "provider/sync_host_abi_win.h"
-#include "provider/unique_win.h"
+#include "components/unique_win.h"
 #include "tests/wine/sync_harness.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // and the sync host use it, a scratch data folder, the stand-in sync host as a
 // process, and record builders.
 #include "provider/device_day_record.h"
-#include "provider/unique_win.h"
+#include "components/unique_win.h"
 #include "tests/wine/test_files.h"
 
 #include <windows.h>
