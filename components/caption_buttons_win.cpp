@@ -1,0 +1,18 @@
+#include "components/caption_buttons_win.h"
+
+namespace lunea {
+
+void CaptionButton::SetImage(std::optional<ImageRef> image) {
+    image_ = image;
+    Redraw();
+}
+
+void PushButton::Paint(Canvas& canvas, const Rect& client) {
+    PaintPushButton(canvas, client, State(), Content());
+}
+
+void FlatButton::Paint(Canvas& canvas, const Rect& client) {
+    PaintFlatButton(canvas, client, State(), Content());
+}
+
+} // namespace lunea

@@ -1,0 +1,51 @@
+#pragma once
+// Skinned buttons with a caption and an optional image: raised push buttons,
+// and flat buttons that show a face only under the mouse (the title-bar
+// buttons and the users button).
+
+#include "components/skin_button_win.h"
+
+#include <optional>
+
+namespace lunea {
+
+class CaptionButton : public SkinButton {
+  public:
+    void SetImage(std::optional<ImageRef> image);
+
+  protected:
+    explicit CaptionButton(std::optional<ImageRef> image)
+        : SkinButton(ClickBehaviour::Push), image_(image) {}
+    ButtonContent Content() const { return {Text(), image_, GetFont()}; }
+
+  private:
+    std::optional<ImageRef> image_;
+};
+
+class PushButton final : public CaptionButton {
+  public:
+    PushButton(HWND parent, int id, const Rect& bounds, const std::string& caption,
+               std::optional<ImageRef> image = std::nullopt)
+        : CaptionButton(image) {
+        // Created here, not in a base: the window's first messages already
+        // reach this class's Paint.
+        Create("LuneaPushButton", parent, id, bounds, caption);
+    }
+
+  private:
+    void Paint(Canvas& canvas, const Rect& client) override;
+};
+
+class FlatButton final : public CaptionButton {
+  public:
+    FlatButton(HWND parent, int id, const Rect& bounds, const std::string& caption,
+               std::optional<ImageRef> image = std::nullopt)
+        : CaptionButton(image) {
+        Create("LuneaFlatButton", parent, id, bounds, caption);
+    }
+
+  private:
+    void Paint(Canvas& canvas, const Rect& client) override;
+};
+
+} // namespace lunea
