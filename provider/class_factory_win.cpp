@@ -7,29 +7,6 @@
 
 namespace lunea::provider {
 
-HRESULT ProviderClassFactory::QueryInterface(REFIID id, void** object) {
-    if (!object)
-        return E_INVALIDARG;
-    if (!IsEqualIID(id, IID_IUnknown) && !IsEqualIID(id, IID_IClassFactory)) {
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    *object = static_cast<IClassFactory*>(this);
-    AddRef();
-    return S_OK;
-}
-
-ULONG ProviderClassFactory::AddRef() {
-    return SharedAddRef(referenceCount_);
-}
-
-ULONG ProviderClassFactory::Release() {
-    const LONG remaining = InterlockedDecrement(&referenceCount_);
-    if (remaining == 0)
-        delete this;
-    return static_cast<ULONG>(remaining);
-}
-
 HRESULT ProviderClassFactory::CreateInstance(IUnknown* outer, REFIID id, void** object) {
     if (!object)
         return E_INVALIDARG;

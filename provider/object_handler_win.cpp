@@ -4,29 +4,6 @@
 
 namespace lunea::provider {
 
-HRESULT ObjectHandler::QueryInterface(REFIID id, void** object) {
-    if (!object)
-        return E_INVALIDARG;
-    if (!IsEqualIID(id, IID_IUnknown)) {
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    *object = static_cast<IUnknown*>(this);
-    AddRef();
-    return S_OK;
-}
-
-ULONG ObjectHandler::AddRef() {
-    return SharedAddRef(referenceCount_);
-}
-
-ULONG ObjectHandler::Release() {
-    const LONG remaining = InterlockedDecrement(&referenceCount_);
-    if (remaining == 0)
-        delete this;
-    return static_cast<ULONG>(remaining);
-}
-
 HRESULT ObjectHandler::Setup(REPLSETUP* setup) {
     return setup ? S_OK : E_INVALIDARG;
 }

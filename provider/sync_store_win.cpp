@@ -33,29 +33,6 @@ SyncStore::~SyncStore() {
     InterlockedDecrement(&Module().liveStoreCount);
 }
 
-HRESULT SyncStore::QueryInterface(REFIID id, void** object) {
-    if (!object)
-        return E_INVALIDARG;
-    if (!IsEqualIID(id, IID_IUnknown) && !IsEqualIID(id, IID_IReplStore)) {
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    *object = static_cast<IReplStore*>(this);
-    AddRef();
-    return S_OK;
-}
-
-ULONG SyncStore::AddRef() {
-    return SharedAddRef(referenceCount_);
-}
-
-ULONG SyncStore::Release() {
-    const LONG remaining = InterlockedDecrement(&referenceCount_);
-    if (remaining == 0)
-        delete this;
-    return static_cast<ULONG>(remaining);
-}
-
 HRESULT SyncStore::Initialize(IReplNotify* notify, UINT) {
     if (!notify)
         return E_INVALIDARG;

@@ -1,6 +1,7 @@
 #pragma once
 // The provider's replication store. It replicates no items through the host;
 // status code 3 runs the block exchange with the device instead.
+#include "provider/com_object_win.h"
 #include "provider/exchange_win.h"
 #include "provider/folder_win.h"
 #include "provider/sync_host_abi_win.h"
@@ -11,16 +12,11 @@
 
 namespace lunea::provider {
 
-class SyncStore final : public IReplStore {
+class SyncStore final : public ComObject<IReplStore, &IID_IReplStore> {
   public:
     SyncStore();
-    virtual ~SyncStore();
-    SyncStore(const SyncStore&) = delete;
-    SyncStore& operator=(const SyncStore&) = delete;
+    ~SyncStore() override;
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE Initialize(IReplNotify* notify, UINT flags) override;
     HRESULT STDMETHODCALLTYPE GetStoreInfo(STOREINFO* info) override;
     HRESULT STDMETHODCALLTYPE ReportStatus(HREPLFLD folder, HREPLITEM item, UINT status,
@@ -53,7 +49,6 @@ class SyncStore final : public IReplStore {
   private:
     FolderBase* Folder() const { return folders_[0].get(); }
 
-    volatile LONG referenceCount_ = 1;
     BOOL initialized_ = FALSE;
     win::ComRef<IReplNotify> notify_;
     std::array<std::unique_ptr<FolderBase>, 1> folders_;
