@@ -14,16 +14,8 @@ const Color kFlowDay = 13027071;
 const Color kFertileDay = 13106894;
 const Color kPredictedDay = 16762618;
 
-class CalendarPage : public ::testing::Test {
+class CalendarPage : public FirstStartTest {
   protected:
-    void SetUp() override {
-        DeleteFileA(LocalDataFile().c_str());
-        DeleteSettingsKey();
-    }
-    void TearDown() override {
-        DeleteFileA(LocalDataFile().c_str());
-        DeleteSettingsKey();
-    }
     CalendarDriver Start() {
         window_ = calendar_.WaitForMainWindow();
         EXPECT_NE(window_, nullptr);

@@ -8,16 +8,8 @@
 namespace lunea::test {
 namespace {
 
-class DayEditor : public ::testing::Test {
+class DayEditor : public FirstStartTest {
   protected:
-    void SetUp() override {
-        DeleteFileA(LocalDataFile().c_str());
-        DeleteSettingsKey();
-    }
-    void TearDown() override {
-        DeleteFileA(LocalDataFile().c_str());
-        DeleteSettingsKey();
-    }
     // Starts the calendar and selects 10 December 2019.
     CalendarDriver Start() {
         calendar_ = std::make_unique<CalendarProcess>();

@@ -28,6 +28,11 @@ Bytes EncodeRecords(const std::vector<DatedRecord>& records) {
 
 void DeleteSettingsKey() { RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey); }
 
+void ForgetProgramState() {
+    DeleteFileA(LocalDataFile().c_str());
+    DeleteSettingsKey();
+}
+
 std::string ReadSetting(const std::string& name) {
     char value[256] = {};
     DWORD size = sizeof value - 1;

@@ -3,6 +3,8 @@
 #include "journal/day_table.h"
 #include "tests/wine/test_files.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -24,6 +26,15 @@ Bytes EncodeRecords(const std::vector<DatedRecord>& records);
 
 // HKEY_CURRENT_USER\Software\Quorv\LuneaDesktop, removed with its values.
 void DeleteSettingsKey();
+// No journal beside the program and no settings: how a first start finds it.
+void ForgetProgramState();
+
+// A test that starts from a first start's state and leaves nothing behind.
+class FirstStartTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ForgetProgramState(); }
+    void TearDown() override { ForgetProgramState(); }
+};
 // A string value of that key; empty when missing.
 std::string ReadSetting(const std::string& name);
 // Writes a string value into that key, creating the key when missing.

@@ -57,16 +57,7 @@ bool LeftoverFilesBesideTheJournal() {
     return true;
 }
 
-class MainWindow : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        DeleteFileA(LocalDataFile().c_str());
-        DeleteSettingsKey();
-    }
-    void TearDown() override {
-        DeleteFileA(LocalDataFile().c_str());
-        DeleteSettingsKey();
-    }
+class MainWindow : public FirstStartTest {
 };
 
 TEST_F(MainWindow, SaveRequestRewritesTheWholeFileInDateOrder) {

@@ -14,15 +14,13 @@ class SyncWithCalendar : public SyncExchange {
   protected:
     void SetUp() override {
         SyncExchange::SetUp();
-        DeleteFileA(LocalDataFile().c_str());
-        DeleteSettingsKey();
+        ForgetProgramState();
         // The partnership's journal is the one the running program shows.
         const std::string folder = BinaryFolder();
         UseDataFolderValue(folder.substr(0, folder.size() - 1));
     }
     void TearDown() override {
-        DeleteFileA(LocalDataFile().c_str());
-        DeleteSettingsKey();
+        ForgetProgramState();
         SyncExchange::TearDown();
     }
 };
