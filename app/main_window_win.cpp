@@ -188,7 +188,7 @@ void TMainForm::FormCreate() {
     const int chosen = ChooseStartUser(users_, settings_.LastUser);
     // With several users and no last user the welcome dialog picks one here.
     CurrentUser = chosen >= 0 ? chosen : 0;
-    settings_.LastUser = users_.UserNames[CurrentUser];
+    settings_.LastUser = users_.UserNames[CurrentUser].substr(0, Settings::LastUserCapacity);
     UsersButton->SetCaption(settings_.LastUser);
     UsersButton->SetImage(
         ImageRef{ImageSetId::Users, CurrentUser == 0 ? users::kLocalUser : users::kHandheldUser});

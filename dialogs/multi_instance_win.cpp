@@ -1,18 +1,23 @@
 #include "dialogs/multi_instance_win.h"
 
+#include <utility>
+
 namespace lunea {
 
 std::string TMultiInstance::MappingName(long appId) {
     return "TMultiInstance message-Tarnwick_" + std::to_string(appId);
 }
 
-TMultiInstance::TMultiInstance(long appId)
-    : mapping_(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READONLY, 0, 32,
-                                  MappingName(appId).c_str())) {
-    if (mapping_ && GetLastError() == ERROR_ALREADY_EXISTS) {
+TMultiInstance::TMultiInstance(long appId) {
+    // The name lives on past the check: freeing it between the call and
+    // GetLastError could overwrite the "already exists" code.
+    const std::string name = MappingName(appId);
+    win::UniqueHandle mapping(
+        CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READONLY, 0, 32, name.c_str()));
+    if (mapping && GetLastError() == ERROR_ALREADY_EXISTS)
         anotherCopyRuns_ = true;
-        mapping_.Reset();
-    }
+    else
+        mapping_ = std::move(mapping);
 }
 
 } // namespace lunea
