@@ -1,5 +1,8 @@
 #include "journal/cycle_analysis.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace lunea {
 namespace {
 
@@ -25,8 +28,10 @@ int RoundedAverage(int sum, int count) {
 // when the date falls inside it.
 bool MarkFertileWindow(std::int32_t date, std::int32_t followingStart, const Settings& settings,
                        TDayClass& result) {
-    const int n = followingStart - date;
-    const int luteal = settings.LuterPhaseLength;
+    // 64-bit: the settings are taken from the registry unchecked, and a
+    // hand-edited value near the int limit must not overflow.
+    const std::int64_t n = std::int64_t{followingStart} - date;
+    const std::int64_t luteal = settings.LuterPhaseLength;
     if (n < luteal - 1 || n > luteal + settings.Ovulation - 2)
         return false;
     result.Kind = dkFertile;
@@ -94,10 +99,13 @@ void CycleAnalysis::GetCStartAndLen(const DayTable& days, const Settings& settin
     if (EffLen <= 0 || CCount == 0)
         return;
     const std::int32_t lastSerial = LastTableSerial();
-    std::int32_t next = CStart[1] + EffLen;
+    // 64-bit, as above: only the first prediction can lie past the table, and
+    // one beyond the int range is stored as the farthest date there is.
+    std::int64_t next = std::int64_t{CStart[1]} + EffLen;
     do {
         ++EstCount;
-        EstStart[EstCount] = next;
+        EstStart[EstCount] =
+            static_cast<std::int32_t>(std::min<std::int64_t>(next, INT32_MAX));
         next += EffLen;
     } while (EstCount < MaxEntries && next <= lastSerial);
 }
@@ -115,7 +123,7 @@ TDayClass CycleAnalysis::ClassifyDay(const DayTable& days, CivilDate date,
             break;
 
     for (int k = 1; k <= EstCount; ++k)
-        if (EstStart[k] <= serial && serial < EstStart[k] + settings.Menstruation) {
+        if (EstStart[k] <= serial && serial < std::int64_t{EstStart[k]} + settings.Menstruation) {
             result.Kind = dkPredicted;
             break;
         }

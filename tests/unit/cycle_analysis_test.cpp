@@ -208,5 +208,19 @@ TEST_F(CycleAnalysisTest, ImplausibleRecordedCyclesHaveNoFertileWindow) {
     EXPECT_EQ(Classify({2009, 3, 5}).Kind, dkFertile); // window before 20 March
 }
 
+TEST_F(CycleAnalysisTest, HandEditedSettingsAtTheIntLimitDoNotOverflow) {
+    Flow({2010, 3, 1}, 5);
+    Flow({2010, 3, 29}, 4);
+    settings.FCycles = INT32_MAX;
+    settings.LuterPhaseLength = INT32_MAX;
+    settings.Ovulation = INT32_MAX;
+    settings.Menstruation = INT32_MAX;
+    Analyse();
+
+    EXPECT_EQ(analysis.EstCount, 1);
+    EXPECT_EQ(analysis.EstStart[1], INT32_MAX);
+    EXPECT_EQ(Classify({2010, 3, 20}).Kind, dkClear);
+}
+
 } // namespace
 } // namespace lunea
