@@ -29,7 +29,10 @@ class DesktopDateIndex {
     }
 
     std::optional<std::size_t> FindDesktopRecord(std::uint32_t dayNumber) const {
-        const std::uint32_t index = first_[DesktopDateOfDay(dayNumber)];
+        const std::uint32_t date = DesktopDateOfDay(dayNumber);
+        if (date >= first_.size())
+            return std::nullopt;
+        const std::uint32_t index = first_[date];
         if (index == kNoRecord)
             return std::nullopt;
         return index;

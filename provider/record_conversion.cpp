@@ -17,8 +17,8 @@ constexpr std::size_t kMaxNoteSentToDevice = kDeviceNoteSize - 1;
 
 } // namespace
 
-std::uint16_t DesktopDateOfDay(std::uint32_t dayNumber) {
-    return static_cast<std::uint16_t>((dayNumber & 0xFFFFu) + kDeviceEpochOffset);
+std::uint32_t DesktopDateOfDay(std::uint32_t dayNumber) {
+    return (dayNumber & 0xFFFFu) + kDeviceEpochOffset;
 }
 
 std::int32_t ThousandthsOfDegree(double celsius) {
@@ -42,7 +42,8 @@ float DeviceTemperature(double celsius) {
 
 DesktopRecordBytes DeviceToDesktop(DeviceRecordView device) {
     DesktopRecordBytes desktop{};
-    WriteU16(&desktop[kDateOffset], DesktopDateOfDay(ReadU32(&device[kDayNumberOffset])));
+    WriteU16(&desktop[kDateOffset],
+             static_cast<std::uint16_t>(DesktopDateOfDay(ReadU32(&device[kDayNumberOffset]))));
     desktop[kStatusOffset] = device[kDeviceStatusOffset];
     desktop[kAppointmentOffset] = device[kDeviceAppointmentOffset];
     desktop[kPmsOffset] = device[kDevicePmsOffset];

@@ -11,9 +11,10 @@ namespace lunea::provider {
 // (the device's).
 inline constexpr std::uint32_t kDeviceEpochOffset = 1462;
 
-// The data file's Date of a device day: only the day number's low 16 bits
-// count. Matching and conversion both use this one rule.
-std::uint16_t DesktopDateOfDay(std::uint32_t dayNumber);
+// The data file's Date of a device day: the day number's low 16 bits plus
+// the epoch offset. Above 65535 it is no Date a record can hold, so such a
+// day matches no record; a record built from it keeps the sum's low 16 bits.
+std::uint32_t DesktopDateOfDay(std::uint32_t dayNumber);
 
 // A fresh data-file record (zero apart from the fields) with Flag 0.
 DesktopRecordBytes DeviceToDesktop(DeviceRecordView device);

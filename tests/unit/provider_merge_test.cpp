@@ -143,6 +143,17 @@ TEST(MergeRecordsDuplicates, OnlyTheLowSixteenBitsOfTheDayNumberMatch) {
     EXPECT_EQ(FileDays(result), (std::vector<DayState>{{D, 3, 0}}));
 }
 
+TEST(MergeRecordsDuplicates, ADayBeyondTheLastSixteenBitDateMatchesNoRecord) {
+    // 0xFFFF + 1462 exceeds every Date; the record dated with its wrapped
+    // value stays and is sent, the empty device record is echoed.
+    const std::uint16_t wrapped = 0xFFFF + kDeviceEpochOffset - 0x10000;
+    const MergeResult result =
+        Merge({MakeDesktopRecord({.Date = wrapped, .Status = 1})}, {MakeDeviceRecord(0xFFFF)});
+    EXPECT_EQ(FileDays(result), (std::vector<DayState>{{wrapped, 1, 0}}));
+    EXPECT_EQ(SentDays(result),
+              (decltype(SentDays(result)){{0xFFFF, 0}, {wrapped - kDeviceEpochOffset, 1}}));
+}
+
 // A day the device sends twice: the later record wins, and the day is never
 // lost on both sides.
 TEST(MergeRecordsReplacedDay, EmptyThenNonEmptyKeepsTheDayAndSendsItAfterTheEcho) {
