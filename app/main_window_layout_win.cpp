@@ -18,12 +18,18 @@ constexpr int kPageGroup = 1;
 constexpr int kStatusGroup = 2;
 constexpr COLORREF kMemoColor = 15390143;
 
+HFONT ArialFont(int height) {
+    return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_SWISS, "Arial");
+}
+
 } // namespace
 
 void TMainForm::CreateControls() {
-    editFont_.Reset(CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                DEFAULT_PITCH | FF_SWISS, "Arial"));
+    editFont_.Reset(ArialFont(-12));
+    // The month is drawn in the temperature box's font.
+    tempEditFont_.Reset(ArialFont(CalendarFont().height));
     memoBrush_.Reset(CreateSolidBrush(kMemoColor));
     skin_ = std::make_unique<SkinFrame>(window_);
     hints_ = std::make_unique<Hints>(window_);
@@ -107,14 +113,14 @@ void TMainForm::CreateCalendarPage() {
         PopupMenu1.Add("");
 }
 
-HWND TMainForm::AddEdit(int id, const Rect& bounds, DWORD style, int limit) {
+HWND TMainForm::AddEdit(int id, const Rect& bounds, DWORD style, int limit, HFONT font) {
     HWND edit =
         CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | style,
                         bounds.left, bounds.top, bounds.Width(), bounds.Height(), window_,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
     if (!edit)
         return nullptr;
-    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(editFont_.Get()), FALSE);
+    SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageA(edit, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
     return edit;
 }
@@ -135,7 +141,7 @@ void TMainForm::CreateDayEditor() {
 
     TempBox = std::make_unique<CheckBox>(window_, ids::TempBox, At(451, 146, 60, 19), "Temp.:");
     TempEdit = AddEdit(ids::TempEdit, At(513, 145, 42, 22), ES_AUTOHSCROLL,
-                       static_cast<int>(kTempEditMaxLength));
+                       static_cast<int>(kTempEditMaxLength), tempEditFont_.Get());
     AddHint(TempEdit, "Basal Body Temperature");
     TempEditBtn = std::make_unique<PushButton>(window_, ids::TempEditBtn, At(559, 147, 15, 17), "",
                                                ImageRef{ImageSetId::Glyphs, glyph::kDown});
@@ -177,7 +183,7 @@ void TMainForm::CreateDayEditor() {
     NoteLabel = std::make_unique<SkinLabel>(window_, ids::NoteLabel, At(470, 266, 60, 16), "Note");
     Memo1 =
         AddEdit(ids::Memo1, At(450, 284, 140, 67), ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
-                static_cast<int>(TDayNote::Capacity));
+                static_cast<int>(TDayNote::Capacity), editFont_.Get());
 }
 
 LRESULT TMainForm::OnControlColor(HDC dc, HWND control) {

@@ -50,7 +50,7 @@ class TMainForm {
     void CreatePageColumn();
     void CreateCalendarPage();
     void CreateDayEditor();
-    HWND AddEdit(int id, const Rect& bounds, DWORD style, int limit);
+    HWND AddEdit(int id, const Rect& bounds, DWORD style, int limit, HFONT font);
     void AddHint(HWND control, const std::string& text);
 
     // Lifecycle (main_window_win.cpp).
@@ -105,7 +105,7 @@ class TMainForm {
 
     HINSTANCE instance_;
     HWND window_ = nullptr;
-    FontHandle editFont_;
+    FontHandle editFont_, tempEditFont_;
     BrushHandle memoBrush_;
 
     MessageBoxPrompts prompts_;
