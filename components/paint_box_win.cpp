@@ -31,9 +31,14 @@ void PaintBox::Repaint() const {
 
 LRESULT PaintBox::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
+    // The class takes double-clicks, so a quick second press arrives as one:
+    // it is a press all the same.
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
         if (mouseDown_)
             mouseDown_(EventFrom(wparam, lparam));
         return 0;

@@ -186,6 +186,10 @@ TEST(PaintBox, ShowsWhatItsPainterDrawsAndPassesMousePressesOn) {
     ASSERT_EQ(presses.size(), 1u);
     EXPECT_EQ(presses[0].at, (Point{60, 19}));
     EXPECT_TRUE(presses[0].right && presses[0].shift && !presses[0].left);
+    // A quick second press comes as a double-click and must count too.
+    SendMessageA(GetDlgItem(parent.Window(), 90), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(33, 4));
+    ASSERT_EQ(presses.size(), 2u);
+    EXPECT_EQ(presses[1].at, (Point{33, 4}));
 
     parent.ShowAndPaint();
     image.Repaint();
