@@ -17,7 +17,7 @@ namespace lunea {
 namespace {
 
 class SilentPrompts : public UserPrompts {
-public:
+  public:
     bool AskYesNo(const std::string&) override { return false; }
     void Inform(const std::string&) override {}
     void ReportIoError(const std::string& text) override { throw std::runtime_error(text); }

@@ -15,7 +15,8 @@ template <class Traits> class UniqueResource {
     UniqueResource() = default;
     explicit UniqueResource(Value value) : value_(Traits::IsEmpty(value) ? Value{} : value) {}
     ~UniqueResource() { Reset(); }
-    UniqueResource(UniqueResource&& other) noexcept : value_(std::exchange(other.value_, Value{})) {}
+    UniqueResource(UniqueResource&& other) noexcept
+        : value_(std::exchange(other.value_, Value{})) {}
     UniqueResource& operator=(UniqueResource&& other) noexcept {
         if (this != &other) {
             Reset();
@@ -54,7 +55,9 @@ struct RegKeyTraits {
 // INVALID_HANDLE_VALUE and null both mean "no handle".
 struct KernelHandleTraits {
     using Value = HANDLE;
-    static bool IsEmpty(HANDLE handle) { return handle == nullptr || handle == INVALID_HANDLE_VALUE; }
+    static bool IsEmpty(HANDLE handle) {
+        return handle == nullptr || handle == INVALID_HANDLE_VALUE;
+    }
     static void Close(HANDLE handle) { CloseHandle(handle); }
 };
 

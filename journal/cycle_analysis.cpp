@@ -6,10 +6,14 @@
 namespace lunea {
 namespace {
 
-bool IsMenstruation(std::uint8_t status) { return status >= 1 && status <= 3; }
+bool IsMenstruation(std::uint8_t status) {
+    return status >= 1 && status <= 3;
+}
 
 // Only a known non-menstruation status before a flow day makes it a start.
-bool IsOtherKnownStatus(std::uint8_t status) { return status == 0 || (status >= 4 && status <= 6); }
+bool IsOtherKnownStatus(std::uint8_t status) {
+    return status == 0 || (status >= 4 && status <= 6);
+}
 
 std::uint8_t StatusOf(const DayTable& days, CivilDate date) {
     return DayTable::HasSlot(date) ? days.At(date).Status : 0;
@@ -42,7 +46,9 @@ bool MarkFertileWindow(std::int32_t date, std::int32_t followingStart, const Set
     return true;
 }
 
-std::int32_t LastTableSerial() { return DateToSerial({DayTable::LastYear, 12, 31}); }
+std::int32_t LastTableSerial() {
+    return DateToSerial({DayTable::LastYear, 12, 31});
+}
 
 } // namespace
 
@@ -104,8 +110,7 @@ void CycleAnalysis::GetCStartAndLen(const DayTable& days, const Settings& settin
     std::int64_t next = std::int64_t{CStart[1]} + EffLen;
     do {
         ++EstCount;
-        EstStart[EstCount] =
-            static_cast<std::int32_t>(std::min<std::int64_t>(next, INT32_MAX));
+        EstStart[EstCount] = static_cast<std::int32_t>(std::min<std::int64_t>(next, INT32_MAX));
         next += EffLen;
     } while (EstCount < MaxEntries && next <= lastSerial);
 }

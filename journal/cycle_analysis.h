@@ -26,7 +26,7 @@ bool IsPlausibleCycleLength(int days);
 // the program reads them: index 0 is unused, entries 1..500 are valid.
 // Dates are day serials (days since 30 December 1899).
 class CycleAnalysis {
-public:
+  public:
     static constexpr int MaxEntries = 500;
     using DateList = std::array<std::int32_t, MaxEntries + 1>;
     using LengthList = std::array<int, MaxEntries + 1>;
@@ -46,7 +46,7 @@ public:
     DateList EstStart{}; // predicted starts, ascending
     int EstCount = 0;
 
-private:
+  private:
     void FindStarts(const DayTable& days);
 };
 

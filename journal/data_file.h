@@ -13,7 +13,7 @@
 namespace lunea {
 
 class Journal {
-public:
+  public:
     Journal(FileSystem& files, UserPrompts& prompts);
 
     DayTable& Days() { return days_; }
@@ -41,7 +41,7 @@ public:
     const std::vector<EncodedRecord>& HeldAside() const { return heldAside_; }
     bool IsUnread(const std::string& fileName) const { return unread_.count(fileName) != 0; }
 
-private:
+  private:
     bool ReadRecords(OpenFile& file);
     std::vector<std::uint8_t> EncodeAll() const;
 

@@ -10,18 +10,18 @@ namespace lunea::datafile {
 inline constexpr std::size_t kRecordSize = 152;
 inline constexpr std::size_t kNoteCapacity = 128;
 
-inline constexpr std::size_t kDateOffset = 0;         // u16 day serial, 0 = unused
-inline constexpr std::size_t kFlagOffset = 2;         // u8
-inline constexpr std::size_t kStatusOffset = 3;       // u8
-inline constexpr std::size_t kAppointmentOffset = 4;  // u8
-inline constexpr std::size_t kTemperatureOffset = 8;  // IEEE double, Celsius
-inline constexpr std::size_t kPmsOffset = 16;         // u8
-inline constexpr std::size_t kSexOffset = 17;         // u8
-inline constexpr std::size_t kCrampingOffset = 18;    // u8
-inline constexpr std::size_t kSecretsOffset = 19;     // u8
-inline constexpr std::size_t kProtectOffset = 20;     // u8
-inline constexpr std::size_t kNoteLengthOffset = 21;  // u8, 0..128
-inline constexpr std::size_t kNoteTextOffset = 22;    // 128 bytes
+inline constexpr std::size_t kDateOffset = 0;        // u16 day serial, 0 = unused
+inline constexpr std::size_t kFlagOffset = 2;        // u8
+inline constexpr std::size_t kStatusOffset = 3;      // u8
+inline constexpr std::size_t kAppointmentOffset = 4; // u8
+inline constexpr std::size_t kTemperatureOffset = 8; // IEEE double, Celsius
+inline constexpr std::size_t kPmsOffset = 16;        // u8
+inline constexpr std::size_t kSexOffset = 17;        // u8
+inline constexpr std::size_t kCrampingOffset = 18;   // u8
+inline constexpr std::size_t kSecretsOffset = 19;    // u8
+inline constexpr std::size_t kProtectOffset = 20;    // u8
+inline constexpr std::size_t kNoteLengthOffset = 21; // u8, 0..128
+inline constexpr std::size_t kNoteTextOffset = 22;   // 128 bytes
 
 inline std::uint16_t ReadU16(const std::uint8_t* p) {
     return static_cast<std::uint16_t>(p[0] | (p[1] << 8));

@@ -46,7 +46,7 @@ bool DayHasData(const TDayRecord& record);
 // 20 x 12 x 31 = 7440 records (about 1.1 MB). The records live on the heap,
 // so a DayTable may be a member or a local anywhere: MinGW's stack is 2 MiB.
 class DayTable {
-public:
+  public:
     static constexpr int FirstYear = 2000;
     static constexpr int LastYear = 2019;
     static constexpr int SlotCount = (LastYear - FirstYear + 1) * 12 * 31;
@@ -70,7 +70,7 @@ public:
     void ClearYears(int firstYear, int lastYear);
     void ClearAll() { ClearYears(FirstYear, LastYear); }
 
-private:
+  private:
     static std::size_t SlotIndex(int year, int month, int day);
     std::vector<TDayRecord> slots_;
 };

@@ -8,7 +8,7 @@
 namespace lunea {
 
 class OpenFile {
-public:
+  public:
     virtual ~OpenFile() = default; // closes the file if Close was not called
     // Reads up to size bytes; got < size only at the end of the file. After a
     // failure got still counts the bytes read before it.
@@ -22,7 +22,7 @@ public:
 enum class OpenStatus { Opened, NotFound, Failed };
 
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
     // Opens an existing entry as a file for reading and writing. A directory
     // or a file that is read-only, locked or inaccessible gives Failed.

@@ -10,7 +10,7 @@ namespace lunea {
 namespace {
 
 class PosixFile : public OpenFile {
-public:
+  public:
     PosixFile(int fd, int& lastError) : fd_(fd), lastError_(lastError) {}
     ~PosixFile() override {
         if (fd_ >= 0)
@@ -59,7 +59,7 @@ public:
         return ::close(fd) == 0 || Fail();
     }
 
-private:
+  private:
     bool Fail() {
         lastError_ = errno;
         return false;
@@ -70,7 +70,7 @@ private:
 };
 
 class PosixFileSystem : public FileSystem {
-public:
+  public:
     OpenStatus OpenExisting(const std::string& path, std::unique_ptr<OpenFile>& file) override {
         const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
         if (fd < 0) {
@@ -104,7 +104,7 @@ public:
 
     std::string LastErrorText() const override { return std::strerror(lastError_); }
 
-private:
+  private:
     bool Fail() {
         lastError_ = errno;
         return false;
@@ -116,6 +116,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<FileSystem> MakePlatformFileSystem() { return std::make_unique<PosixFileSystem>(); }
+std::unique_ptr<FileSystem> MakePlatformFileSystem() {
+    return std::make_unique<PosixFileSystem>();
+}
 
 } // namespace lunea

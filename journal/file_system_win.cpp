@@ -10,7 +10,7 @@ namespace lunea {
 namespace {
 
 class Win32File : public OpenFile {
-public:
+  public:
     Win32File(HANDLE handle, DWORD& lastError) : handle_(handle), lastError_(lastError) {}
 
     bool Read(void* buffer, std::size_t size, std::size_t& got) override {
@@ -32,7 +32,8 @@ public:
         std::size_t done = 0;
         while (done < size) {
             DWORD n = 0;
-            if (!WriteFile(handle_.Get(), bytes + done, static_cast<DWORD>(size - done), &n, nullptr))
+            if (!WriteFile(handle_.Get(), bytes + done, static_cast<DWORD>(size - done), &n,
+                           nullptr))
                 return Fail();
             done += n;
         }
@@ -43,7 +44,7 @@ public:
 
     bool Close() override { return CloseHandle(handle_.Release()) || Fail(); }
 
-private:
+  private:
     bool Fail() {
         lastError_ = GetLastError();
         return false;
@@ -54,7 +55,7 @@ private:
 };
 
 class Win32FileSystem : public FileSystem {
-public:
+  public:
     OpenStatus OpenExisting(const std::string& path, std::unique_ptr<OpenFile>& file) override {
         const HANDLE handle =
             CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
@@ -104,7 +105,7 @@ public:
         return std::string(text, length);
     }
 
-private:
+  private:
     bool Fail() {
         lastError_ = GetLastError();
         return false;
@@ -116,6 +117,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<FileSystem> MakePlatformFileSystem() { return std::make_unique<Win32FileSystem>(); }
+std::unique_ptr<FileSystem> MakePlatformFileSystem() {
+    return std::make_unique<Win32FileSystem>();
+}
 
 } // namespace lunea

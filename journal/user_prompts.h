@@ -6,7 +6,7 @@
 namespace lunea {
 
 class UserPrompts {
-public:
+  public:
     virtual ~UserPrompts() = default;
     // A confirmation with the buttons Yes and No; true for Yes.
     virtual bool AskYesNo(const std::string& question) = 0;

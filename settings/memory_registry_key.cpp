@@ -18,6 +18,8 @@ bool MemoryRegistryKey::WriteString(const std::string& name, const std::string& 
     return true;
 }
 
-void MemoryRegistryKey::PutNonString(const std::string& name) { values_[name] = Value{{}, false}; }
+void MemoryRegistryKey::PutNonString(const std::string& name) {
+    values_[name] = Value{{}, false};
+}
 
 } // namespace lunea

@@ -9,7 +9,7 @@
 namespace lunea {
 
 class MemoryRegistryKey : public RegistryKey {
-public:
+  public:
     RegistryRead ReadString(const std::string& name, std::string& value) const override;
     bool WriteString(const std::string& name, const std::string& value) override;
 
@@ -18,7 +18,7 @@ public:
     // Names in the order of their writes, repeated writes included.
     const std::vector<std::string>& WriteOrder() const { return writeOrder_; }
 
-private:
+  private:
     struct Value {
         std::string text;
         bool isString = true;

@@ -7,7 +7,7 @@ namespace lunea {
 enum class RegistryRead { Found, Missing, WrongType };
 
 class RegistryKey {
-public:
+  public:
     virtual ~RegistryKey() = default;
     // value is set only when Found.
     virtual RegistryRead ReadString(const std::string& name, std::string& value) const = 0;

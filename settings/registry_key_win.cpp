@@ -16,13 +16,14 @@ namespace {
 constexpr char kSettingsKeyPath[] = "Software\\Quorv\\LuneaDesktop";
 
 class Win32RegistryKey : public RegistryKey {
-public:
+  public:
     explicit Win32RegistryKey(win::UniqueRegKey key) : key_(std::move(key)) {}
 
     RegistryRead ReadString(const std::string& name, std::string& value) const override {
         DWORD type = 0;
         DWORD size = 0;
-        if (RegQueryValueExA(key_.Get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+        if (RegQueryValueExA(key_.Get(), name.c_str(), nullptr, &type, nullptr, &size) !=
+            ERROR_SUCCESS)
             return RegistryRead::Missing;
         if (type != REG_SZ)
             return RegistryRead::WrongType;
@@ -42,7 +43,7 @@ public:
                               static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
     }
 
-private:
+  private:
     win::UniqueRegKey key_;
 };
 

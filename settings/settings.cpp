@@ -21,7 +21,9 @@ int ReadNumber(const RegistryKey& key, const std::string& name, int fallback) {
     return value;
 }
 
-std::string IconValueName(int slot) { return "calIcon" + std::to_string(slot); }
+std::string IconValueName(int slot) {
+    return "calIcon" + std::to_string(slot);
+}
 
 bool WriteNumber(RegistryKey& key, const std::string& name, int value) {
     return key.WriteString(name, std::to_string(value));
@@ -71,6 +73,8 @@ bool WriteLastUser(RegistryKey& key, const Settings& settings) {
     return key.WriteString("LastUser", settings.LastUser);
 }
 
-int ClampCustomCycleLength(int days) { return std::clamp(days, 24, 40); }
+int ClampCustomCycleLength(int days) {
+    return std::clamp(days, 24, 40);
+}
 
 } // namespace lunea

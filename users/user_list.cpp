@@ -9,7 +9,9 @@ int UserList::IndexOf(const std::string& displayName) const {
     return -1;
 }
 
-std::string UserList::DataFile(int user) const { return UserFolders.at(user) + kDataFileName; }
+std::string UserList::DataFile(int user) const {
+    return UserFolders.at(user) + kDataFileName;
+}
 
 UserList LocalUserList(const std::string& programFolder) {
     std::string folder = programFolder;

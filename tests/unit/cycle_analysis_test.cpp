@@ -8,7 +8,7 @@ namespace lunea {
 namespace {
 
 class CycleAnalysisTest : public ::testing::Test {
-protected:
+  protected:
     // Records a menstruation of the given number of days from its first day.
     void Flow(CivilDate first, int days, std::uint8_t status = 2) {
         const std::int32_t start = DateToSerial(first);

@@ -28,7 +28,7 @@ TEST(DaySerial, LeapYearsAndWeekdays) {
     EXPECT_EQ(DaysInMonth(2003, 2), 28);
     EXPECT_FALSE(IsRealDate({2001, 2, 29}));
     EXPECT_FALSE(IsRealDate({2001, 4, 31}));
-    EXPECT_EQ(DayOfWeek({2000, 1, 1}), 6); // a Saturday
+    EXPECT_EQ(DayOfWeek({2000, 1, 1}), 6);  // a Saturday
     EXPECT_EQ(DayOfWeek({2004, 12, 1}), 3); // a Wednesday
 }
 

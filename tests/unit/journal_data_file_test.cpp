@@ -16,7 +16,7 @@ using testing::ReadBytes;
 using testing::WriteBytes;
 
 class JournalDataFile : public ::testing::Test {
-protected:
+  protected:
     bool TableIsEmpty() const {
         for (int year = DayTable::FirstYear; year <= DayTable::LastYear; ++year)
             for (int month = 1; month <= 12; ++month)

@@ -16,18 +16,18 @@ using testing::ReadBytes;
 
 // Another reader of the data file, sharing it as given.
 class HeldFile {
-public:
+  public:
     HeldFile(const std::string& path, DWORD share)
         : handle_(CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr)) {}
     bool Held() const { return static_cast<bool>(handle_); }
 
-private:
+  private:
     win::UniqueHandle handle_;
 };
 
 class JournalWin32Files : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         Append(original, Encoded(DayWithStatus(2), {2017, 4, 1}));
         testing::WriteBytes(dataFile, original);

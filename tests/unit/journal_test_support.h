@@ -17,7 +17,7 @@
 namespace lunea::testing {
 
 class ScratchFolder {
-public:
+  public:
     ScratchFolder() {
         std::random_device seed;
         path_ = std::filesystem::temp_directory_path() /
@@ -39,7 +39,7 @@ public:
         return names;
     }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -71,7 +71,7 @@ inline TDayRecord DayWithStatus(std::uint8_t status) {
 }
 
 class RecordingPrompts : public UserPrompts {
-public:
+  public:
     bool AskYesNo(const std::string& question) override {
         questions.push_back(question);
         return answerYes;
@@ -90,7 +90,7 @@ enum class FaultAt { Nothing, Open, CreateTemporary, Read, Write, Flush, Close, 
 // The platform's file system, with one operation failing as asked. A failing
 // read or write first moves half of its bytes, as a full disk would.
 class FaultyFileSystem : public FileSystem {
-public:
+  public:
     explicit FaultyFileSystem(FaultAt fault) : fault_(fault) {}
     void SetFault(FaultAt fault) { fault_ = fault; }
 
@@ -118,9 +118,9 @@ public:
     bool Remove(const std::string& path) override { return real_->Remove(path); }
     std::string LastErrorText() const override { return "Injected failure."; }
 
-private:
+  private:
     class FaultyFile : public OpenFile {
-    public:
+      public:
         FaultyFile(std::unique_ptr<OpenFile> real, FaultAt fault)
             : real_(std::move(real)), fault_(fault) {}
         bool Read(void* buffer, std::size_t size, std::size_t& got) override {
@@ -141,7 +141,7 @@ private:
             return fault_ != FaultAt::Close && closed;
         }
 
-    private:
+      private:
         std::unique_ptr<OpenFile> real_;
         FaultAt fault_;
     };

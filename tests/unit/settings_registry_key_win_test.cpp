@@ -13,7 +13,7 @@ constexpr char kStringValue[] = "UnitTestString";
 constexpr char kDwordValue[] = "UnitTestDword";
 
 class SettingsRegistryKey : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override {
         win::UniqueRegKey key;
         if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Quorv\\LuneaDesktop", 0, KEY_SET_VALUE,
@@ -43,11 +43,12 @@ TEST_F(SettingsRegistryKey, StringsRoundTripAndOtherTypesAreReportedAsSuch) {
                             KEY_QUERY_VALUE | KEY_SET_VALUE, raw.Put()),
               ERROR_SUCCESS);
     DWORD type = 0;
-    EXPECT_EQ(RegQueryValueExA(raw.Get(), kStringValue, nullptr, &type, nullptr, nullptr), ERROR_SUCCESS);
+    EXPECT_EQ(RegQueryValueExA(raw.Get(), kStringValue, nullptr, &type, nullptr, nullptr),
+              ERROR_SUCCESS);
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
     const DWORD number = 7;
-    ASSERT_EQ(RegSetValueExA(raw.Get(), kDwordValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
-                             sizeof number),
+    ASSERT_EQ(RegSetValueExA(raw.Get(), kDwordValue, 0, REG_DWORD,
+                             reinterpret_cast<const BYTE*>(&number), sizeof number),
               ERROR_SUCCESS);
     EXPECT_EQ(key->ReadString(kDwordValue, value), RegistryRead::WrongType);
 }

@@ -12,7 +12,6 @@
 namespace lunea::test {
 namespace {
 
-
 // Lets the program finish what the last message started.
 void Settle(HWND window) {
     DWORD_PTR result = 0;
@@ -160,6 +159,5 @@ std::unique_ptr<DayTable> ReadSavedJournal() {
     }
     return table;
 }
-
 
 } // namespace lunea::test

@@ -49,5 +49,4 @@ class CalendarDriver {
 // The journal as the program saved it.
 std::unique_ptr<DayTable> ReadSavedJournal();
 
-
 } // namespace lunea::test

@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace lunea::test {
 namespace {
 
@@ -16,7 +15,9 @@ const char kSettingsKey[] = "Software\\Quorv\\LuneaDesktop";
 
 } // namespace
 
-std::string LocalDataFile() { return BinaryFolder() + "Lunea.dat"; }
+std::string LocalDataFile() {
+    return BinaryFolder() + "Lunea.dat";
+}
 
 Bytes EncodeRecords(const std::vector<DatedRecord>& records) {
     Bytes bytes(records.size() * datafile::kRecordSize);
@@ -26,7 +27,9 @@ Bytes EncodeRecords(const std::vector<DatedRecord>& records) {
     return bytes;
 }
 
-void DeleteSettingsKey() { RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey); }
+void DeleteSettingsKey() {
+    RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
+}
 
 void ForgetProgramState() {
     DeleteFileA(LocalDataFile().c_str());
@@ -44,8 +47,8 @@ std::string ReadSetting(const std::string& name) {
 
 void WriteSetting(const std::string& name, const std::string& value) {
     win::UniqueRegKey key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                              key.Put(), nullptr),
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE,
+                              nullptr, key.Put(), nullptr),
               ERROR_SUCCESS);
     ASSERT_EQ(RegSetValueExA(key.Get(), name.c_str(), 0, REG_SZ,
                              reinterpret_cast<const BYTE*>(value.c_str()),

@@ -16,7 +16,6 @@ using Bytes = std::vector<std::uint8_t>;
 // The data file beside the program: the local user's journal.
 std::string LocalDataFile();
 
-
 // One encoded 152-byte record per (date, record), in the order given.
 struct DatedRecord {
     CivilDate date;

@@ -57,8 +57,7 @@ bool LeftoverFilesBesideTheJournal() {
     return true;
 }
 
-class MainWindow : public FirstStartTest {
-};
+class MainWindow : public FirstStartTest {};
 
 TEST_F(MainWindow, SaveRequestRewritesTheWholeFileInDateOrder) {
     WriteFileBytes(LocalDataFile(), EncodeRecords(kUnordered));

@@ -87,7 +87,9 @@ HWND FindWindowOf(DWORD processId, const char* className) {
 
 } // namespace
 
-HWND FindMainWindowOf(DWORD processId) { return FindWindowOf(processId, "TMainForm"); }
+HWND FindMainWindowOf(DWORD processId) {
+    return FindWindowOf(processId, "TMainForm");
+}
 
 HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs) {
     for (DWORD waited = 0; waited < timeoutMs; waited += 50) {

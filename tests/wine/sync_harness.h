@@ -45,7 +45,6 @@ class ScratchFolder {
     std::string path_;
 };
 
-
 // Runs LuneaSyncHost.exe with the arguments and waits for it, handling this
 // thread's window messages meanwhile; the exit code, or -1 when it could not
 // start.
