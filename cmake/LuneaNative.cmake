@@ -19,3 +19,14 @@ if(bench_sources)
     target_link_libraries(lunea_benchmarks PRIVATE lunea_core_bench benchmark::benchmark_main)
     target_compile_options(lunea_benchmarks PRIVATE -Wall -Wextra -Werror)
 endif()
+
+# The program's pictures as bitmap files (LuneaDesktopSkin.bmp and one per
+# image set), written into build/native/artwork at every build.
+add_executable(export_artwork ${CMAKE_SOURCE_DIR}/components/artwork/export_artwork.cpp)
+target_link_libraries(export_artwork PRIVATE lunea_core)
+lunea_own_target(export_artwork)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/artwork/LuneaDesktopSkin.bmp
+                   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/artwork
+                   COMMAND export_artwork ${CMAKE_BINARY_DIR}/artwork
+                   DEPENDS export_artwork)
+add_custom_target(artwork ALL DEPENDS ${CMAKE_BINARY_DIR}/artwork/LuneaDesktopSkin.bmp)

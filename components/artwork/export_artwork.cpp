@@ -1,9 +1,6 @@
 // Writes the program's pictures as bitmap files, to look at them or to
 // hand them to a designer: LuneaDesktopSkin.bmp and one file per image set.
-// Build and run from the repository root after the native build:
-//   g++ -std=c++20 -I. components/artwork/export_artwork.cpp \
-//       build/native/liblunea_core.a -fsanitize=address,undefined -o build/export_artwork
-//   build/export_artwork <folder>
+// The native build runs it into build/native/artwork.
 
 #include "components/bmp_file.h"
 #include "components/desktop_skin.h"
