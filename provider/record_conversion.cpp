@@ -15,6 +15,18 @@ namespace {
 constexpr float kDeviceTemperatureScale = std::bit_cast<float>(std::uint32_t{0x3A83126F});
 constexpr std::size_t kMaxNoteSentToDevice = kDeviceNoteSize - 1;
 
+// The one-byte observations both records carry unchanged.
+struct ByteField {
+    std::size_t desktop;
+    std::size_t device;
+};
+constexpr ByteField kSameByteFields[] = {
+    {kStatusOffset, kDeviceStatusOffset},     {kAppointmentOffset, kDeviceAppointmentOffset},
+    {kPmsOffset, kDevicePmsOffset},           {kSexOffset, kDeviceSexOffset},
+    {kCrampingOffset, kDeviceCrampingOffset}, {kSecretsOffset, kDeviceSecretsOffset},
+    {kProtectOffset, kDeviceProtectOffset},
+};
+
 } // namespace
 
 std::uint32_t DesktopDateOfDay(std::uint32_t dayNumber) {
@@ -44,13 +56,8 @@ DesktopRecordBytes DeviceToDesktop(DeviceRecordView device) {
     DesktopRecordBytes desktop{};
     WriteU16(&desktop[kDateOffset],
              static_cast<std::uint16_t>(DesktopDateOfDay(ReadU32(&device[kDayNumberOffset]))));
-    desktop[kStatusOffset] = device[kDeviceStatusOffset];
-    desktop[kAppointmentOffset] = device[kDeviceAppointmentOffset];
-    desktop[kPmsOffset] = device[kDevicePmsOffset];
-    desktop[kSexOffset] = device[kDeviceSexOffset];
-    desktop[kCrampingOffset] = device[kDeviceCrampingOffset];
-    desktop[kSecretsOffset] = device[kDeviceSecretsOffset];
-    desktop[kProtectOffset] = device[kDeviceProtectOffset];
+    for (const ByteField& field : kSameByteFields)
+        desktop[field.desktop] = device[field.device];
     WriteDouble(&desktop[kTemperatureOffset],
                 static_cast<double>(ReadFloat(&device[kDeviceTemperatureOffset])));
     const auto note = device.subspan<kDeviceNoteOffset, kDeviceNoteSize>();
@@ -65,13 +72,8 @@ DeviceRecordBytes DesktopToDevice(DesktopRecordView desktop) {
     DeviceRecordBytes device{};
     WriteU32(&device[kDayNumberOffset],
              std::uint32_t{ReadU16(&desktop[kDateOffset])} - kDeviceEpochOffset);
-    device[kDeviceStatusOffset] = desktop[kStatusOffset];
-    device[kDeviceAppointmentOffset] = desktop[kAppointmentOffset];
-    device[kDevicePmsOffset] = desktop[kPmsOffset];
-    device[kDeviceSexOffset] = desktop[kSexOffset];
-    device[kDeviceCrampingOffset] = desktop[kCrampingOffset];
-    device[kDeviceSecretsOffset] = desktop[kSecretsOffset];
-    device[kDeviceProtectOffset] = desktop[kProtectOffset];
+    for (const ByteField& field : kSameByteFields)
+        device[field.device] = desktop[field.desktop];
     WriteFloat(&device[kDeviceTemperatureOffset],
                DeviceTemperature(ReadDouble(&desktop[kTemperatureOffset])));
     // The device's note field needs room for its terminating NUL, already zero.
