@@ -20,16 +20,20 @@ inline constexpr int ChartsLabel = 115;
 inline constexpr int PreferencesLabel = 116;
 inline constexpr int ReportsLabel = 117;
 
+// Pages: containers over the centre and the right column, one shown at a
+// time; their controls are their children.
+inline constexpr int CalendarPage = 119;
+
 // Centre.
-inline constexpr int CalendarPanel = 120;
-inline constexpr int MainImage = 121; // a child of CalendarPanel
+inline constexpr int CalendarPanel = 120; // on the Calendar page
+inline constexpr int MainImage = 121;     // a child of CalendarPanel
 
 // Month navigation.
 inline constexpr int SpeedButton6 = 130; // previous month
 inline constexpr int MonthButton = 131;
 inline constexpr int SpeedButton5 = 132; // next month
 
-// Day editor.
+// Day editor, on the Calendar page.
 inline constexpr int CervicalFluidLabel = 140;
 inline constexpr int StatusButton = 141;
 inline constexpr int StatusBtn0 = 150; // StatusBtn0 + s is the button of status s

@@ -1,31 +1,19 @@
 // The day editor: loads the selected day into the controls and writes
 // every change straight into its record, then redraws.
-#include "app/main_window_win.h"
+#include "app/calendar_page_win.h"
 #include "app/status_texts.h"
 #include "app/temperature_scale.h"
 #include "components/image_sets.h"
 
-#include <vector>
-
 namespace lunea {
-namespace {
 
-std::string WindowText(HWND window) {
-    const int length = GetWindowTextLengthA(window);
-    std::vector<char> text(static_cast<std::size_t>(length) + 1, '\0');
-    GetWindowTextA(window, text.data(), length + 1);
-    return text.data();
+TDayRecord& CalendarPage::SelectedRecord() {
+    return context_.days.At(view_.SelectedYear, view_.SelectedMonth, view_.SelectedDay);
 }
 
-} // namespace
-
-TDayRecord& TMainForm::SelectedRecord() {
-    return journal_.Days().At(SelectedYear, SelectedMonth, SelectedDay);
-}
-
-void TMainForm::SelectDay(int day) {
-    DayLoading = true;
-    SelectedDay = static_cast<std::uint16_t>(day);
+void CalendarPage::SelectDay(int day) {
+    view_.DayLoading = true;
+    view_.SelectedDay = static_cast<std::uint16_t>(day);
     MainImage->Repaint(); // the month with the frame around the day
     const TDayRecord& record = SelectedRecord();
 
@@ -40,63 +28,62 @@ void TMainForm::SelectDay(int day) {
     const bool hasTemperature = record.Temperature > 1.0;
     TempBox->SetChecked(hasTemperature);
     ShowScalePosition(hasTemperature ? ScalePositionOfTemperature(record.Temperature) : 0);
-    SetWindowTextA(TempEdit, TempEditText(hasTemperature ? record.Temperature : kScaleLowest,
-                                          settings_.UseFahrenheit)
-                                 .c_str());
+    TempEdit->SetText(TempEditText(hasTemperature ? record.Temperature : kScaleLowest,
+                                   context_.settings.UseFahrenheit));
 
     SecretBox->SetChecked(record.Secrets != 0);
     ProtectBox->SetChecked(record.Protect != 0);
     // Only a different note is set: setting the text moves the caret, and
     // every keystroke in the memo comes back here.
     const std::string note(record.Note.Text());
-    if (WindowText(Memo1) != note)
-        SetWindowTextA(Memo1, note.c_str());
+    if (Memo1->Text() != note)
+        Memo1->SetText(note);
 
-    UpdateWindow(window_);
-    if (IsWindowVisible(Memo1))
-        SetFocus(Memo1);
-    DayLoading = false;
+    UpdateWindow(mainWindow_);
+    if (IsWindowVisible(Memo1->Window()))
+        SetFocus(Memo1->Window());
+    view_.DayLoading = false;
 }
 
-void TMainForm::ShowStatus(int status) {
+void CalendarPage::ShowStatus(int status) {
     StatusPopupMenu.Check(status);
     StatusButton->SetImage(ImageRef{ImageSetId::Status, status});
     StatusButton->SetCaption(StatusMenuCaption(status));
 }
 
-void TMainForm::ShowTemperatureFormat() {
+void CalendarPage::ShowTemperatureFormat() {
     InvalidateRect(TempDigitImage->Window(), nullptr, FALSE);
-    TempUnitLabel->SetText(settings_.UseFahrenheit ? "\xB0"
-                                                     "F"
-                                                   : "\xB0"
-                                                     "C");
+    TempUnitLabel->SetText(context_.settings.UseFahrenheit ? "\xB0"
+                                                             "F"
+                                                           : "\xB0"
+                                                             "C");
 }
 
-void TMainForm::ShowScalePosition(int position) {
+void CalendarPage::ShowScalePosition(int position) {
     scalePosition_ = position;
     InvalidateRect(ProgressBar1->Window(), nullptr, FALSE);
 }
 
-void TMainForm::StatusRadioClick(int status) {
-    if (DayLoading)
+void CalendarPage::StatusRadioClick(int status) {
+    if (view_.DayLoading)
         return;
     TDayRecord& record = SelectedRecord();
     record.Status = static_cast<std::uint8_t>(status);
     record.Flag = 1;
     ShowStatus(status);
-    RepaintView();
+    context_.repaintView();
 }
 
-void TMainForm::StatusButtonClick() {
+void CalendarPage::StatusButtonClick() {
     RECT frame{};
-    GetWindowRect(window_, &frame);
-    const int index = StatusPopupMenu.Track(window_, frame.left + 518, frame.top + 117);
+    GetWindowRect(mainWindow_, &frame);
+    const int index = StatusPopupMenu.Track(mainWindow_, frame.left + 518, frame.top + 117);
     if (index >= 0)
         StatusPopUpClick(index);
 }
 
-void TMainForm::StatusPopUpClick(int index) {
-    if (DayLoading)
+void CalendarPage::StatusPopUpClick(int index) {
+    if (view_.DayLoading)
         return;
     StatusPopupMenu.Check(index);
     TDayRecord& record = SelectedRecord();
@@ -105,90 +92,91 @@ void TMainForm::StatusPopUpClick(int index) {
     ShowStatus(index);
     for (int status = 0; status < kStatusCount; ++status)
         StatusBtn[static_cast<std::size_t>(status)]->SetChecked(status == index);
-    RepaintView();
+    context_.repaintView();
 }
 
-void TMainForm::TempBoxClick() {
-    if (DayLoading)
+void CalendarPage::TempBoxClick() {
+    if (view_.DayLoading)
         return;
     TDayRecord& record = SelectedRecord();
     record.Temperature = TempBox->IsChecked() ? TemperatureAtPosition(scalePosition_) : 0.0;
     record.Flag = 1;
-    RepaintView();
+    context_.repaintView();
 }
 
-void TMainForm::ProgressBar1MouseDown(int x) {
-    if (DayLoading)
+void CalendarPage::ProgressBar1MouseDown(int x) {
+    if (view_.DayLoading)
         return;
     const int position = ScalePositionAtX(x);
     ShowScalePosition(position);
     const double temperature = TemperatureAtPosition(position);
-    SetWindowTextA(TempEdit, ScaleClickText(temperature, settings_.UseFahrenheit).c_str());
+    TempEdit->SetText(ScaleClickText(temperature, context_.settings.UseFahrenheit));
     TDayRecord& record = SelectedRecord();
     record.Temperature = temperature;
     record.Flag = 1;
     // The month only changes when the day gains its temperature mark.
     if (!TempBox->IsChecked()) {
         TempBox->SetChecked(true);
-        RepaintView();
+        context_.repaintView();
     }
 }
 
-void TMainForm::ProgressBar1MouseMove(const MouseEvent& event) {
+void CalendarPage::ProgressBar1MouseMove(const MouseEvent& event) {
     const bool leftAlone = event.left && !event.right && !event.middle && !event.shift &&
                            !event.control && GetKeyState(VK_MENU) >= 0;
     if (leftAlone)
         ProgressBar1MouseDown(event.at.x);
 }
 
-void TMainForm::TempEditClickBtn() {
-    if (DayLoading)
+void CalendarPage::TempEditClickBtn() {
+    if (view_.DayLoading)
         return;
-    const double temperature = TempEditTemperature(WindowText(TempEdit), settings_.UseFahrenheit);
-    SetWindowTextA(TempEdit, TempEditText(temperature, settings_.UseFahrenheit).c_str());
+    const double temperature =
+        TempEditTemperature(TempEdit->Text(), context_.settings.UseFahrenheit);
+    TempEdit->SetText(TempEditText(temperature, context_.settings.UseFahrenheit));
     TempBox->SetChecked(true);
     ShowScalePosition(ScalePositionOfTemperature(temperature));
     TDayRecord& record = SelectedRecord();
     record.Temperature = temperature;
     record.Flag = 1;
-    RepaintView();
+    context_.repaintView();
 }
 
-void TMainForm::CheckBoxClick(CheckBox& box, std::uint8_t TDayRecord::*field) {
-    if (DayLoading)
+void CalendarPage::CheckBoxClick(const CheckBox& box, std::uint8_t TDayRecord::*field) {
+    if (view_.DayLoading)
         return;
     TDayRecord& record = SelectedRecord();
     record.*field = box.IsChecked() ? 1 : 0;
     record.Flag = 1;
-    RepaintView();
+    context_.repaintView();
 }
 
-void TMainForm::PMSBoxClick() {
+void CalendarPage::PMSBoxClick() {
     CheckBoxClick(*PMSBox, &TDayRecord::PMS);
 }
-void TMainForm::SexBoxClick() {
+void CalendarPage::SexBoxClick() {
     CheckBoxClick(*SexBox, &TDayRecord::Sex);
 }
-void TMainForm::CrampingBoxClick() {
+void CalendarPage::CrampingBoxClick() {
     CheckBoxClick(*CrampingBox, &TDayRecord::Cramping);
 }
-void TMainForm::AppointBoxClick() {
+void CalendarPage::AppointBoxClick() {
     CheckBoxClick(*AppointBox, &TDayRecord::Appointment);
 }
-void TMainForm::SecretBoxClick() {
+void CalendarPage::SecretBoxClick() {
     CheckBoxClick(*SecretBox, &TDayRecord::Secrets);
 }
-void TMainForm::ProtectBoxClick() {
+void CalendarPage::ProtectBoxClick() {
     CheckBoxClick(*ProtectBox, &TDayRecord::Protect);
 }
 
-void TMainForm::Memo1Change() {
-    if (DayLoading || GetFocus() != Memo1)
+void CalendarPage::Memo1Change() {
+    if (view_.DayLoading || GetFocus() != Memo1->Window())
         return;
     TDayRecord& record = SelectedRecord();
-    record.Note.Assign(WindowText(Memo1));
+    record.Note.Assign(Memo1->Text());
     record.Flag = 1;
-    RepaintView();
+    context_.repaintView();
 }
 
 } // namespace lunea

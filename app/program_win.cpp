@@ -1,4 +1,5 @@
 #include "app/main_window_win.h"
+#include "components/message_loop_win.h"
 #include "dialogs/multi_instance_win.h"
 
 #include <windows.h>
@@ -6,15 +7,6 @@
 namespace {
 
 const long kAppId = 556677;
-
-int RunMessageLoop() {
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return static_cast<int>(message.wParam);
-}
 
 } // namespace
 
@@ -28,5 +20,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     lunea::TMainForm mainForm(instance);
     if (!mainForm.Create(show))
         return 1;
-    return RunMessageLoop();
+    return lunea::RunMessageLoop();
 }

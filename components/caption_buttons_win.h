@@ -4,6 +4,7 @@
 // buttons and the users button).
 
 #include "components/skin_button_win.h"
+#include "components/control_classes.h"
 
 #include <optional>
 
@@ -29,7 +30,7 @@ class PushButton final : public CaptionButton {
         : CaptionButton(image) {
         // Created here, not in a base: the window's first messages already
         // reach this class's Paint.
-        Create("LuneaPushButton", parent, id, bounds, caption);
+        Create(control_class::kPushButton, parent, id, bounds, caption);
     }
 
   private:
@@ -41,7 +42,7 @@ class FlatButton final : public CaptionButton {
     FlatButton(HWND parent, int id, const Rect& bounds, const std::string& caption,
                std::optional<ImageRef> image = std::nullopt)
         : CaptionButton(image) {
-        Create("LuneaFlatButton", parent, id, bounds, caption);
+        Create(control_class::kFlatButton, parent, id, bounds, caption);
     }
 
   private:

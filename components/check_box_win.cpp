@@ -1,10 +1,11 @@
 #include "components/check_box_win.h"
+#include "components/control_classes.h"
 
 namespace lunea {
 
 CheckBox::CheckBox(HWND parent, int id, const Rect& bounds, const std::string& caption)
     : SkinButton(ClickBehaviour::Toggle) {
-    Create("LuneaCheckBox", parent, id, bounds, caption);
+    Create(control_class::kCheckBox, parent, id, bounds, caption);
 }
 
 void CheckBox::Paint(Canvas& canvas, const Rect& client) {

@@ -1,4 +1,5 @@
 #include "components/paint_box_win.h"
+#include "components/control_classes.h"
 
 #include <windowsx.h>
 
@@ -19,7 +20,7 @@ MouseEvent EventFrom(WPARAM keys, LPARAM at) {
 } // namespace
 
 PaintBox::PaintBox(HWND parent, int id, const Rect& bounds) {
-    Create("LuneaPaintBox", parent, id, bounds, "");
+    Create(control_class::kPaintBox, parent, id, bounds, "");
 }
 
 void PaintBox::Repaint() const {

@@ -1,4 +1,5 @@
 #include "components/radio_button_win.h"
+#include "components/control_classes.h"
 
 namespace lunea {
 
@@ -6,7 +7,7 @@ RadioButton::RadioButton(HWND parent, int id, const Rect& bounds, const std::str
                          int group)
     : SkinButton(ClickBehaviour::Radio) {
     SetGroup(group);
-    Create("LuneaRadioButton", parent, id, bounds, caption);
+    Create(control_class::kRadioButton, parent, id, bounds, caption);
 }
 
 void RadioButton::Paint(Canvas& canvas, const Rect& client) {

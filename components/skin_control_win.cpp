@@ -7,69 +7,19 @@
 #include <vector>
 
 namespace lunea {
-namespace {
-
-void RegisterControlClass(const char* className, WNDPROC procedure) {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof(existing);
-    if (GetClassInfoExA(instance, className, &existing))
-        return;
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.style = CS_DBLCLKS;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = className;
-    RegisterClassExA(&windowClass);
-}
-
-} // namespace
 
 SkinControl::SkinControl() : font_(ControlFont()) {}
 
-SkinControl::~SkinControl() {
-    if (window_) {
-        // No message may reach the half-destroyed object any more.
-        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_);
-    }
-}
-
 void SkinControl::Create(const char* className, HWND parent, int id, const Rect& bounds,
-                         const std::string& text) {
-    RegisterControlClass(className, &SkinControl::WindowProc);
-    CreateWindowExA(0, className, text.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
-                    bounds.left, bounds.top, bounds.Width(), bounds.Height(), parent,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
-                    this);
+                         const std::string& text, DWORD extraStyle) {
+    CreateWindowOf({className, CS_DBLCLKS}, 0, text.c_str(),
+                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | extraStyle, bounds.left, bounds.top,
+                   bounds.Width(), bounds.Height(), parent,
+                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
 }
 
 SkinControl* SkinControl::FromWindow(HWND window) {
-    // The class's procedure, not the window's: hints subclass the window.
-    if (!window || reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC)) !=
-                       &SkinControl::WindowProc)
-        return nullptr;
-    return reinterpret_cast<SkinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-}
-
-LRESULT CALLBACK SkinControl::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_NCCREATE) {
-        auto* self =
-            static_cast<SkinControl*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<SkinControl*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcA(window, message, wparam, lparam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        self->window_ = nullptr;
-        return DefWindowProcA(window, message, wparam, lparam);
-    }
-    return self->HandleMessage(message, wparam, lparam);
+    return dynamic_cast<SkinControl*>(WindowBase::FromWindow(window));
 }
 
 LRESULT SkinControl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -77,18 +27,16 @@ LRESULT SkinControl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_ERASEBKGND:
         return 1; // painted with the rest in WM_PAINT, without flicker
     case WM_PAINT: {
-        PAINTSTRUCT paint{};
-        if (HDC dc = BeginPaint(window_, &paint)) {
-            PaintTo(dc);
-            EndPaint(window_, &paint);
-        }
+        PaintDc paint(Window());
+        if (paint.Get())
+            PaintTo(paint.Get());
         return 0;
     }
     case WM_PRINTCLIENT:
         PaintTo(reinterpret_cast<HDC>(wparam));
         return 0;
     case WM_SETTEXT: {
-        const LRESULT result = DefWindowProcA(window_, message, wparam, lparam);
+        const LRESULT result = Default(message, wparam, lparam);
         Redraw();
         return result;
     }
@@ -96,17 +44,17 @@ LRESULT SkinControl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         Redraw();
         return 0;
     default:
-        return DefWindowProcA(window_, message, wparam, lparam);
+        return WindowBase::HandleMessage(message, wparam, lparam);
     }
 }
 
 void SkinControl::PaintTo(HDC target) {
     RECT client{};
-    GetClientRect(window_, &client);
+    GetClientRect(Window(), &client);
     DibSurface buffer(client.right, client.bottom);
     if (!buffer.IsValid())
         return;
-    PaintParentBackground(window_, buffer.Dc());
+    PaintParentBackground(Window(), buffer.Dc());
     {
         GdiCanvas canvas(buffer.Dc());
         Paint(canvas, {0, 0, client.right, client.bottom});
@@ -120,14 +68,14 @@ void SkinControl::SetFont(const Font& font) {
 }
 
 void SkinControl::Redraw() const {
-    if (window_)
-        InvalidateRect(window_, nullptr, FALSE);
+    if (Window())
+        InvalidateRect(Window(), nullptr, FALSE);
 }
 
 std::string SkinControl::Text() const {
-    const int length = GetWindowTextLengthA(window_);
+    const int length = GetWindowTextLengthA(Window());
     std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
-    GetWindowTextA(window_, buffer.data(), length + 1);
+    GetWindowTextA(Window(), buffer.data(), length + 1);
     return std::string(buffer.data());
 }
 

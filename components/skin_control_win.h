@@ -1,9 +1,9 @@
 #pragma once
-// Base of the skinned child controls: one C++ object per child window,
-// found from the window through its user data, painted double-buffered
-// through a GdiCanvas over its parent's background.
+// Base of the skinned child controls: painted double-buffered through a
+// GdiCanvas over their parent's background.
 
 #include "components/canvas.h"
+#include "components/window_base_win.h"
 
 #include <windows.h>
 
@@ -11,14 +11,8 @@
 
 namespace lunea {
 
-class SkinControl {
+class SkinControl : public WindowBase {
   public:
-    virtual ~SkinControl();
-    SkinControl(const SkinControl&) = delete;
-    SkinControl& operator=(const SkinControl&) = delete;
-
-    // Null when creating the window failed or after it was destroyed.
-    HWND Window() const { return window_; }
     void SetFont(const Font& font);
     const Font& GetFont() const { return font_; }
 
@@ -28,19 +22,18 @@ class SkinControl {
   protected:
     SkinControl();
     // Called at the end of the most derived constructor, so that the
-    // window's first messages reach the finished object.
+    // window's first messages reach the finished object. extraStyle adds to
+    // a visible child that clips its siblings.
     void Create(const char* className, HWND parent, int id, const Rect& bounds,
-                const std::string& text);
-    virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+                const std::string& text, DWORD extraStyle = 0);
+    LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
     virtual void Paint(Canvas& canvas, const Rect& client) = 0;
     void Redraw() const;
     std::string Text() const;
 
   private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     void PaintTo(HDC target);
 
-    HWND window_ = nullptr;
     Font font_;
 };
 

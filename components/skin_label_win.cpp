@@ -1,11 +1,12 @@
 #include "components/skin_label_win.h"
+#include "components/control_classes.h"
 
 namespace lunea {
 
 SkinLabel::SkinLabel(HWND parent, int id, const Rect& bounds, const std::string& text,
                      TextAlign align)
     : align_(align) {
-    Create("LuneaLabel", parent, id, bounds, text);
+    Create(control_class::kLabel, parent, id, bounds, text);
 }
 
 void SkinLabel::SetText(const std::string& text) {

@@ -31,12 +31,26 @@ YearMonth ShownMonth(const CalendarDriver& driver) {
     return {year, 0};
 }
 
+struct ControlSearch {
+    int id;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindControl(HWND child, LPARAM data) {
+    auto* search = reinterpret_cast<ControlSearch*>(data);
+    if (GetDlgCtrlID(child) != search->id)
+        return TRUE;
+    search->found = child;
+    return FALSE;
+}
+
 } // namespace
 
+// Controls stand in pages and panels: any descendant with the id.
 HWND CalendarDriver::Control(int id) const {
-    if (id == ids::MainImage)
-        return GetDlgItem(GetDlgItem(window_, ids::CalendarPanel), ids::MainImage);
-    return GetDlgItem(window_, id);
+    ControlSearch search{id};
+    EnumChildWindows(window_, &FindControl, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 void CalendarDriver::Click(int id) const {

@@ -1,0 +1,140 @@
+// Creates the Calendar page's controls where the main window's layout puts
+// them, and connects each to its handler.
+#include "app/calendar_page_win.h"
+#include "app/control_ids.h"
+#include "app/main_window_layout.h"
+#include "app/scale_bar.h"
+#include "app/status_texts.h"
+#include "app/temperature_scale.h"
+#include "components/image_sets.h"
+
+namespace lunea {
+namespace {
+
+constexpr int kStatusGroup = 2;
+constexpr Color kMemoColor = 15390143;
+
+template <typename Control, typename... Extra>
+std::unique_ptr<Control> Place(HWND parent, int id, Extra&&... extra) {
+    return std::make_unique<Control>(parent, id, BoundsInParent(id), LayoutOf(id).text,
+                                     std::forward<Extra>(extra)...);
+}
+
+std::unique_ptr<PaintBox> PlaceBox(HWND parent, int id) {
+    return std::make_unique<PaintBox>(parent, id, BoundsInParent(id));
+}
+
+std::unique_ptr<EditBox> PlaceEdit(HWND parent, int id, EditBoxStyle style) {
+    return std::make_unique<EditBox>(parent, id, BoundsInParent(id), style);
+}
+
+void AddHint(Hints& hints, HWND control, int id) {
+    if (control && !LayoutOf(id).hint.empty())
+        hints.Add(control, LayoutOf(id).hint);
+}
+
+} // namespace
+
+CalendarPage::CalendarPage(HWND mainWindow, Hints& hints, CalendarPageContext context)
+    : mainWindow_(mainWindow), context_(std::move(context)), view_(context_.view),
+      page_(mainWindow, ids::CalendarPage, BoundsInParent(ids::CalendarPage)) {
+    CreateMonthImage();
+    CreateStatusControls(hints);
+    CreateTemperatureControls(hints);
+    CreateMarksAndNote();
+}
+
+void CalendarPage::CreateMonthImage() {
+    CalendarPanel = PlaceBox(page_.Window(), ids::CalendarPanel);
+    CalendarPanel->SetPainter([](Canvas& canvas, const Rect& client) {
+        canvas.Rectangle(client, Pen::None(), Brush{kCalendarPanelColor});
+    });
+    MainImage = PlaceBox(CalendarPanel->Window(), ids::MainImage);
+    MainImage->SetPainter([this](Canvas& canvas, const Rect&) { MainImagePaint(canvas); });
+    MainImage->SetMouseDown(
+        [this](const MouseEvent& event) { MainImageMouseDown(event.at.x, event.at.y); });
+}
+
+void CalendarPage::CreateStatusControls(Hints& hints) {
+    const HWND parent = page_.Window();
+    CervicalFluidLabel = Place<SkinLabel>(parent, ids::CervicalFluidLabel);
+    StatusButton = Place<PushButton>(parent, ids::StatusButton);
+    page_.OnClick(ids::StatusButton, [this] { StatusButtonClick(); });
+    for (int status = 0; status < kStatusCount; ++status) {
+        StatusPopupMenu.Add(StatusMenuCaption(status), ImageRef{ImageSetId::Status, status});
+        const int id = ids::StatusBtn0 + status;
+        auto& button = StatusBtn[static_cast<std::size_t>(status)];
+        button = Place<RadioButton>(parent, id, kStatusGroup);
+        AddHint(hints, button->Window(), id);
+        page_.OnClick(id, [this, status] { StatusRadioClick(status); });
+    }
+}
+
+void CalendarPage::CreateTemperatureControls(Hints& hints) {
+    const HWND parent = page_.Window();
+    TempBox = Place<CheckBox>(parent, ids::TempBox);
+    page_.OnClick(ids::TempBox, [this] { TempBoxClick(); });
+    // The month is drawn in the temperature box's font.
+    TempEdit =
+        PlaceEdit(parent, ids::TempEdit,
+                  {ES_AUTOHSCROLL, static_cast<int>(kTempEditMaxLength), CalendarFont(), {}});
+    AddHint(hints, TempEdit->Window(), ids::TempEdit);
+    TempEditBtn =
+        Place<PushButton>(parent, ids::TempEditBtn, ImageRef{ImageSetId::Glyphs, glyph::kDown});
+    page_.OnClick(ids::TempEditBtn, [this] { TempEditClickBtn(); });
+    TempUnitLabel = Place<SkinLabel>(parent, ids::TempUnitLabel);
+
+    ProgressBar1 = PlaceBox(parent, ids::ProgressBar1);
+    ProgressBar1->SetPainter([this](Canvas& canvas, const Rect& client) {
+        PaintScaleBar(canvas, client, scalePosition_);
+    });
+    TempScaleImage = PlaceBox(parent, ids::TempScaleImage);
+    TempScaleImage->SetPainter([](Canvas& canvas, const Rect&) {
+        canvas.Image({0, 0}, ImageSetId::TempScale, 0);
+    });
+    for (PaintBox* scale : {ProgressBar1.get(), TempScaleImage.get()}) {
+        scale->SetMouseDown([this](const MouseEvent& event) { ProgressBar1MouseDown(event.at.x); });
+        scale->SetMouseMove([this](const MouseEvent& event) { ProgressBar1MouseMove(event); });
+    }
+    TempDigitImage = PlaceBox(parent, ids::TempDigitImage);
+    TempDigitImage->SetPainter([this](Canvas& canvas, const Rect&) {
+        canvas.Image({0, 0}, ImageSetId::TempDigits,
+                     context_.settings.UseFahrenheit ? temp_digits::kFahrenheit
+                                                     : temp_digits::kCelsius);
+    });
+}
+
+void CalendarPage::CreateMarksAndNote() {
+    const HWND parent = page_.Window();
+    const struct {
+        std::unique_ptr<CheckBox>& box;
+        int id;
+        void (CalendarPage::*click)();
+    } marks[] = {
+        {PMSBox, ids::PMSBox, &CalendarPage::PMSBoxClick},
+        {SexBox, ids::SexBox, &CalendarPage::SexBoxClick},
+        {CrampingBox, ids::CrampingBox, &CalendarPage::CrampingBoxClick},
+        {ProtectBox, ids::ProtectBox, &CalendarPage::ProtectBoxClick},
+        {AppointBox, ids::AppointBox, &CalendarPage::AppointBoxClick},
+        {SecretBox, ids::SecretBox, &CalendarPage::SecretBoxClick},
+    };
+    for (const auto& mark : marks) {
+        mark.box = Place<CheckBox>(parent, mark.id);
+        page_.OnClick(mark.id, [this, click = mark.click] { (this->*click)(); });
+    }
+
+    NoteImage = PlaceBox(parent, ids::NoteImage);
+    NoteImage->SetPainter([](Canvas& canvas, const Rect&) {
+        canvas.Image({0, 0}, ImageSetId::Icons, icon::kPen);
+    });
+    NoteLabel = Place<SkinLabel>(parent, ids::NoteLabel);
+    Memo1 = PlaceEdit(parent, ids::Memo1,
+                      {ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+                       static_cast<int>(TDayNote::Capacity), ControlFont(), kMemoColor});
+    page_.OnCommand(ids::Memo1, [this](int notification) {
+        if (notification == EN_CHANGE)
+            Memo1Change();
+    });
+}
+
+} // namespace lunea

@@ -1,0 +1,113 @@
+#include "app/main_window_layout.h"
+
+#include "app/control_ids.h"
+#include "app/month_view.h"
+#include "app/status_texts.h"
+#include "components/control_classes.h"
+
+#include <stdexcept>
+#include <vector>
+
+namespace lunea {
+namespace {
+
+namespace cc = control_class;
+
+Rect At(int left, int top, int width, int height) {
+    return {left, top, left + width, top + height};
+}
+
+constexpr int kStatusButtonX[kStatusCount] = {451, 471, 492, 513, 533, 554, 575};
+
+std::vector<ControlSpec> BuildLayout() {
+    using namespace ids;
+    std::vector<ControlSpec> layout = {
+        // Title bar.
+        {UsersButton, cc::kFlatButton, 0, At(208, 2, 153, 20), "", "Current User"},
+        {VsButton1, cc::kFlatButton, 0, At(546, 5, 14, 14), "", "Help"},
+        {VsButton2, cc::kFlatButton, 0, At(562, 5, 14, 14), "", "Minimize"},
+        {VsButton3, cc::kFlatButton, 0, At(578, 5, 14, 14), "", "Close"},
+        // Page column: 32 x 32 buttons with their labels under them.
+        {CalendarBtn, cc::kPageButton, 0, At(35, 32, 32, 32), "", ""},
+        {CalendarLabel, cc::kLabel, 0, At(11, 65, 80, 14), "Calendar", ""},
+        {ChartsRadioBtn, cc::kPageButton, 0, At(35, 82, 32, 32), "", ""},
+        {ChartsLabel, cc::kLabel, 0, At(11, 115, 80, 14), "Charts", ""},
+        {PrefsRadioBtn, cc::kPageButton, 0, At(35, 132, 32, 32), "", ""},
+        {PreferencesLabel, cc::kLabel, 0, At(11, 165, 80, 14), "Preferences", ""},
+        {VsButton4, cc::kPageButton, 0, At(35, 183, 32, 32), "", ""},
+        {ReportsLabel, cc::kLabel, 0, At(11, 216, 80, 14), "Reports", ""},
+        // Month navigation, shown on the Calendar and Charts pages.
+        {SpeedButton6, cc::kFlatButton, 0, At(451, 36, 16, 23), "", ""},
+        {MonthButton, cc::kPushButton, 0, At(467, 36, 107, 23), "", ""},
+        {SpeedButton5, cc::kFlatButton, 0, At(575, 36, 17, 23), "", ""},
+        // The Calendar page: the month image in the centre panel and the
+        // day editor in the right column.
+        {CalendarPage, cc::kPanel, 0, At(97, 32, 495, 319), "", ""},
+        {CalendarPanel, cc::kPaintBox, CalendarPage, At(97, 32, 348, 319), "", ""},
+        {MainImage, cc::kPaintBox, CalendarPanel, At(101, 36, kMainImageWidth, kMainImageHeight),
+         "", ""},
+        {CervicalFluidLabel, cc::kLabel, CalendarPage, At(451, 75, 140, 15), "Cervical Fluid:", ""},
+        {StatusButton, cc::kPushButton, CalendarPage, At(451, 91, 140, 23), "", ""},
+        {TempBox, cc::kCheckBox, CalendarPage, At(451, 146, 60, 19), "Temp.:", ""},
+        {TempEdit, cc::kEdit, CalendarPage, At(513, 145, 42, 22), "", "Basal Body Temperature"},
+        {TempEditBtn, cc::kPushButton, CalendarPage, At(559, 147, 15, 17), "", ""},
+        {TempUnitLabel, cc::kLabel, CalendarPage, At(577, 148, 15, 15), "", ""},
+        {ProgressBar1, cc::kPaintBox, CalendarPage, At(461, 170, 120, 6), "", ""},
+        {TempScaleImage, cc::kPaintBox, CalendarPage, At(460, 175, 122, 8), "", ""},
+        {TempDigitImage, cc::kPaintBox, CalendarPage, At(451, 185, 140, 8), "", ""},
+        {PMSBox, cc::kCheckBox, CalendarPage, At(451, 206, 76, 17), "PMS", ""},
+        {SexBox, cc::kCheckBox, CalendarPage, At(530, 206, 62, 17), "Sex", ""},
+        {CrampingBox, cc::kCheckBox, CalendarPage, At(451, 226, 76, 17), "Cramps", ""},
+        {ProtectBox, cc::kCheckBox, CalendarPage, At(530, 226, 62, 17), "Protect", ""},
+        {AppointBox, cc::kCheckBox, CalendarPage, At(451, 246, 76, 17), "Dr's apt.", ""},
+        {SecretBox, cc::kCheckBox, CalendarPage, At(530, 246, 62, 17), "Secret", ""},
+        {NoteImage, cc::kPaintBox, CalendarPage, At(451, 266, 16, 16), "", ""},
+        {NoteLabel, cc::kLabel, CalendarPage, At(470, 266, 60, 16), "Note", ""},
+        {Memo1, cc::kEdit, CalendarPage, At(450, 284, 140, 67), "", ""},
+        // The Charts and Preferences pages stand in the same place as the
+        // Calendar page.
+    };
+    for (int status = 0; status < kStatusCount; ++status)
+        layout.push_back({StatusBtn0 + status, cc::kRadioButton, CalendarPage,
+                          At(kStatusButtonX[status], 120, 16, 16), "", StatusHint(status)});
+    return layout;
+}
+
+} // namespace
+
+std::span<const ControlSpec> MainWindowLayout() {
+    static const std::vector<ControlSpec> layout = BuildLayout();
+    return layout;
+}
+
+const ControlSpec& LayoutOf(int id) {
+    for (const ControlSpec& spec : MainWindowLayout())
+        if (spec.id == id)
+            return spec;
+    throw std::out_of_range("no control " + std::to_string(id) + " in the main window's layout");
+}
+
+Rect BoundsInParent(int id) {
+    const ControlSpec& spec = LayoutOf(id);
+    if (spec.parent == 0)
+        return spec.bounds;
+    const Rect& parent = LayoutOf(spec.parent).bounds;
+    return {spec.bounds.left - parent.left, spec.bounds.top - parent.top,
+            spec.bounds.right - parent.left, spec.bounds.bottom - parent.top};
+}
+
+bool StandsIn(int id, int ancestor) {
+    for (int parent = LayoutOf(id).parent; parent != 0; parent = LayoutOf(parent).parent)
+        if (parent == ancestor)
+            return true;
+    return false;
+}
+
+int PageOf(int id) {
+    int page = 0;
+    for (int parent = LayoutOf(id).parent; parent != 0; parent = LayoutOf(parent).parent)
+        page = parent;
+    return page;
+}
+
+} // namespace lunea

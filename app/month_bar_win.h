@@ -1,0 +1,44 @@
+#pragma once
+// The month navigation above the right column: previous, the month button
+// with its menu of month names, next. Every path selects day 1 of the month
+// it reaches and asks for a redraw.
+
+#include "app/radio_popup_menu_win.h"
+#include "app/view_state.h"
+#include "components/caption_buttons_win.h"
+#include "components/hints_win.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace lunea {
+
+class MonthBar {
+  public:
+    MonthBar(WindowBase& host, ViewState& view, std::function<void()> repaintView);
+
+    // Captions the menu with the locale's month names; call once at start-up.
+    void SetMonthNames(const std::array<std::string, 12>& names);
+    // Shows the selected month in the caption and the menu.
+    void ShowSelectedMonth();
+    void Show(bool visible) const;
+
+  private:
+    void SpeedButton6Click();
+    void SpeedButton5Click();
+    void MonthButtonClick();
+    void PopupMenuItemClick(int index);
+    void GoTo(int year, int month);
+
+    WindowBase& host_;
+    ViewState& view_;
+    std::function<void()> repaintView_;
+    std::array<std::string, 12> monthNames_;
+    std::unique_ptr<FlatButton> SpeedButton6, SpeedButton5;
+    std::unique_ptr<PushButton> MonthButton;
+    RadioPopupMenu PopupMenu1;
+};
+
+} // namespace lunea
