@@ -1,6 +1,7 @@
 // The component set laid out as the main window uses it, so a person can
 // look at it: with LUNEA_GALLERY_SHOT=<file.bmp> the test saves what the
-// window shows. The test itself checks that no two controls overlap.
+// window shows. (The layout itself is checked where the window takes it
+// from: the main window's layout table.)
 
 #include "components/bmp_file.h"
 #include "components/check_box_win.h"
@@ -143,17 +144,8 @@ struct Gallery {
     }
 };
 
-TEST(ComponentGallery, ControlsOfTheMainWindowLayoutDoNotOverlap) {
+TEST(ComponentGallery, ShowsEveryComponentWithItsHints) {
     Gallery gallery;
-    for (std::size_t i = 0; i < gallery.controls.size(); ++i)
-        for (std::size_t j = i + 1; j < gallery.controls.size(); ++j) {
-            RECT a{}, b{}, both{};
-            GetWindowRect(gallery.controls[i]->Window(), &a);
-            GetWindowRect(gallery.controls[j]->Window(), &b);
-            EXPECT_FALSE(IntersectRect(&both, &a, &b))
-                << GetDlgCtrlID(gallery.controls[i]->Window()) << " and "
-                << GetDlgCtrlID(gallery.controls[j]->Window());
-        }
     EXPECT_EQ(gallery.hints.TextOf(GetDlgItem(gallery.frame.Window(), 146)),
               "Stretchy, Egg-White Mucus");
 

@@ -1,4 +1,5 @@
 #include "app/control_ids.h"
+#include "app/main_window_layout.h"
 #include "tests/wine/calendar_driver.h"
 #include "tests/wine/journal_files.h"
 #include "tests/wine/program_harness.h"
@@ -37,6 +38,28 @@ TEST_F(CalendarPage, StartsOnTheLastMonthOfTheTableWithItsEditor) {
                                                "C");
     EXPECT_FALSE(driver.Checked(ids::TempBox));
     EXPECT_TRUE(driver.Checked(ids::CalendarBtn));
+}
+
+TEST_F(CalendarPage, EveryControlStandsWhereTheLayoutSaysWithItsClassAndText) {
+    const CalendarDriver driver = Start();
+    for (const ControlSpec& spec : MainWindowLayout()) {
+        const HWND control = driver.Control(spec.id);
+        ASSERT_NE(control, nullptr) << spec.id;
+        char className[64] = {};
+        GetClassNameA(control, className, sizeof className);
+        EXPECT_STRCASEEQ(className, spec.windowClass) << spec.id;
+        RECT bounds{};
+        GetWindowRect(control, &bounds);
+        MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&bounds), 2);
+        EXPECT_EQ((Rect{bounds.left, bounds.top, bounds.right, bounds.bottom}), spec.bounds)
+            << spec.id;
+        if (!spec.text.empty()) {
+            EXPECT_EQ(driver.Text(spec.id), spec.text) << spec.id;
+        }
+        const HWND page = PageOf(spec.id) ? driver.Control(PageOf(spec.id)) : window_;
+        EXPECT_TRUE(page == window_ ? GetParent(control) == window_ : IsChild(page, control))
+            << spec.id << " stands in its page";
+    }
 }
 
 TEST_F(CalendarPage, PagingKeepsTheYearWithinTheTable) {

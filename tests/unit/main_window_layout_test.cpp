@@ -1,0 +1,58 @@
+// The main window's layout as the window builds it: every control inside the
+// one it stands in, and no two controls shown together on top of each other.
+#include "app/control_ids.h"
+#include "app/main_window_layout.h"
+#include "components/control_classes.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace lunea {
+namespace {
+
+bool Intersect(const Rect& a, const Rect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+bool IsContainer(const ControlSpec& spec) {
+    return spec.windowClass == std::string(control_class::kPanel);
+}
+
+TEST(MainWindowLayout, EveryControlHasOneEntryAndStandsInsideItsParent) {
+    std::set<int> ids;
+    for (const ControlSpec& spec : MainWindowLayout()) {
+        EXPECT_TRUE(ids.insert(spec.id).second) << "id " << spec.id << " twice";
+        const Rect parent = spec.parent ? LayoutOf(spec.parent).bounds : Rect{0, 0, 600, 394};
+        EXPECT_TRUE(spec.bounds.left >= parent.left && spec.bounds.top >= parent.top &&
+                    spec.bounds.right <= parent.right && spec.bounds.bottom <= parent.bottom)
+            << "control " << spec.id << " leaves the control it stands in";
+    }
+    EXPECT_EQ(BoundsInParent(ids::MainImage), (Rect{4, 4, 344, 315}));
+    EXPECT_EQ(PageOf(ids::MainImage), ids::CalendarPage);
+    EXPECT_EQ(PageOf(ids::MonthButton), 0);
+}
+
+// The scale's picture starts on the bar's last row: the two draw one scale.
+bool MayOverlap(int a, int b) {
+    return (a == ids::ProgressBar1 && b == ids::TempScaleImage) ||
+           (b == ids::ProgressBar1 && a == ids::TempScaleImage);
+}
+
+TEST(MainWindowLayout, ControlsShownTogetherDoNotOverlap) {
+    const auto layout = MainWindowLayout();
+    for (std::size_t i = 0; i < layout.size(); ++i)
+        for (std::size_t j = i + 1; j < layout.size(); ++j) {
+            const ControlSpec& a = layout[i];
+            const ControlSpec& b = layout[j];
+            const bool otherPages = PageOf(a.id) && PageOf(b.id) && PageOf(a.id) != PageOf(b.id);
+            if (IsContainer(a) || IsContainer(b) || otherPages || StandsIn(a.id, b.id) ||
+                StandsIn(b.id, a.id) || MayOverlap(a.id, b.id))
+                continue;
+            EXPECT_FALSE(Intersect(a.bounds, b.bounds)) << a.id << " and " << b.id;
+        }
+}
+
+} // namespace
+} // namespace lunea
