@@ -1,6 +1,6 @@
 #include "provider/desktop_file_win.h"
 
-#include "components/unique_win.h"
+#include "common/unique_win.h"
 
 #include <windows.h>
 

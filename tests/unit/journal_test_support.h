@@ -1,8 +1,8 @@
 #pragma once
 // Shared by the journal's tests: a scratch folder, a prompt recorder, and a
 // file system that fails on demand.
+#include "common/file_system.h"
 #include "journal/data_file.h"
-#include "journal/file_system.h"
 #include "journal/record_codec.h"
 #include "journal/user_prompts.h"
 

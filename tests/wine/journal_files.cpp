@@ -1,6 +1,6 @@
 #include "tests/wine/journal_files.h"
 
-#include "components/unique_win.h"
+#include "common/unique_win.h"
 #include "journal/record_codec.h"
 #include "tests/wine/program_harness.h"
 

@@ -1,6 +1,6 @@
 #include "tests/wine/sync_stand_ins.h"
 
-#include "journal/data_file_layout.h"
+#include "common/data_file_layout.h"
 #include "tests/wine/sync_harness.h"
 
 namespace lunea::test {

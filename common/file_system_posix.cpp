@@ -1,4 +1,4 @@
-#include "journal/file_system.h"
+#include "common/file_system.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "journal/file_system.h"
+#include "common/file_system.h"
 
-#include "components/unique_win.h"
+#include "common/unique_win.h"
 
 #include <windows.h>
 
