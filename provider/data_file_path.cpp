@@ -1,5 +1,7 @@
 #include "provider/data_file_path.h"
 
+#include "common/desktop_contract.h"
+
 #include <algorithm>
 
 namespace lunea::provider {

@@ -11,7 +11,6 @@ namespace lunea::provider {
 
 // The buffer the "DataFolder" value is read into.
 inline constexpr std::size_t kDataFolderBufferSize = 520;
-inline constexpr std::string_view kDataFileName = "Lunea.dat";
 
 // The value as a string, from the bytes a registry read of at most
 // kDataFolderBufferSize bytes returned, whatever the value's type: the
