@@ -46,6 +46,12 @@ class PosixFile : public OpenFile {
                     continue;
                 return Fail();
             }
+            // Success without progress would repeat for ever; a full disk is
+            // the likely cause.
+            if (n == 0) {
+                lastError_ = ENOSPC;
+                return false;
+            }
             done += static_cast<std::size_t>(n);
         }
         return true;
