@@ -1,12 +1,11 @@
 #include "app/main_window_win.h"
 
-#include "app/application_title.h"
 #include "app/control_ids.h"
 #include "app/locale_names_win.h"
 #include "app/selected_date.h"
 #include "app/status_texts.h"
 #include "app/system_today_win.h"
-#include "app/window_messages.h"
+#include "common/desktop_contract.h"
 #include "components/image_sets.h"
 #include "settings/registry_key_win.h"
 

@@ -1,6 +1,6 @@
 #include "app/message_box_prompts_win.h"
 
-#include "app/application_title.h"
+#include "common/desktop_contract.h"
 
 namespace lunea {
 

@@ -7,10 +7,16 @@ add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=
 set(LUNEA_WIN_LIBS gdi32 user32 comctl32 comdlg32 shell32 shlwapi advapi32 ole32 oleaut32
                    uuid winspool msimg32)
 
+# Win32 services both deliverables use (the file system behind the one-step
+# file replace).
+add_library(lunea_win32 STATIC ${LUNEA_WIN32_SOURCES})
+target_link_libraries(lunea_win32 PUBLIC lunea_core)
+lunea_own_target(lunea_win32)
+
 # The desktop program's Win32 layer, kept as a library so the Windows unit
 # tests can link it too.
 add_library(lunea_shell STATIC ${LUNEA_SHELL_SOURCES})
-target_link_libraries(lunea_shell PUBLIC lunea_core ${LUNEA_WIN_LIBS})
+target_link_libraries(lunea_shell PUBLIC lunea_win32 ${LUNEA_WIN_LIBS})
 lunea_own_target(lunea_shell)
 
 file(GLOB calendar_resources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/app/*.rc)
@@ -22,7 +28,7 @@ file(GLOB provider_resources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/provider/*.rc
 add_library(LuneaProvider SHARED ${LUNEA_PROVIDER_WIN_SOURCES} ${provider_resources}
                                  ${CMAKE_SOURCE_DIR}/provider/LuneaProvider.def)
 set_target_properties(LuneaProvider PROPERTIES PREFIX "")
-target_link_libraries(LuneaProvider PRIVATE lunea_core ${LUNEA_WIN_LIBS})
+target_link_libraries(LuneaProvider PRIVATE lunea_win32 ${LUNEA_WIN_LIBS})
 lunea_own_target(LuneaProvider)
 
 # GoogleTest from the sources the Debian package ships, built with our flags

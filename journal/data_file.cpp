@@ -1,5 +1,7 @@
 #include "journal/data_file.h"
 
+#include "common/replace_file.h"
+
 #include <cstring>
 
 namespace lunea {
@@ -97,19 +99,9 @@ void Journal::SaveData(const std::string& fileName) {
         if (status == OpenStatus::Failed || (existing && !existing->Close()))
             return;
     }
-    std::string tempName;
-    std::unique_ptr<OpenFile> temp = files_.CreateTemporaryBeside(fileName, tempName);
-    if (!temp)
-        return;
-    const std::vector<std::uint8_t> bytes = EncodeAll();
-    if (temp->Write(bytes.data(), bytes.size()) && temp->Flush() && temp->Close() &&
-        files_.Replace(tempName, fileName))
-        return;
-    const std::string error = files_.LastErrorText();
-    temp.reset();
-    // Best effort: the failure that matters to the user is the one above.
-    static_cast<void>(files_.Remove(tempName));
-    prompts_.ReportIoError(error);
+    const ReplaceResult result = WriteFileReplacing(files_, fileName, EncodeAll());
+    if (result.failureText)
+        prompts_.ReportIoError(*result.failureText);
 }
 
 void Journal::ClearDatabase() {

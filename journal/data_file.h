@@ -1,8 +1,8 @@
 #pragma once
 // The day table together with the data file "Lunea.dat" it is loaded from
 // and saved to.
+#include "common/file_system.h"
 #include "journal/day_table.h"
-#include "journal/file_system.h"
 #include "journal/record_codec.h"
 #include "journal/user_prompts.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // One day record of the data file: 152 bytes, little-endian.
-#include "journal/data_file_layout.h"
+#include "common/data_file_layout.h"
 #include "journal/day_table.h"
 
 #include <array>

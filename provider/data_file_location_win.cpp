@@ -1,6 +1,6 @@
 #include "provider/data_file_location_win.h"
 
-#include "provider/data_file_path.h"
+#include "common/data_folder.h"
 
 #include <shlobj.h>
 
@@ -33,8 +33,8 @@ std::string AppDataFolder() {
 std::string DataFilePathOf(win::UniqueRegKey partnership) {
     const std::optional<std::string> dataFolder = ReadDataFolder(partnership.Get());
     partnership.Reset();
-    const bool underAppData = dataFolder && dataFolder->starts_with('\\');
-    return BuildDataFilePath(dataFolder, underAppData ? AppDataFolder() : std::string());
+    return BuildDataFilePath(dataFolder,
+                             IsUnderAppData(dataFolder) ? AppDataFolder() : std::string());
 }
 
 } // namespace lunea::provider

@@ -1,23 +1,19 @@
 #include "provider/desktop_window_win.h"
 
+#include "common/desktop_contract.h"
+
 #include <cstring>
 
 namespace lunea::provider {
-namespace {
-
-constexpr char kDesktopClass[] = "TMainForm";
-constexpr char kDesktopCaption[] = "Lunea Calendar";
-
-} // namespace
 
 // FindWindowExA compares captions without regard to case, so each window it
 // finds is checked again, case-sensitively.
 HWND FindDesktopWindow() {
     HWND candidate = nullptr;
-    while ((candidate = FindWindowExA(nullptr, candidate, kDesktopClass, kDesktopCaption))) {
-        char caption[sizeof kDesktopCaption + 1] = {};
+    while ((candidate = FindWindowExA(nullptr, candidate, kMainWindowClass, kApplicationTitle))) {
+        char caption[sizeof kApplicationTitle + 1] = {};
         GetWindowTextA(candidate, caption, sizeof caption);
-        if (std::strcmp(caption, kDesktopCaption) == 0)
+        if (std::strcmp(caption, kApplicationTitle) == 0)
             return candidate;
     }
     return nullptr;
@@ -25,12 +21,12 @@ HWND FindDesktopWindow() {
 
 void NotifyDesktopSave() {
     if (HWND window = FindDesktopWindow())
-        SendMessageA(window, kSaveJournalMessage, 0, 0);
+        SendMessageA(window, messages::kSaveJournal, 0, 0);
 }
 
 void NotifyDesktopReload() {
     if (HWND window = FindDesktopWindow())
-        PostMessageA(window, kReloadJournalMessage, 0, 0);
+        PostMessageA(window, messages::kReloadJournal, 0, 0);
 }
 
 } // namespace lunea::provider

@@ -1,7 +1,7 @@
 #pragma once
 // The 144-byte day record the handheld sends and receives, and the emptiness
 // tests both record kinds share in the exchange.
-#include "journal/data_file_layout.h"
+#include "common/data_file_layout.h"
 
 #include <array>
 #include <cstddef>

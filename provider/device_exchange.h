@@ -2,7 +2,6 @@
 // The portable part of a device exchange: everything between reading the
 // data file and writing it back. The Win32 side reads the file, receives the
 // device's packet, writes the file and sends the outgoing block.
-#include "provider/data_file_path.h"
 #include "provider/device_day_record.h"
 #include "provider/device_packet.h"
 #include "provider/merge_records.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The provider's three requests to the host's device query.
+#include "common/unique_win.h"
 #include "provider/sync_host_abi_win.h"
-#include "components/unique_win.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "provider/folder_win.h"
 
-#include "provider/data_file_path.h"
+#include "common/desktop_contract.h"
 #include "provider/module_state_win.h"
 #include "provider/object_handler_win.h"
 #include "provider/provider_names_win.h"
@@ -97,9 +97,8 @@ HRESULT ObjectTypeFolder::ConflictInfo(CONFINFO*) const {
     return RERR_IGNORE;
 }
 
-// A literal, so the view is terminated.
 const char* ObjectTypeFolder::DataFileName() const {
-    return kDataFileName.data();
+    return kDataFileName;
 }
 
 } // namespace lunea::provider

@@ -1,10 +1,10 @@
 #include "provider/registration_win.h"
 
+#include "common/unique_win.h"
 #include "provider/hresult_win.h"
 #include "provider/module_state_win.h"
 #include "provider/provider_names_win.h"
 #include "provider/resource_ids_win.h"
-#include "components/unique_win.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,6 +1,6 @@
 #include "provider/repl_object_win.h"
 
-#include "journal/data_file_layout.h"
+#include "common/data_file_layout.h"
 #include "provider/folder_win.h"
 
 #include <cstring>

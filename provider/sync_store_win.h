@@ -1,11 +1,11 @@
 #pragma once
 // The provider's replication store. It replicates no items through the host;
 // status code 3 runs the block exchange with the device instead.
+#include "common/unique_win.h"
 #include "provider/com_object_win.h"
 #include "provider/exchange_win.h"
 #include "provider/folder_win.h"
 #include "provider/sync_host_abi_win.h"
-#include "components/unique_win.h"
 
 #include <array>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "settings/registry_key_win.h"
 
-#include "components/unique_win.h"
+#include "common/unique_win.h"
 
 #include <windows.h>
 

@@ -1,5 +1,7 @@
 #include "users/user_list.h"
 
+#include "common/desktop_contract.h"
+
 namespace lunea {
 
 int UserList::IndexOf(const std::string& displayName) const {

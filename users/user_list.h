@@ -19,7 +19,6 @@ struct UserList {
 };
 
 inline constexpr char kLocalUserName[] = "Lunea";
-inline constexpr char kDataFileName[] = "Lunea.dat";
 
 // The list with the local user alone.
 UserList LocalUserList(const std::string& programFolder);

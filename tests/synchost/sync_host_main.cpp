@@ -1,8 +1,8 @@
 // LuneaSyncHost: a stand-in for the sync service manager, for tests and for
 // trying a synchronisation by hand. See Usage() for the options.
+#include "common/unique_win.h"
 #include "provider/provider_names_win.h"
 #include "provider/sync_host_abi_win.h"
-#include "components/unique_win.h"
 #include "tests/synchost/host_files.h"
 #include "tests/synchost/host_notify.h"
 #include "tests/synchost/host_options.h"

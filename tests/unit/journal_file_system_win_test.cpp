@@ -1,4 +1,4 @@
-#include "components/unique_win.h"
+#include "common/unique_win.h"
 #include "journal/data_file.h"
 #include "tests/unit/journal_test_support.h"
 

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 namespace lunea::provider {
@@ -69,29 +68,6 @@ TEST(ExchangeJournal, StopsOnABadFileOrPacketAndMergesOtherwise) {
     EXPECT_EQ(result->newFile, expected.newFile);
     EXPECT_EQ(result->outgoing, expected.outgoing);
     EXPECT_EQ(result->newFile.size(), 2 * datafile::kRecordSize);
-}
-
-TEST(BuildDataFilePath, FolderRules) {
-    EXPECT_EQ(BuildDataFilePath(std::nullopt, "C:\\Users\\a\\AppData"), "C:\\Lunea.dat");
-    EXPECT_EQ(BuildDataFilePath("D:\\Journal", "unused"), "D:\\Journal\\Lunea.dat");
-    EXPECT_EQ(BuildDataFilePath("\\Partner 1", "C:\\AppData"), "C:\\AppData\\Partner 1\\Lunea.dat");
-    EXPECT_EQ(BuildDataFilePath("\\P", "C:\\AppData\\\\"), "C:\\AppData\\\\P\\Lunea.dat");
-}
-
-std::vector<std::uint8_t> Bytes(const std::string& text) {
-    return {text.begin(), text.end()};
-}
-
-TEST(DataFolderFromValueBytes, ReadsWithinTheBufferWhateverTheValueHolds) {
-    EXPECT_EQ(DataFolderFromValueBytes(Bytes(std::string("D:\\J\0junk", 9))), "D:\\J");
-    EXPECT_EQ(DataFolderFromValueBytes({}), "");
-    // A number or a string stored without its NUL ends with the data.
-    EXPECT_EQ(DataFolderFromValueBytes(std::vector<std::uint8_t>{0x41, 0x42, 0x43, 0x44}), "ABCD");
-    // 519 characters and their NUL fill the buffer exactly.
-    EXPECT_EQ(DataFolderFromValueBytes(Bytes(std::string(519, 'a') + '\0')), std::string(519, 'a'));
-    // A full buffer without a NUL is cut to make room for the terminator.
-    EXPECT_EQ(DataFolderFromValueBytes(Bytes(std::string(520, 'b'))), std::string(519, 'b'));
-    EXPECT_FALSE(DataFolderFromValueBytes(Bytes(std::string(521, 'c'))));
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "components/unique_win.h"
+#include "common/unique_win.h"
 #include "settings/registry_key_win.h"
 
 #include <windows.h>

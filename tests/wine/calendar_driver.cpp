@@ -3,6 +3,7 @@
 #include "app/control_ids.h"
 #include "app/month_navigation.h"
 #include "app/month_view.h"
+#include "common/desktop_contract.h"
 #include "journal/record_codec.h"
 #include "tests/wine/journal_files.h"
 
@@ -157,7 +158,8 @@ Color CalendarDriver::CellColor(int year, int month, int day) const {
 
 bool CalendarDriver::Save() const {
     DWORD_PTR result = 0;
-    return SendMessageTimeoutA(window_, 1025, 0, 0, SMTO_ABORTIFHUNG, 15000, &result) != 0;
+    return SendMessageTimeoutA(window_, messages::kSaveJournal, 0, 0, SMTO_ABORTIFHUNG, 15000,
+                               &result) != 0;
 }
 
 std::unique_ptr<DayTable> ReadSavedJournal() {

@@ -1,6 +1,7 @@
 #include "tests/wine/journal_files.h"
 
-#include "components/unique_win.h"
+#include "common/desktop_contract.h"
+#include "common/unique_win.h"
 #include "journal/record_codec.h"
 #include "tests/wine/program_harness.h"
 
@@ -16,7 +17,7 @@ const char kSettingsKey[] = "Software\\Quorv\\LuneaDesktop";
 } // namespace
 
 std::string LocalDataFile() {
-    return BinaryFolder() + "Lunea.dat";
+    return BinaryFolder() + kDataFileName;
 }
 
 Bytes EncodeRecords(const std::vector<DatedRecord>& records) {

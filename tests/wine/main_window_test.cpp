@@ -1,4 +1,5 @@
 #include "app/control_ids.h"
+#include "common/desktop_contract.h"
 #include "tests/wine/journal_files.h"
 #include "tests/wine/program_harness.h"
 
@@ -8,9 +9,6 @@
 
 namespace lunea::test {
 namespace {
-
-const UINT kSave = 1025;
-const UINT kReload = 1026;
 
 TDayRecord Day(std::uint8_t status, double temperature, const char* note, std::uint8_t flag) {
     TDayRecord day;
@@ -42,15 +40,15 @@ bool SendAndWait(HWND window, UINT message) {
 
 int CountMainWindows() {
     int count = 0;
-    for (HWND window = FindWindowExA(nullptr, nullptr, "TMainForm", nullptr); window;
-         window = FindWindowExA(nullptr, window, "TMainForm", nullptr))
+    for (HWND window = FindWindowExA(nullptr, nullptr, kMainWindowClass, nullptr); window;
+         window = FindWindowExA(nullptr, window, kMainWindowClass, nullptr))
         ++count;
     return count;
 }
 
 bool LeftoverFilesBesideTheJournal() {
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((BinaryFolder() + "Lunea.dat?*").c_str(), &found);
+    HANDLE search = FindFirstFileA((LocalDataFile() + "?*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return false;
     FindClose(search);
@@ -65,7 +63,7 @@ TEST_F(MainWindow, SaveRequestRewritesTheWholeFileInDateOrder) {
     HWND window = calendar.WaitForMainWindow();
     ASSERT_NE(window, nullptr);
 
-    ASSERT_TRUE(SendAndWait(window, kSave));
+    ASSERT_TRUE(SendAndWait(window, messages::kSaveJournal));
     EXPECT_EQ(ReadFileBytes(LocalDataFile()), EncodeRecords(ByDate(kUnordered)));
     EXPECT_FALSE(LeftoverFilesBesideTheJournal());
 }
@@ -78,9 +76,9 @@ TEST_F(MainWindow, ReloadRequestReplacesTheTable) {
 
     const std::vector<DatedRecord> replaced = {{{2010, 6, 15}, Day(3, 37.1, "synced", 0)}};
     WriteFileBytes(LocalDataFile(), EncodeRecords(replaced));
-    ASSERT_TRUE(SendAndWait(window, kReload));
+    ASSERT_TRUE(SendAndWait(window, messages::kReloadJournal));
     WriteFileBytes(LocalDataFile(), {});
-    ASSERT_TRUE(SendAndWait(window, kSave));
+    ASSERT_TRUE(SendAndWait(window, messages::kSaveJournal));
     EXPECT_EQ(ReadFileBytes(LocalDataFile()), EncodeRecords(replaced));
 }
 
@@ -118,7 +116,7 @@ TEST_F(MainWindow, JournalThatCouldNotBeReadIsNeverOverwritten) {
     held.Reset();
     ASSERT_NE(window, nullptr);
 
-    ASSERT_TRUE(SendAndWait(window, kSave));
+    ASSERT_TRUE(SendAndWait(window, messages::kSaveJournal));
     PostMessageA(window, WM_CLOSE, 0, 0);
     ASSERT_TRUE(calendar.WaitForExit());
     EXPECT_EQ(ReadFileBytes(LocalDataFile()), original);

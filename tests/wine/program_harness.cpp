@@ -1,5 +1,7 @@
 #include "tests/wine/program_harness.h"
 
+#include "common/desktop_contract.h"
+
 #include <vector>
 
 namespace lunea::test {
@@ -88,7 +90,7 @@ HWND FindWindowOf(DWORD processId, const char* className) {
 } // namespace
 
 HWND FindMainWindowOf(DWORD processId) {
-    return FindWindowOf(processId, "TMainForm");
+    return FindWindowOf(processId, kMainWindowClass);
 }
 
 HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs) {

@@ -1,5 +1,5 @@
 #pragma once
-#include "components/unique_win.h"
+#include "common/unique_win.h"
 
 #include <windows.h>
 

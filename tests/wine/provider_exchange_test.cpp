@@ -1,7 +1,7 @@
 // Whole exchanges through the stand-in sync host: the provider registered,
 // created through COM, fed a device packet, its data file and what it sends
 // checked afterwards.
-#include "journal/data_file_layout.h"
+#include "common/data_file_layout.h"
 #include "journal/day_serial.h"
 #include "provider/record_conversion.h"
 #include "tests/wine/sync_exchange_fixture.h"

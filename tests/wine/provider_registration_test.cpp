@@ -1,8 +1,8 @@
 // The provider's four exports, loaded as a plain DLL: registration in the real
 // registry, and what keeps the module loaded.
+#include "common/unique_win.h"
 #include "provider/provider_names_win.h"
 #include "provider/sync_host_abi_win.h"
-#include "components/unique_win.h"
 #include "tests/wine/sync_harness.h"
 
 #include <gtest/gtest.h>

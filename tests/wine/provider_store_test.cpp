@@ -1,7 +1,7 @@
 // Every IReplStore slot and the object handler, on a store created through
 // COM from the registered ProgID.
+#include "common/unique_win.h"
 #include "provider/sync_host_abi_win.h"
-#include "components/unique_win.h"
 #include "tests/wine/sync_harness.h"
 
 #include <gtest/gtest.h>

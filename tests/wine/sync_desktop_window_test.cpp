@@ -1,5 +1,6 @@
 // The exchange's two messages to a running desktop program, received here by
 // a stand-in main window of this test process.
+#include "common/desktop_contract.h"
 #include "journal/day_serial.h"
 #include "tests/wine/sync_exchange_fixture.h"
 #include "tests/wine/sync_stand_ins.h"
@@ -19,7 +20,7 @@ TEST_F(SyncDesktopWindow, SavesBeforeTheReadAndReloadsAfterTheWrite) {
     // On 1025 the desktop saves a day edited but not yet saved.
     std::optional<std::vector<std::uint8_t>> fileAtReload;
     DesktopWindowStandIn desktop(
-        "Lunea Calendar",
+        kApplicationTitle,
         [&] {
             WriteFileBytes(DataFile(), Concatenate({DesktopRecord(kMay1, 0, 2),
                                                     DesktopRecord(kMay2, 1, 3, 36.6)}));
@@ -38,7 +39,7 @@ TEST_F(SyncDesktopWindow, SavesBeforeTheReadAndReloadsAfterTheWrite) {
 }
 
 TEST_F(SyncDesktopWindow, AnExchangeFailingAfterTheReadSavesButDoesNotReload) {
-    DesktopWindowStandIn desktop("Lunea Calendar");
+    DesktopWindowStandIn desktop(kApplicationTitle);
     ASSERT_EQ(Synchronise(DevicePacketOf({}, 1134)), 0);
     EXPECT_EQ(desktop.SaveMessages(), 1);
     EXPECT_EQ(desktop.ReloadMessages(), 0);
@@ -55,7 +56,7 @@ TEST_F(SyncDesktopWindow, ACaptionDifferingOnlyInCaseGetsNoMessage) {
 }
 
 TEST_F(SyncDesktopWindow, TheExactCaptionIsFoundBesideLookalikes) {
-    DesktopWindowStandIn desktop("Lunea Calendar");
+    DesktopWindowStandIn desktop(kApplicationTitle);
     // Created later, so a case-blind lookup would meet them first.
     DesktopWindowStandIn upper("LUNEA CALENDAR");
     DesktopWindowStandIn lower("lunea calendar");

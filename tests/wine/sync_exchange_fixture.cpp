@@ -1,6 +1,6 @@
 #include "tests/wine/sync_exchange_fixture.h"
 
-#include "journal/data_file_layout.h"
+#include "common/data_file_layout.h"
 #include "tests/synchost/host_files.h"
 
 namespace lunea::test {

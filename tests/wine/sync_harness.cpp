@@ -1,6 +1,6 @@
 #include "tests/wine/sync_harness.h"
 
-#include "journal/data_file_layout.h"
+#include "common/data_file_layout.h"
 #include "provider/provider_names_win.h"
 #include "tests/synchost/host_files.h"
 #include "tests/wine/program_harness.h"

@@ -2,8 +2,8 @@
 // What the provider's whole-program tests share: the registry as the provider
 // and the sync host use it, a scratch data folder, the stand-in sync host as a
 // process, and record builders.
+#include "common/unique_win.h"
 #include "provider/device_day_record.h"
-#include "components/unique_win.h"
 #include "tests/wine/test_files.h"
 
 #include <windows.h>

@@ -1,6 +1,6 @@
 #include "tests/wine/sync_stand_ins.h"
 
-#include "journal/data_file_layout.h"
+#include "common/desktop_contract.h"
 #include "tests/wine/sync_harness.h"
 
 namespace lunea::test {
@@ -38,10 +38,10 @@ DesktopWindowStandIn::DesktopWindowStandIn(const char* caption, std::function<vo
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = WindowProc;
     windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "TMainForm";
+    windowClass.lpszClassName = kMainWindowClass;
     RegisterClassA(&windowClass); // fails harmlessly when already registered
-    window_ = CreateWindowExA(0, "TMainForm", caption, WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
-                              nullptr, GetModuleHandleA(nullptr), nullptr);
+    window_ = CreateWindowExA(0, kMainWindowClass, caption, WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
+                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
@@ -53,13 +53,13 @@ DesktopWindowStandIn::~DesktopWindowStandIn() {
 LRESULT CALLBACK DesktopWindowStandIn::WindowProc(HWND window, UINT message, WPARAM wParam,
                                                   LPARAM lParam) {
     auto* self = reinterpret_cast<DesktopWindowStandIn*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (self && message == WM_USER + 1) {
+    if (self && message == messages::kSaveJournal) {
         ++self->saves_;
         if (self->onSave_)
             self->onSave_();
         return 0;
     }
-    if (self && message == WM_USER + 2) {
+    if (self && message == messages::kReloadJournal) {
         ++self->reloads_;
         if (self->onReload_)
             self->onReload_();

@@ -30,7 +30,7 @@ class DeviceModel {
     std::vector<provider::DeviceRecordBytes> changes_;
 };
 
-// A top-level window of class TMainForm that counts the desktop program's two
+// A top-level window of the desktop program's window class that counts its two
 // messages and runs the given actions on them.
 class DesktopWindowStandIn {
   public:

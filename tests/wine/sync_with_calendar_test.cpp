@@ -1,3 +1,4 @@
+#include "common/desktop_contract.h"
 #include "tests/wine/journal_files.h"
 #include "tests/wine/program_harness.h"
 #include "tests/wine/sync_exchange_fixture.h"
@@ -51,7 +52,8 @@ TEST_F(SyncWithCalendar, ProgramSavesBeforeTheReadAndReloadsAfterTheWrite) {
     // save holds both days, each with its edit mark cleared.
     ASSERT_TRUE(calendar.WaitUntilIdle());
     DWORD_PTR result = 0;
-    ASSERT_TRUE(SendMessageTimeoutA(window, 1025, 0, 0, SMTO_ABORTIFHUNG, 15000, &result));
+    ASSERT_TRUE(SendMessageTimeoutA(window, messages::kSaveJournal, 0, 0, SMTO_ABORTIFHUNG, 15000,
+                                    &result));
     TDayRecord merged = edited;
     merged.Flag = 0;
     TDayRecord fromDevice;

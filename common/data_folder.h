@@ -1,5 +1,6 @@
 #pragma once
-// Where a partnership's data file lives, from its "DataFolder" registry value.
+// A partnership's data folder, from its "DataFolder" registry value, and the
+// data file in it.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -7,11 +8,10 @@
 #include <string>
 #include <string_view>
 
-namespace lunea::provider {
+namespace lunea {
 
 // The buffer the "DataFolder" value is read into.
 inline constexpr std::size_t kDataFolderBufferSize = 520;
-inline constexpr std::string_view kDataFileName = "Lunea.dat";
 
 // The value as a string, from the bytes a registry read of at most
 // kDataFolderBufferSize bytes returned, whatever the value's type: the
@@ -20,10 +20,18 @@ inline constexpr std::string_view kDataFileName = "Lunea.dat";
 // holds are passed.
 std::optional<std::string> DataFolderFromValueBytes(std::span<const std::uint8_t> valueBytes);
 
-// The data file's full path. dataFolder empty: the value was unreadable.
-// appDataFolder: the current user's application-data folder, used only for a
-// value that starts with a backslash.
+// A value starting with a backslash names a folder under the current user's
+// application-data folder; only then is that folder needed.
+bool IsUnderAppData(const std::optional<std::string>& dataFolder);
+
+// The folder, ending in a backslash. dataFolder empty: the value was
+// unreadable. appDataFolder: the current user's application-data folder,
+// used only when IsUnderAppData.
+std::string ResolveDataFolder(const std::optional<std::string>& dataFolder,
+                              std::string_view appDataFolder);
+
+// The data file in that folder.
 std::string BuildDataFilePath(const std::optional<std::string>& dataFolder,
                               std::string_view appDataFolder);
 
-} // namespace lunea::provider
+} // namespace lunea

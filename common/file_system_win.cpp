@@ -1,6 +1,6 @@
-#include "journal/file_system.h"
+#include "common/file_system.h"
 
-#include "components/unique_win.h"
+#include "common/unique_win.h"
 
 #include <windows.h>
 
@@ -35,6 +35,12 @@ class Win32File : public OpenFile {
             if (!WriteFile(handle_.Get(), bytes + done, static_cast<DWORD>(size - done), &n,
                            nullptr))
                 return Fail();
+            // Success without progress would repeat for ever; a full disk is
+            // the likely cause.
+            if (n == 0) {
+                lastError_ = ERROR_DISK_FULL;
+                return false;
+            }
             done += n;
         }
         return true;

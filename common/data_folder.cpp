@@ -1,8 +1,10 @@
-#include "provider/data_file_path.h"
+#include "common/data_folder.h"
+
+#include "common/desktop_contract.h"
 
 #include <algorithm>
 
-namespace lunea::provider {
+namespace lunea {
 
 namespace {
 
@@ -20,20 +22,27 @@ std::optional<std::string> DataFolderFromValueBytes(std::span<const std::uint8_t
     return std::string(usable.begin(), end);
 }
 
-std::string BuildDataFilePath(const std::optional<std::string>& dataFolder,
-                              std::string_view appDataFolder) {
-    std::string path;
-    if (!dataFolder) {
-        path = kUnreadableFolder;
-    } else if (dataFolder->starts_with('\\')) {
-        if (appDataFolder.ends_with('\\'))
-            appDataFolder.remove_suffix(1);
-        path.append(appDataFolder).append(*dataFolder).push_back('\\');
-    } else {
-        path.append(*dataFolder).push_back('\\');
-    }
-    path.append(kDataFileName);
-    return path;
+bool IsUnderAppData(const std::optional<std::string>& dataFolder) {
+    return dataFolder && dataFolder->starts_with('\\');
 }
 
-} // namespace lunea::provider
+std::string ResolveDataFolder(const std::optional<std::string>& dataFolder,
+                              std::string_view appDataFolder) {
+    if (!dataFolder)
+        return std::string(kUnreadableFolder);
+    std::string folder;
+    if (IsUnderAppData(dataFolder)) {
+        if (appDataFolder.ends_with('\\'))
+            appDataFolder.remove_suffix(1);
+        folder.append(appDataFolder);
+    }
+    folder.append(*dataFolder).push_back('\\');
+    return folder;
+}
+
+std::string BuildDataFilePath(const std::optional<std::string>& dataFolder,
+                              std::string_view appDataFolder) {
+    return ResolveDataFolder(dataFolder, appDataFolder) + kDataFileName;
+}
+
+} // namespace lunea

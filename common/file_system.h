@@ -1,6 +1,7 @@
 #pragma once
-// The few file operations the journal needs, behind a seam: Win32 calls in
-// the program, POSIX calls natively, a fault-injecting double in the tests.
+// The few file operations both deliverables need, behind a seam: Win32
+// calls in the program and the provider, POSIX calls natively, a
+// fault-injecting double in the tests.
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -13,6 +14,8 @@ class OpenFile {
     // Reads up to size bytes; got < size only at the end of the file. After a
     // failure got still counts the bytes read before it.
     virtual bool Read(void* buffer, std::size_t size, std::size_t& got) = 0;
+    // Writes all size bytes; a write the system accepts without writing
+    // anything fails too.
     virtual bool Write(const void* data, std::size_t size) = 0;
     // Forces the written bytes onto the disk.
     virtual bool Flush() = 0;
@@ -38,7 +41,7 @@ class FileSystem {
     virtual std::string LastErrorText() const = 0;
 };
 
-// The platform's file system: Win32 in the program, POSIX natively.
+// The platform's file system: Win32 in the deliverables, POSIX natively.
 std::unique_ptr<FileSystem> MakePlatformFileSystem();
 
 } // namespace lunea

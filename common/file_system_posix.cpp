@@ -1,4 +1,4 @@
-#include "journal/file_system.h"
+#include "common/file_system.h"
 
 #include <cerrno>
 #include <cstring>
@@ -45,6 +45,12 @@ class PosixFile : public OpenFile {
                 if (errno == EINTR)
                     continue;
                 return Fail();
+            }
+            // Success without progress would repeat for ever; a full disk is
+            // the likely cause.
+            if (n == 0) {
+                lastError_ = ENOSPC;
+                return false;
             }
             done += static_cast<std::size_t>(n);
         }

@@ -1,0 +1,22 @@
+#include "common/replace_file.h"
+
+namespace lunea {
+
+ReplaceResult WriteFileReplacing(FileSystem& files, const std::string& target,
+                                 std::span<const std::uint8_t> bytes) {
+    std::string tempPath;
+    std::unique_ptr<OpenFile> temp = files.CreateTemporaryBeside(target, tempPath);
+    if (!temp)
+        return {};
+    if (temp->Write(bytes.data(), bytes.size()) && temp->Flush() && temp->Close() &&
+        files.Replace(tempPath, target))
+        return {.replaced = true, .failureText = std::nullopt};
+    ReplaceResult failed{.replaced = false, .failureText = files.LastErrorText()};
+    // Closed first: an open file cannot be deleted. Best effort: the failure
+    // that matters is the one above.
+    temp.reset();
+    static_cast<void>(files.Remove(tempPath));
+    return failed;
+}
+
+} // namespace lunea
