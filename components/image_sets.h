@@ -18,9 +18,9 @@ struct ImageSet {
     PixelImage strip; // width x (height * count)
 };
 
-// Built on first use and kept for the rest of the run.
+// Built on first use and kept for the rest of the run; an id without a
+// builder (see artwork_builders.h) has an empty set.
 const ImageSet& GetImageSet(ImageSetId id);
-constexpr int kImageSetCount = 9;
 
 // Image numbers within the sets.
 namespace icon {
