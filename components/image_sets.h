@@ -36,7 +36,7 @@ constexpr int kHelp = 0, kMinimize = 1, kClose = 2, kLeft = 3, kRight = 4, kDown
 namespace page_button {
 constexpr int kCalendar = 0, kCharts = 1, kPreferences = 2, kReports = 3;
 }
-namespace users {
+namespace user_image {
 constexpr int kLocalUser = 0, kHandheldUser = 1, kTransfer = 2;
 }
 namespace temp_digits {
