@@ -88,8 +88,8 @@ void TMainForm::FormCreate() {
     CurrentUser = chosen >= 0 ? chosen : 0;
     settings_.LastUser = users_.UserNames[CurrentUser].substr(0, Settings::LastUserCapacity);
     UsersButton->SetCaption(settings_.LastUser);
-    UsersButton->SetImage(
-        ImageRef{ImageSetId::Users, CurrentUser == 0 ? users::kLocalUser : users::kHandheldUser});
+    UsersButton->SetImage(ImageRef{
+        ImageSetId::Users, CurrentUser == 0 ? user_image::kLocalUser : user_image::kHandheldUser});
     // A set password is asked for here.
     calendarPage_->ShowTemperatureFormat();
     monthBar_->SetMonthNames(LocaleMonthNames());

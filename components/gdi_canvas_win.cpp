@@ -1,5 +1,6 @@
 #include "components/gdi_canvas_win.h"
 
+#include "components/image_set_surfaces_win.h"
 #include "components/image_sets.h"
 
 #include <vector>
@@ -130,21 +131,11 @@ TextExtent GdiCanvas::MeasureText(std::string_view text, const Font& font) {
     return {size.cx, size.cy};
 }
 
-const DibSurface* GdiCanvas::ImagesOf(ImageSetId set) {
-    std::unique_ptr<DibSurface>& slot = images_[static_cast<std::size_t>(set)];
-    if (!slot) {
-        const ImageSet& images = GetImageSet(set);
-        slot = std::make_unique<DibSurface>(images.strip.width, images.strip.height);
-        slot->SetPixels(images.strip);
-    }
-    return slot->IsValid() ? slot.get() : nullptr;
-}
-
 void GdiCanvas::Image(Point at, ImageSetId set, int index) {
     const ImageSet& images = GetImageSet(set);
     if (index < 0 || index >= images.count)
         return;
-    const DibSurface* source = ImagesOf(set);
+    const DibSurface* source = ImageSetSurface(set);
     if (!source)
         return;
     TransparentBlt(dc_, at.x, at.y, images.width, images.height, source->Dc(), 0,

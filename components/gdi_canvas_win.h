@@ -3,12 +3,7 @@
 // selects its own pen, brush and font and restores what was selected.
 
 #include "components/canvas.h"
-#include "components/dib_surface_win.h"
 #include "components/gdi_handles_win.h"
-#include "components/image_sets.h"
-
-#include <array>
-#include <memory>
 
 namespace lunea {
 
@@ -31,15 +26,12 @@ class GdiCanvas final : public Canvas {
 
   private:
     HFONT FontFor(const Font& font);
-    const DibSurface* ImagesOf(ImageSetId set);
 
     HDC dc_;
     int savedState_;
     // Renderers draw many texts in one font: the last font made is kept.
     Font lastFont_;
     FontHandle lastFontHandle_;
-    // Each image set is copied into a DIB the first time it is drawn.
-    std::array<std::unique_ptr<DibSurface>, kImageSetCount> images_;
 };
 
 } // namespace lunea

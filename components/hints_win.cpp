@@ -39,15 +39,6 @@ bool Hints::Add(HWND control, const std::string& text) {
     return SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool)) != FALSE;
 }
 
-bool Hints::Change(HWND control, const std::string& text) {
-    if (!tooltip_ || TextOf(control).empty())
-        return false;
-    TTTOOLINFOA tool = ToolFor(owner_, control);
-    tool.lpszText = const_cast<char*>(text.c_str());
-    SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
-    return true;
-}
-
 std::string Hints::TextOf(HWND control) const {
     if (!tooltip_)
         return {};

@@ -17,7 +17,6 @@ class Hints {
 
     HWND Window() const { return tooltip_; }
     bool Add(HWND control, const std::string& text);
-    bool Change(HWND control, const std::string& text);
     // Empty when the control has no hint.
     std::string TextOf(HWND control) const;
 

@@ -3,6 +3,7 @@
 #include "components/artwork_builders.h"
 
 #include <algorithm>
+#include <array>
 
 namespace lunea {
 
@@ -24,36 +25,15 @@ ImageSet StackImages(const std::vector<PixelImage>& images) {
 }
 
 const ImageSet& GetImageSet(ImageSetId id) {
-    static const ImageSet icons = BuildIconSet();
-    static const ImageSet status = BuildStatusSet();
-    static const ImageSet bells = BuildBellSet();
-    static const ImageSet glyphs = BuildGlyphSet();
-    static const ImageSet pageButtons = BuildPageButtonSet();
-    static const ImageSet tempScale = BuildTempScaleSet();
-    static const ImageSet tempDigits = BuildTempDigitSet();
-    static const ImageSet iconKinds = BuildIconKindSet();
-    static const ImageSet users = BuildUserSet();
-    switch (id) {
-    case ImageSetId::Icons:
-        return icons;
-    case ImageSetId::Status:
-        return status;
-    case ImageSetId::Bells:
-        return bells;
-    case ImageSetId::Glyphs:
-        return glyphs;
-    case ImageSetId::PageButtons:
-        return pageButtons;
-    case ImageSetId::TempScale:
-        return tempScale;
-    case ImageSetId::TempDigits:
-        return tempDigits;
-    case ImageSetId::IconKinds:
-        return iconKinds;
-    case ImageSetId::Users:
-        return users;
-    }
-    return icons;
+    static const std::array<ImageSet, kImageSetCount> sets = [] {
+        std::array<ImageSet, kImageSetCount> built;
+        for (std::size_t i = 0; i < built.size(); ++i)
+            built[i] = kImageSetBuilders[i].build();
+        return built;
+    }();
+    static const ImageSet none;
+    const auto index = static_cast<std::size_t>(id);
+    return index < sets.size() ? sets[index] : none;
 }
 
 } // namespace lunea

@@ -18,9 +18,9 @@ struct ImageSet {
     PixelImage strip; // width x (height * count)
 };
 
-// Built on first use and kept for the rest of the run.
+// Built on first use and kept for the rest of the run; an id without a
+// builder (see artwork_builders.h) has an empty set.
 const ImageSet& GetImageSet(ImageSetId id);
-constexpr int kImageSetCount = 9;
 
 // Image numbers within the sets.
 namespace icon {
@@ -36,7 +36,7 @@ constexpr int kHelp = 0, kMinimize = 1, kClose = 2, kLeft = 3, kRight = 4, kDown
 namespace page_button {
 constexpr int kCalendar = 0, kCharts = 1, kPreferences = 2, kReports = 3;
 }
-namespace users {
+namespace user_image {
 constexpr int kLocalUser = 0, kHandheldUser = 1, kTransfer = 2;
 }
 namespace temp_digits {

@@ -89,9 +89,9 @@ void CycleAnalysis::GetCStartAndLen(const DayTable& days, const Settings& settin
     if (CCount > 0) {
         int sum = 0;
         int count = 0;
-        for (int k = 1; k <= CCount; ++k)
-            if (IsPlausibleCycleLength(CLen[k])) {
-                sum += CLen[k];
+        for (const int length : Lengths())
+            if (IsPlausibleCycleLength(length)) {
+                sum += length;
                 ++count;
             }
         AvgLen = count > 0 ? RoundedAverage(sum, count) : 28;
@@ -122,21 +122,26 @@ TDayClass CycleAnalysis::ClassifyDay(const DayTable& days, CivilDate date,
     if (IsMenstruation(StatusOf(days, date)))
         result.Kind = dkFlow;
 
-    for (int i = 1; i <= CCount - 1; ++i)
-        if (serial < CStart[i] && IsPlausibleCycleLength(CLen[i + 1]) &&
-            MarkFertileWindow(serial, CStart[i], settings, result))
+    // The window before a start belongs to the cycle that ends there, the
+    // one begun at the next older start; the oldest start has none.
+    const std::span<const std::int32_t> starts = Starts();
+    const std::span<const int> lengths = Lengths();
+    for (std::size_t i = 0; i + 1 < starts.size(); ++i)
+        if (serial < starts[i] && IsPlausibleCycleLength(lengths[i + 1]) &&
+            MarkFertileWindow(serial, starts[i], settings, result))
             break;
 
-    for (int k = 1; k <= EstCount; ++k)
-        if (EstStart[k] <= serial && serial < std::int64_t{EstStart[k]} + settings.Menstruation) {
+    const std::span<const std::int32_t> predicted = PredictedStarts();
+    for (const std::int32_t start : predicted)
+        if (start <= serial && serial < std::int64_t{start} + settings.Menstruation) {
             result.Kind = dkPredicted;
             break;
         }
 
     // The window before the first prediction is the current cycle's; the
     // last prediction has no following start and so no window.
-    for (int k = 1; k <= EstCount - 1; ++k)
-        if (serial < EstStart[k] && MarkFertileWindow(serial, EstStart[k], settings, result))
+    for (std::size_t k = 0; k + 1 < predicted.size(); ++k)
+        if (serial < predicted[k] && MarkFertileWindow(serial, predicted[k], settings, result))
             break;
 
     return result;

@@ -31,7 +31,6 @@ class FolderHandle final : public ReplObject {
     // The name is cut to fit and always terminated.
     FolderHandle(const char* objectTypeName, FolderBase* folder);
 
-    const char* ObjectTypeName() const { return name_; }
     FolderBase* Folder() const { return folder_; }
     void CopyFrom(const FolderHandle& source);
     // Writes tag and name (264 bytes).

@@ -1,6 +1,8 @@
+#include "components/artwork_builders.h"
 #include "components/bitmap_canvas.h"
 #include "components/dib_surface_win.h"
 #include "components/gdi_canvas_win.h"
+#include "components/image_set_surfaces_win.h"
 #include "components/image_sets.h"
 
 #include <gtest/gtest.h>
@@ -73,6 +75,17 @@ TEST(GdiCanvas, ImagesLeaveTheirMaskColourTransparent) {
             ASSERT_EQ(surface.PixelAt(2 + x, 2 + y), source == kMaskColor ? kPaper : source)
                 << x << "," << y;
         }
+}
+
+TEST(GdiCanvas, EveryImageSetIsConvertedOnceForTheWholeRun) {
+    for (const ImageSetBuilder& row : kImageSetBuilders) {
+        SCOPED_TRACE(row.fileName);
+        const DibSurface* surface = ImageSetSurface(row.id);
+        ASSERT_NE(surface, nullptr);
+        EXPECT_EQ(ImageSetSurface(row.id), surface) << "converted again";
+        EXPECT_EQ(surface->Pixels().pixels, GetImageSet(row.id).strip.pixels);
+    }
+    EXPECT_EQ(ImageSetSurface(static_cast<ImageSetId>(kImageSetCount)), nullptr);
 }
 
 TEST(GdiCanvas, TextIsDrawnInItsColourInsideItsMeasuredExtent) {

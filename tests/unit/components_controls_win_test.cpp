@@ -112,10 +112,7 @@ TEST(Hints, KeepTheTextGivenForEachControl) {
     EXPECT_TRUE(hints.Add(minimize.Window(), "Minimize"));
     EXPECT_EQ(hints.TextOf(help.Window()), "Help");
     EXPECT_EQ(hints.TextOf(minimize.Window()), "Minimize");
-    EXPECT_TRUE(hints.Change(help.Window(), "Current User"));
-    EXPECT_EQ(hints.TextOf(help.Window()), "Current User");
     EXPECT_EQ(hints.TextOf(parent.Window()), "");
-    EXPECT_FALSE(hints.Change(parent.Window(), "none"));
 }
 
 TEST(SkinFrame, CutsTheCornersDragsByTheTitleBarAndShowsTheSkin) {

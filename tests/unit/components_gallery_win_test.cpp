@@ -79,7 +79,7 @@ struct Gallery {
         users.style = kBold;
         users.color = Rgb(0, 0, 255);
         auto& usersButton = Add<FlatButton>(100, Rect{208, 2, 361, 22}, "Local User",
-                                            ImageRef{ImageSetId::Users, users::kLocalUser});
+                                            ImageRef{ImageSetId::Users, user_image::kLocalUser});
         usersButton.SetFont(users);
         usersButton.SetHandCursor(true);
         hints.Add(usersButton.Window(), "Current User");

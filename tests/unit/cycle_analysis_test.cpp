@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace lunea {
@@ -176,6 +177,54 @@ TEST_F(CycleAnalysisTest, AtMost500StartsAnd500Predictions) {
     Analyse();
     EXPECT_EQ(analysis.EstCount, 500);
     EXPECT_EQ(analysis.EstStart[500], Serial({2000, 1, 10}) + 1000);
+}
+
+TEST_F(CycleAnalysisTest, ViewsHoldTheFilledEntriesOfTheOneBasedLists) {
+    const struct {
+        const char* name;
+        std::function<void()> record;
+        int fixedLength;
+        std::size_t starts;
+        std::size_t predictions;
+    } cases[] = {
+        {"worked example",
+         [&] {
+             Flow({2010, 3, 1}, 5);
+             Flow({2010, 3, 29}, 4);
+         },
+         0, 2, 127},
+        {"empty journal", [] {}, 0, 0, 0},
+        {"a flow day every other day",
+         [&] {
+             for (std::int32_t serial = Serial({2000, 1, 2}); serial <= Serial({2019, 12, 31});
+                  serial += 2)
+                 table->At(SerialToDate(serial)).Status = 1;
+         },
+         0, 500, 1},
+        {"a prediction every other day",
+         [&] {
+             Flow({2000, 1, 10}, 1);
+         },
+         2, 1, 500},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        table = std::make_unique<DayTable>();
+        c.record();
+        settings.FCycles = c.fixedLength;
+        analysis = CycleAnalysis{};
+        Analyse();
+
+        ASSERT_EQ(analysis.Starts().size(), c.starts);
+        ASSERT_EQ(analysis.Lengths().size(), c.starts);
+        ASSERT_EQ(analysis.PredictedStarts().size(), c.predictions);
+        for (std::size_t i = 0; i < c.starts; ++i) {
+            EXPECT_EQ(analysis.Starts()[i], analysis.CStart[i + 1]) << i;
+            EXPECT_EQ(analysis.Lengths()[i], analysis.CLen[i + 1]) << i;
+        }
+        for (std::size_t i = 0; i < c.predictions; ++i)
+            EXPECT_EQ(analysis.PredictedStarts()[i], analysis.EstStart[i + 1]) << i;
+    }
 }
 
 TEST_F(CycleAnalysisTest, LaterStepsOverrideEarlierOnes) {
