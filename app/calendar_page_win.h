@@ -5,7 +5,7 @@
 // the selected day's record, and asks the main window to redraw.
 
 #include "app/month_view.h"
-#include "app/radio_popup_menu_win.h"
+#include "components/popup_menu_win.h"
 #include "app/view_state.h"
 #include "components/caption_buttons_win.h"
 #include "components/check_box_win.h"
@@ -86,7 +86,7 @@ class CalendarPage {
     std::unique_ptr<PaintBox> CalendarPanel, MainImage;
     std::unique_ptr<SkinLabel> CervicalFluidLabel;
     std::unique_ptr<PushButton> StatusButton;
-    RadioPopupMenu StatusPopupMenu;
+    PopupMenu StatusPopupMenu;
     std::array<std::unique_ptr<RadioButton>, 7> StatusBtn;
     std::unique_ptr<CheckBox> TempBox;
     std::unique_ptr<EditBox> TempEdit;

@@ -3,7 +3,7 @@
 // with its menu of month names, next. Every path selects day 1 of the month
 // it reaches and asks for a redraw.
 
-#include "app/radio_popup_menu_win.h"
+#include "components/popup_menu_win.h"
 #include "app/view_state.h"
 #include "components/caption_buttons_win.h"
 #include "components/hints_win.h"
@@ -38,7 +38,7 @@ class MonthBar {
     std::array<std::string, 12> monthNames_;
     std::unique_ptr<FlatButton> SpeedButton6, SpeedButton5;
     std::unique_ptr<PushButton> MonthButton;
-    RadioPopupMenu PopupMenu1;
+    PopupMenu PopupMenu1;
 };
 
 } // namespace lunea

@@ -1,8 +1,10 @@
-#include "app/radio_popup_menu_win.h"
+#include "components/popup_menu_win.h"
 
 #include "components/image_sets.h"
+#include "components/menu_bitmap.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace lunea {
 namespace {
@@ -12,9 +14,12 @@ UINT CommandOf(int index) {
     return static_cast<UINT>(index + 1);
 }
 
-// One image of a set on the menu's background colour.
+// One image of a set as a 32-bit bitmap with its transparency.
 BitmapHandle MenuImage(ImageRef ref) {
+    const std::vector<std::uint32_t> pixels = MenuBitmapPixels(ref);
     const ImageSet& set = GetImageSet(ref.set);
+    if (pixels.empty())
+        return {};
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = set.width;
@@ -26,29 +31,20 @@ BitmapHandle MenuImage(ImageRef ref) {
     BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap || !bits)
         return {};
-    const COLORREF menu = GetSysColor(COLOR_MENU);
-    auto* pixels = static_cast<std::uint32_t*>(bits);
-    for (int y = 0; y < set.height; ++y)
-        for (int x = 0; x < set.width; ++x) {
-            Color color = set.strip.At(x, ref.index * set.height + y);
-            if (color == kMaskColor)
-                color = static_cast<Color>(menu);
-            // A DIB keeps blue in the low byte.
-            pixels[y * set.width + x] = BlueOf(color) | GreenOf(color) << 8 | RedOf(color) << 16;
-        }
+    std::memcpy(bits, pixels.data(), pixels.size() * sizeof(pixels[0]));
     return bitmap;
 }
 
 } // namespace
 
-RadioPopupMenu::RadioPopupMenu() : menu_(CreatePopupMenu()) {}
+PopupMenu::PopupMenu() : menu_(CreatePopupMenu()) {}
 
-RadioPopupMenu::~RadioPopupMenu() {
+PopupMenu::~PopupMenu() {
     if (menu_)
         DestroyMenu(menu_);
 }
 
-void RadioPopupMenu::Add(const std::string& caption, std::optional<ImageRef> image) {
+void PopupMenu::Add(const std::string& caption, std::optional<ImageRef> image) {
     const int index = Count();
     captions_.push_back(caption);
     if (!menu_)
@@ -69,7 +65,14 @@ void RadioPopupMenu::Add(const std::string& caption, std::optional<ImageRef> ima
     InsertMenuItemA(menu_, static_cast<UINT>(index), TRUE, &item);
 }
 
-void RadioPopupMenu::SetCaption(int index, const std::string& caption) {
+void PopupMenu::AddSeparator() {
+    const int index = Count();
+    captions_.emplace_back();
+    if (menu_)
+        InsertMenuA(menu_, static_cast<UINT>(index), MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+}
+
+void PopupMenu::SetCaption(int index, const std::string& caption) {
     if (index < 0 || index >= Count())
         return;
     captions_[static_cast<std::size_t>(index)] = caption;
@@ -80,18 +83,18 @@ void RadioPopupMenu::SetCaption(int index, const std::string& caption) {
     SetMenuItemInfoA(menu_, static_cast<UINT>(index), TRUE, &item);
 }
 
-std::string RadioPopupMenu::Caption(int index) const {
+std::string PopupMenu::Caption(int index) const {
     return index >= 0 && index < Count() ? captions_[static_cast<std::size_t>(index)]
                                          : std::string();
 }
 
-void RadioPopupMenu::Check(int index) {
+void PopupMenu::Check(int index) {
     if (menu_ && index >= 0 && index < Count())
         CheckMenuRadioItem(menu_, 0, static_cast<UINT>(Count() - 1), static_cast<UINT>(index),
                            MF_BYPOSITION);
 }
 
-int RadioPopupMenu::Track(HWND owner, int screenX, int screenY) const {
+int PopupMenu::Track(HWND owner, int screenX, int screenY) const {
     if (!menu_)
         return -1;
     const BOOL command = TrackPopupMenu(

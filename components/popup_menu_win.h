@@ -1,6 +1,7 @@
 #pragma once
-// A popup menu of radio items, one checked, optionally with a 16 x 16
-// image of the program's image sets beside each caption.
+// A popup menu whose items are numbered by position, optionally with a
+// 16 x 16 image of the program's image sets beside each caption; checking
+// an item marks it as the one chosen of a radio group.
 
 #include "components/control_painters.h"
 #include "components/gdi_handles_win.h"
@@ -13,14 +14,16 @@
 
 namespace lunea {
 
-class RadioPopupMenu {
+class PopupMenu {
   public:
-    RadioPopupMenu();
-    ~RadioPopupMenu();
-    RadioPopupMenu(const RadioPopupMenu&) = delete;
-    RadioPopupMenu& operator=(const RadioPopupMenu&) = delete;
+    PopupMenu();
+    ~PopupMenu();
+    PopupMenu(const PopupMenu&) = delete;
+    PopupMenu& operator=(const PopupMenu&) = delete;
 
     void Add(const std::string& caption, std::optional<ImageRef> image = std::nullopt);
+    // A separator takes a position of its own.
+    void AddSeparator();
     void SetCaption(int index, const std::string& caption);
     std::string Caption(int index) const;
     void Check(int index);
