@@ -1,50 +1,16 @@
 #include "components/desktop_skin.h"
 
-#include "components/bitmap_canvas.h"
 #include "components/image_sets.h"
-
-#include <algorithm>
-#include <cmath>
+#include "components/skin_painting.h"
 
 namespace lunea {
 namespace {
 
-constexpr Color kRim = Rgb(24, 36, 72);
-constexpr Color kTitleTop = Rgb(40, 62, 122);
-constexpr Color kTitleBottom = Rgb(84, 124, 186);
-constexpr Color kBodyTop = Rgb(224, 233, 245);
-constexpr Color kBodyBottom = Rgb(200, 215, 236);
+using namespace skin;
+
 constexpr Color kColumnEdge = Rgb(146, 168, 204);
 constexpr Color kPageColumn = Rgb(190, 208, 234);
 constexpr Color kEditorColumn = Rgb(238, 243, 251);
-constexpr Color kMoon = Rgb(250, 224, 130);
-
-Color Mix(Color from, Color to, double t) {
-    const auto channel = [t](unsigned a, unsigned b) {
-        return static_cast<unsigned>(std::lround(a + (static_cast<double>(b) - a) * t));
-    };
-    return Rgb(channel(RedOf(from), RedOf(to)), channel(GreenOf(from), GreenOf(to)),
-               channel(BlueOf(from), BlueOf(to)));
-}
-
-void VerticalGradient(BitmapCanvas& canvas, const Rect& area, Color top, Color bottom) {
-    for (int y = area.top; y < area.bottom; ++y)
-        canvas.FillRect(
-            {area.left, y, area.right, y + 1},
-            Mix(top, bottom, static_cast<double>(y - area.top) / std::max(area.Height() - 1, 1)));
-}
-
-// A crescent: the part of one disc that a second, shifted disc leaves free.
-void Crescent(BitmapCanvas& canvas, Point centre, double radius) {
-    const int reach = static_cast<int>(radius) + 1;
-    for (int y = centre.y - reach; y <= centre.y + reach; ++y)
-        for (int x = centre.x - reach; x <= centre.x + reach; ++x) {
-            const double dx = x + 0.5 - centre.x, dy = y + 0.5 - centre.y;
-            const double sx = dx - radius * 0.55, sy = dy + radius * 0.25;
-            if (dx * dx + dy * dy <= radius * radius && sx * sx + sy * sy > radius * radius * 0.7)
-                canvas.FillRect({x, y, x + 1, y + 1}, kMoon);
-        }
-}
 
 void Stars(BitmapCanvas& canvas) {
     const Point stars[] = {{150, 8}, {176, 17}, {190, 6}, {392, 9}, {418, 18},
@@ -89,13 +55,12 @@ Font SkinTitleFont() {
 
 PixelImage PaintDesktopSkin() {
     BitmapCanvas canvas(kSkinWidth, kSkinHeight, kBodyTop);
-    VerticalGradient(canvas, {0, 0, kSkinWidth, kSkinTitleBarHeight}, kTitleTop, kTitleBottom);
-    canvas.Line({0, kSkinTitleBarHeight}, {kSkinWidth, kSkinTitleBarHeight},
-                {Rgb(150, 182, 226), 1});
-    canvas.Line({0, kSkinTitleBarHeight + 1}, {kSkinWidth, kSkinTitleBarHeight + 1},
-                {Rgb(30, 46, 96), 1});
     VerticalGradient(canvas, {0, kSkinTitleBarHeight + 2, kSkinWidth, kSkinHeight}, kBodyTop,
                      kBodyBottom);
+    VerticalGradient(canvas, {0, 0, kSkinWidth, kSkinTitleBarHeight}, kTitleTop, kTitleBottom);
+    canvas.Line({0, kSkinTitleBarHeight}, {kSkinWidth, kSkinTitleBarHeight}, {kTitleHighlight, 1});
+    canvas.Line({0, kSkinTitleBarHeight + 1}, {kSkinWidth, kSkinTitleBarHeight + 1},
+                {kTitleShadow, 1});
     Crescent(canvas, {17, 13}, 8.5);
     Stars(canvas);
     TitleBarPlates(canvas);

@@ -6,6 +6,8 @@
 namespace lunea {
 namespace {
 
+bool terminationRequested = false;
+
 std::vector<HWND>& DialogKeysWindows() {
     static std::vector<HWND> windows;
     return windows;
@@ -30,9 +32,17 @@ void RemoveDialogKeysWindow(HWND window) {
     windows.erase(std::remove(windows.begin(), windows.end(), window), windows.end());
 }
 
+void RequestTermination() {
+    terminationRequested = true;
+}
+
+bool TerminationRequested() {
+    return terminationRequested;
+}
+
 int RunMessageLoop() {
     MSG message{};
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    while (!terminationRequested && GetMessageA(&message, nullptr, 0, 0) > 0) {
         if (IsDialogKeyOfRegisteredWindow(message))
             continue;
         TranslateMessage(&message);

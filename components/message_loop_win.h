@@ -10,7 +10,13 @@ namespace lunea {
 void AddDialogKeysWindow(HWND window);
 void RemoveDialogKeysWindow(HWND window);
 
-// Runs until WM_QUIT; returns its exit code.
+// Asks the program to end, as the password prompt's Exit does during
+// start-up: from then on every modal dialog ends at once as cancelled and
+// the message loop returns as soon as it is entered.
+void RequestTermination();
+bool TerminationRequested();
+
+// Runs until WM_QUIT or a termination request; returns the exit code.
 int RunMessageLoop();
 
 } // namespace lunea

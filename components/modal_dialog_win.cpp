@@ -1,10 +1,19 @@
 #include "components/modal_dialog_win.h"
 
+#include "components/desktop_skin.h"
+#include "components/dialog_skin.h"
+#include "components/gdi_canvas_win.h"
+#include "components/message_loop_win.h"
+
+#include <windowsx.h>
+
 namespace lunea {
 namespace {
 
-constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kDialogExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+constexpr DWORD kCaptionedStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kCaptionedExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+constexpr DWORD kSkinnedStyle = WS_POPUP | WS_CLIPCHILDREN;
+constexpr DWORD kSkinnedExStyle = WS_EX_CONTROLPARENT;
 
 RECT CentreIn(const RECT& area, int width, int height) {
     const int left = area.left + (area.right - area.left - width) / 2;
@@ -27,15 +36,23 @@ RECT CentringArea(HWND owner) {
 
 bool ModalDialog::CreateDialogWindow(const std::string& caption, int clientWidth,
                                      int clientHeight) {
+    const bool skinned = frame_ == DialogFrame::Skinned;
+    const DWORD style = skinned ? kSkinnedStyle : kCaptionedStyle;
+    const DWORD exStyle = skinned ? kSkinnedExStyle : kCaptionedExStyle;
     RECT frame{0, 0, clientWidth, clientHeight};
-    AdjustWindowRectEx(&frame, kDialogStyle, FALSE, kDialogExStyle);
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    if (skinned) {
+        skin_ = std::make_unique<DibSurface>(clientWidth, clientHeight);
+        if (skin_->IsValid())
+            skin_->SetPixels(PaintDialogSkin(clientWidth, clientHeight));
+    }
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = sizeof(metrics);
     if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
         font_.Reset(CreateFontIndirectA(&metrics.lfMessageFont));
-    return CreateWindowOf({"LuneaDialog", 0, IDC_ARROW, GetSysColorBrush(COLOR_BTNFACE)},
-                          kDialogExStyle, caption.c_str(), kDialogStyle, 0, 0,
-                          frame.right - frame.left, frame.bottom - frame.top, owner_, nullptr);
+    return CreateWindowOf({"LuneaDialog", 0, IDC_ARROW, GetSysColorBrush(COLOR_BTNFACE)}, exStyle,
+                          caption.c_str(), style, 0, 0, frame.right - frame.left,
+                          frame.bottom - frame.top, owner_, nullptr);
 }
 
 HWND ModalDialog::AddControl(const char* className, int id, const Rect& bounds,
@@ -60,14 +77,15 @@ HWND ModalDialog::AddButton(int id, const Rect& bounds, const std::string& capti
 void ModalDialog::CentreOverOwner() const {
     RECT frame{};
     GetWindowRect(Window(), &frame);
+    const HWND over = place_ == DialogPlace::OverOwner ? owner_ : nullptr;
     const RECT placed =
-        CentreIn(CentringArea(owner_), frame.right - frame.left, frame.bottom - frame.top);
+        CentreIn(CentringArea(over), frame.right - frame.left, frame.bottom - frame.top);
     SetWindowPos(Window(), nullptr, placed.left, placed.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 DialogResult ModalDialog::ShowModal() {
-    if (!Window())
+    if (!Window() || TerminationRequested())
         return DialogResult::Cancel;
     CentreOverOwner();
     const bool ownerWasEnabled = owner_ && IsWindowEnabled(owner_);
@@ -120,11 +138,38 @@ LRESULT ModalDialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CLOSE:
         CancelClick();
         return 0;
+    case WM_ERASEBKGND:
+        if (!skin_)
+            break;
+        PaintSkin(reinterpret_cast<HDC>(wparam));
+        return 1;
+    case WM_PRINTCLIENT:
+        if (skin_)
+            PaintSkin(reinterpret_cast<HDC>(wparam));
+        return 0;
+    case WM_NCHITTEST: {
+        const LRESULT hit = Default(message, wparam, lparam);
+        POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+        ScreenToClient(Window(), &at);
+        return skin_ && hit == HTCLIENT && at.y < kDialogTitleBandHeight ? HTCAPTION : hit;
+    }
     case DM_GETDEFID:
         return defaultId_ ? MAKELRESULT(defaultId_, DC_HASDEFID) : 0;
     default:
-        return WindowBase::HandleMessage(message, wparam, lparam);
+        break;
     }
+    return WindowBase::HandleMessage(message, wparam, lparam);
+}
+
+void ModalDialog::PaintSkin(HDC dc) const {
+    if (!skin_->IsValid())
+        return;
+    BitBlt(dc, 0, 0, skin_->Width(), skin_->Height(), skin_->Dc(), 0, 0, SRCCOPY);
+    char caption[128] = {};
+    GetWindowTextA(Window(), caption, sizeof caption);
+    Font font = SkinTitleFont();
+    font.height = -12;
+    GdiCanvas(dc).Text(kDialogTitleTextAt, caption, font);
 }
 
 } // namespace lunea

@@ -5,14 +5,23 @@
 // the close box the cancel button, Tab moves between the controls.
 
 #include "components/canvas.h"
-#include "components/gdi_handles_win.h"
+#include "components/dib_surface_win.h"
 #include "components/window_base_win.h"
 
+#include <memory>
 #include <string>
 
 namespace lunea {
 
 enum class DialogResult { Ok, Cancel };
+
+// Captioned: the system's caption and close box. Skinned: borderless, on the
+// program's dialog skin, whose title band shows the caption and drags the
+// dialog; its controls stand below kDialogTitleBandHeight.
+enum class DialogFrame { Captioned, Skinned };
+// Where the dialog stands: over its owner when the owner shows, or in the
+// middle of the screen.
+enum class DialogPlace { OverOwner, ScreenCentre };
 
 class ModalDialog : public WindowBase {
   public:
@@ -21,7 +30,9 @@ class ModalDialog : public WindowBase {
     DialogResult ShowModal();
 
   protected:
-    explicit ModalDialog(HWND owner) : owner_(owner) {}
+    explicit ModalDialog(HWND owner, DialogFrame frame = DialogFrame::Captioned,
+                         DialogPlace place = DialogPlace::OverOwner)
+        : owner_(owner), frame_(frame), place_(place) {}
     // Creates the hidden window with a client area of this size; call it at
     // the end of the most derived constructor, then add the controls.
     bool CreateDialogWindow(const std::string& caption, int clientWidth, int clientHeight);
@@ -43,8 +54,12 @@ class ModalDialog : public WindowBase {
 
   private:
     void CentreOverOwner() const;
+    void PaintSkin(HDC dc) const;
 
     HWND owner_;
+    DialogFrame frame_;
+    DialogPlace place_;
+    std::unique_ptr<DibSurface> skin_;
     FontHandle font_;
     int defaultId_ = 0;
     bool running_ = false;

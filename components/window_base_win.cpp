@@ -1,6 +1,7 @@
 #include "components/window_base_win.h"
 
 #include "components/edit_box_win.h"
+#include "components/owner_drawn_win.h"
 
 namespace lunea {
 namespace {
@@ -91,6 +92,13 @@ LRESULT WindowBase::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         // Sent by IsDialogMessage for Tab and Shift+Tab.
         MoveFocus(wparam, lparam);
         return 0;
+    }
+    if (message == WM_DRAWITEM) {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
+        if (OwnerDrawn* control = OwnerDrawn::FromWindow(item->hwndItem)) {
+            control->DrawItem(*item);
+            return TRUE;
+        }
     }
     if (message == WM_CTLCOLOREDIT)
         if (const EditBox* edit = EditBox::FromWindow(reinterpret_cast<HWND>(lparam)))
