@@ -29,7 +29,7 @@ void TMainForm::CreateTitleBar() {
         std::optional<ImageRef> glyph;
         void (TMainForm::*click)();
     } buttons[] = {
-        {UsersButton, ids::UsersButton, std::nullopt, nullptr},
+        {UsersButton, ids::UsersButton, std::nullopt, &TMainForm::UsersButtonClick},
         {VsButton1, ids::VsButton1, ImageRef{ImageSetId::Glyphs, glyph::kHelp},
          &TMainForm::VsButton1Click},
         {VsButton2, ids::VsButton2, ImageRef{ImageSetId::Glyphs, glyph::kMinimize},
@@ -42,9 +42,13 @@ void TMainForm::CreateTitleBar() {
         slot.button =
             std::make_unique<FlatButton>(Window(), slot.id, spec.bounds, spec.text, slot.glyph);
         hints_->Add(slot.button->Window(), spec.hint);
-        if (slot.click)
-            OnClick(slot.id, [this, click = slot.click] { (this->*click)(); });
+        OnClick(slot.id, [this, click = slot.click] { (this->*click)(); });
     }
+    Font usersFont = UsersButton->GetFont();
+    usersFont.style = kBold;
+    usersFont.color = Rgb(0, 0, 255);
+    UsersButton->SetFont(usersFont);
+    UsersButton->SetHandCursor(true);
 }
 
 void TMainForm::CreatePageColumn() {

@@ -7,6 +7,9 @@
 #include "app/system_today_win.h"
 #include "common/desktop_contract.h"
 #include "components/image_sets.h"
+#include "components/message_loop_win.h"
+#include "dialogs/about_form_win.h"
+#include "dialogs/pass_form_win.h"
 #include "settings/registry_key_win.h"
 
 #include <shellapi.h>
@@ -36,6 +39,10 @@ bool TMainForm::Create(int show) {
                         WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, left, top,
                         kClientWidth, kClientHeight, nullptr, nullptr))
         return false;
+    // A program that ends for want of the password never shows the journal,
+    // not even for a moment.
+    if (TerminationRequested())
+        return true;
     ShowWindow(Window(), show);
     FormShow();
     return true;
@@ -76,21 +83,16 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 void TMainForm::FormCreate() {
     prompts_.SetOwner(Window());
     view_.DayLoading = false;
-    // The splash window shows here.
+    ShowSplash(Window());
     ReportsOpen = false;
-    users_ = LocalUserList(ProgramFolder());
+    GetUsersData();
     PrefsPageOpen = false;
     if (auto key = OpenSettingsKey())
         settings_ = ReadSettings(*key);
-
-    const int chosen = ChooseStartUser(users_, settings_.LastUser);
-    // With several users and no last user the welcome dialog picks one here.
-    CurrentUser = chosen >= 0 ? chosen : 0;
-    settings_.LastUser = users_.UserNames[CurrentUser].substr(0, Settings::LastUserCapacity);
-    UsersButton->SetCaption(settings_.LastUser);
-    UsersButton->SetImage(ImageRef{
-        ImageSetId::Users, CurrentUser == 0 ? user_image::kLocalUser : user_image::kHandheldUser});
-    // A set password is asked for here.
+    ChooseCurrentUser();
+    // Without the password the program ends; start-up still runs to its end.
+    if (!settings_.Password.empty() && !AskPassword(Window(), settings_.Password))
+        RequestTermination();
     calendarPage_->ShowTemperatureFormat();
     monthBar_->SetMonthNames(LocaleMonthNames());
 

@@ -13,6 +13,7 @@
 #include "journal/data_file.h"
 #include "settings/settings.h"
 #include "users/user_list.h"
+#include "users/users_menu_win.h"
 
 #include <windows.h>
 
@@ -51,6 +52,14 @@ class TMainForm final : public WindowBase {
     void SaveRequest();
     void ReloadRequest();
 
+    // Users (main_window_users_win.cpp).
+    void GetUsersData();
+    void ChooseCurrentUser();
+    void ShowCurrentUser();
+    void UsersButtonClick();
+    void UsersPopupClick(int user);
+    void TransferClick();
+
     // Pages (main_window_pages_win.cpp).
     void RepaintView();
     void CalendarBtnClick();
@@ -64,6 +73,7 @@ class TMainForm final : public WindowBase {
     std::unique_ptr<FileSystem> files_;
     Journal journal_;
     UserList users_;
+    std::unique_ptr<UsersMenu> usersMenu_;
     int CurrentUser = 0;
     Settings settings_;
     CycleAnalysis analysis_;

@@ -89,19 +89,29 @@ std::vector<std::uint8_t> Journal::EncodeAll() const {
 }
 
 void Journal::SaveData(const std::string& fileName) {
-    if (IsUnread(fileName))
+    // An existing entry we may not write is left exactly as it is, without a
+    // word.
+    if (IsUnread(fileName) || !MayWrite(fileName))
         return;
-    {
-        // An existing entry we may not write (read-only, locked, a directory)
-        // is left exactly as it is, without a word.
-        std::unique_ptr<OpenFile> existing;
-        const OpenStatus status = files_.OpenExisting(fileName, existing);
-        if (status == OpenStatus::Failed || (existing && !existing->Close()))
-            return;
-    }
     const ReplaceResult result = WriteFileReplacing(files_, fileName, EncodeAll());
     if (result.failureText)
         prompts_.ReportIoError(*result.failureText);
+}
+
+bool Journal::MayWrite(const std::string& fileName) {
+    // Read-only, locked or a directory: opening it for writing fails.
+    std::unique_ptr<OpenFile> existing;
+    const OpenStatus status = files_.OpenExisting(fileName, existing);
+    return status != OpenStatus::Failed && (!existing || existing->Close());
+}
+
+std::optional<std::string> Journal::WriteTableTo(const std::string& fileName) {
+    if (!MayWrite(fileName))
+        return files_.LastErrorText();
+    const ReplaceResult result = WriteFileReplacing(files_, fileName, EncodeAll());
+    if (result.replaced)
+        return std::nullopt;
+    return result.failureText ? *result.failureText : files_.LastErrorText();
 }
 
 void Journal::ClearDatabase() {

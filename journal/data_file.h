@@ -6,6 +6,7 @@
 #include "journal/record_codec.h"
 #include "journal/user_prompts.h"
 
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -32,6 +33,11 @@ class Journal {
     // was opened is reported, and the old file stays whole.
     void SaveData(const std::string& fileName);
 
+    // Transfer: writes the table into another user's file, replacing it in
+    // one step. Nothing when it was written, else the system's reason (and
+    // the file is as it was).
+    std::optional<std::string> WriteTableTo(const std::string& fileName);
+
     // "Clear database": after a Yes, empties the table and the records held
     // aside. The data file is untouched until the next save.
     void ClearDatabase();
@@ -42,6 +48,8 @@ class Journal {
     bool IsUnread(const std::string& fileName) const { return unread_.count(fileName) != 0; }
 
   private:
+    // False for an existing entry that cannot be opened for writing.
+    bool MayWrite(const std::string& fileName);
     bool ReadRecords(OpenFile& file);
     std::vector<std::uint8_t> EncodeAll() const;
 

@@ -1,0 +1,62 @@
+#include "dialogs/about_form_win.h"
+
+#include "common/desktop_contract.h"
+#include "components/control_painters.h"
+#include "components/dialog_skin.h"
+
+namespace lunea {
+namespace {
+
+constexpr UINT_PTR kCloseTimer = 1;
+constexpr UINT kTickMs = 100;
+constexpr int kLastTick = 20; // closes at the tick after it
+constexpr int kPictureSide = 96;
+
+} // namespace
+
+TAboutForm::TAboutForm(HWND owner)
+    : ModalDialog(owner, DialogFrame::Skinned, DialogPlace::ScreenCentre) {
+    if (!CreateDialogWindow("About", 300, 132))
+        return;
+    Image1 = std::make_unique<PictureBox>(Window(), 10, Point{14, kDialogTitleBandHeight + 10},
+                                          PaintProductPicture(kPictureSide));
+    Image1->SetClick([this] { ImageClick(); });
+    NameLabel =
+        std::make_unique<SkinLabel>(Window(), 11, Rect{126, 56, 290, 74}, kApplicationTitle);
+    Font bold = ControlFont();
+    bold.height = -16;
+    bold.style = kBold;
+    NameLabel->SetFont(bold);
+    VersionLabel = std::make_unique<SkinLabel>(Window(), 12, Rect{126, 82, 290, 96}, "Version 6.2");
+}
+
+void TAboutForm::EnableTimer() const {
+    SetTimer(Window(), kCloseTimer, kTickMs, nullptr);
+}
+
+LRESULT TAboutForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_TIMER && wparam == kCloseTimer) {
+        Timer1Timer();
+        return 0;
+    }
+    return ModalDialog::HandleMessage(message, wparam, lparam);
+}
+
+void TAboutForm::Timer1Timer() {
+    if (++ticks_ <= kLastTick)
+        return;
+    KillTimer(Window(), kCloseTimer);
+    EndModal(DialogResult::Ok);
+}
+
+void TAboutForm::ImageClick() {
+    EndModal(DialogResult::Ok);
+}
+
+void ShowSplash(HWND owner) {
+    TAboutForm splash(owner);
+    splash.EnableTimer();
+    splash.ShowModal();
+}
+
+} // namespace lunea

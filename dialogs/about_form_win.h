@@ -1,0 +1,33 @@
+#pragma once
+// The splash shown while the program starts: the product picture and its
+// version; it closes itself after about two seconds, or at once on a click
+// on the picture.
+
+#include "components/modal_dialog_win.h"
+#include "components/picture_box_win.h"
+#include "components/skin_label_win.h"
+
+#include <memory>
+
+namespace lunea {
+
+class TAboutForm final : public ModalDialog {
+  public:
+    explicit TAboutForm(HWND owner);
+    // The close timer, disabled until the caller enables it.
+    void EnableTimer() const;
+
+  private:
+    LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+    void Timer1Timer();
+    void ImageClick();
+
+    int ticks_ = 0;
+    std::unique_ptr<PictureBox> Image1;
+    std::unique_ptr<SkinLabel> NameLabel, VersionLabel;
+};
+
+// Creates the splash with its timer enabled, shows it and destroys it.
+void ShowSplash(HWND owner);
+
+} // namespace lunea

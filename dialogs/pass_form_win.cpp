@@ -1,0 +1,45 @@
+#include "dialogs/pass_form_win.h"
+
+#include "common/desktop_contract.h"
+#include "components/control_painters.h"
+#include "components/dialog_skin.h"
+
+namespace lunea {
+namespace {
+
+constexpr int kPassEditId = 10;
+
+} // namespace
+
+TPassForm::TPassForm(HWND owner, std::string password)
+    : ModalDialog(owner, DialogFrame::Skinned, DialogPlace::ScreenCentre),
+      password_(std::move(password)) {
+    if (!CreateDialogWindow("Lunea Calendar Protection", 260, 112))
+        return;
+    PromptLabel =
+        std::make_unique<SkinLabel>(Window(), 11, Rect{12, 32, 248, 46}, "Enter password");
+    PassEdit = std::make_unique<EditBox>(
+        Window(), kPassEditId, Rect{12, 49, 248, 71},
+        EditBoxStyle{ES_AUTOHSCROLL | ES_PASSWORD, 0, ControlFont(), std::nullopt});
+    SendMessageA(PassEdit->Window(), EM_SETPASSWORDCHAR, '*', 0);
+    AddButton(IDOK, {92, 80, 167, 104}, "Enter", true);
+    AddButton(IDCANCEL, {173, 80, 248, 104}, "Exit");
+}
+
+void TPassForm::OkClick() {
+    // The whole text, letter case and blanks included.
+    if (PassEdit->Text() == password_) {
+        EndModal(DialogResult::Ok);
+        return;
+    }
+    MessageBoxA(Window(), "Incorrect Password!", kApplicationTitle, MB_OK | MB_ICONERROR);
+    PassEdit->SetText("");
+    SetFocus(PassEdit->Window());
+}
+
+bool AskPassword(HWND owner, const std::string& password) {
+    TPassForm prompt(owner, password);
+    return prompt.ShowModal() == DialogResult::Ok;
+}
+
+} // namespace lunea

@@ -1,0 +1,29 @@
+#pragma once
+// The password prompt: the program's start and the Preferences page go on
+// only when the stored password is typed exactly.
+
+#include "components/edit_box_win.h"
+#include "components/modal_dialog_win.h"
+#include "components/skin_label_win.h"
+
+#include <memory>
+#include <string>
+
+namespace lunea {
+
+class TPassForm final : public ModalDialog {
+  public:
+    TPassForm(HWND owner, std::string password);
+
+  private:
+    void OkClick() override;
+
+    std::string password_;
+    std::unique_ptr<SkinLabel> PromptLabel;
+    std::unique_ptr<EditBox> PassEdit;
+};
+
+// True when the user typed the password and pressed "Enter".
+bool AskPassword(HWND owner, const std::string& password);
+
+} // namespace lunea

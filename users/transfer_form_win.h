@@ -1,0 +1,30 @@
+#pragma once
+// "Transfer data": hands the journal in memory to another user by writing
+// it over that user's file. The current user and her file stay as they are.
+
+#include "components/image_combo_box_win.h"
+#include "components/modal_dialog_win.h"
+#include "journal/data_file.h"
+#include "users/user_list.h"
+
+#include <memory>
+#include <vector>
+
+namespace lunea {
+
+class TTransferForm final : public ModalDialog {
+  public:
+    TTransferForm(HWND owner, Journal& journal, const UserList& users, int currentUser);
+
+  private:
+    void OkClick() override { BitBtn1Click(); }
+    void BitBtn1Click();
+
+    Journal& journal_;
+    const UserList& users_;
+    std::unique_ptr<ImageComboBox> UsersBox;
+};
+
+void TransferJournal(HWND owner, Journal& journal, const UserList& users, int currentUser);
+
+} // namespace lunea
