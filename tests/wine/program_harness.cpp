@@ -64,6 +64,7 @@ namespace {
 struct WindowSearch {
     DWORD processId;
     const char* className;
+    const char* caption; // null: any
     HWND found;
 };
 
@@ -73,16 +74,19 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM context) {
     GetWindowThreadProcessId(window, &owner);
     char className[64] = {};
     GetClassNameA(window, className, sizeof className);
+    char caption[128] = {};
+    if (search->caption)
+        GetWindowTextA(window, caption, sizeof caption);
     if (owner == search->processId && lstrcmpA(className, search->className) == 0 &&
-        IsWindowVisible(window)) {
+        (!search->caption || lstrcmpA(caption, search->caption) == 0) && IsWindowVisible(window)) {
         search->found = window;
         return FALSE;
     }
     return TRUE;
 }
 
-HWND FindWindowOf(DWORD processId, const char* className) {
-    WindowSearch search = {processId, className, nullptr};
+HWND FindWindowOf(DWORD processId, const char* className, const char* caption = nullptr) {
+    WindowSearch search = {processId, className, caption, nullptr};
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -94,12 +98,25 @@ HWND FindMainWindowOf(DWORD processId) {
 }
 
 HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs) {
+    return WaitForWindow(processId, "#32770", nullptr, timeoutMs);
+}
+
+HWND WaitForWindow(DWORD processId, const char* className, const char* caption, DWORD timeoutMs) {
     for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-        if (HWND box = FindWindowOf(processId, "#32770"))
-            return box;
+        if (HWND window = FindWindowOf(processId, className, caption))
+            return window;
         Sleep(50);
     }
     return nullptr;
+}
+
+bool WaitUntilHidden(HWND window, DWORD timeoutMs) {
+    for (DWORD waited = 0; waited < timeoutMs; waited += 20) {
+        if (!IsWindow(window) || !IsWindowVisible(window))
+            return true;
+        Sleep(20);
+    }
+    return false;
 }
 
 std::string MessageBoxText(HWND box) {

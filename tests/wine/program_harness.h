@@ -38,6 +38,12 @@ HWND FindMainWindowOf(DWORD processId);
 
 // Waits for a message box (a top-level dialog) of the given process.
 HWND WaitForMessageBox(DWORD processId, DWORD timeoutMs = 10000);
+// Waits for a visible top-level window of the process with that class and,
+// unless null, that caption.
+HWND WaitForWindow(DWORD processId, const char* className, const char* caption,
+                   DWORD timeoutMs = 10000);
+// Waits until the window is hidden or gone.
+bool WaitUntilHidden(HWND window, DWORD timeoutMs);
 // The text a message box shows.
 std::string MessageBoxText(HWND box);
 
