@@ -42,10 +42,25 @@ include(GoogleTest)
 # single-instance name: they run one at a time.
 set(LUNEA_WINE_TEST_PROPERTIES RESOURCE_LOCK wine TIMEOUT 300)
 
+# The organiser's user library, stood in for: UserData.dll in bin/<folder>,
+# exporting what the .def file lists.
+function(lunea_user_library_stand_in target folder def)
+    add_library(${target} SHARED ${CMAKE_SOURCE_DIR}/tests/userdata/user_data_stand_in.cpp
+                                 ${CMAKE_SOURCE_DIR}/tests/userdata/${def})
+    set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME UserData
+                          RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/${folder}
+                          ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib/${folder})
+    lunea_own_target(${target})
+endfunction()
+lunea_user_library_stand_in(UserDataStandIn userdata UserData.def)
+# Without "UmGetUserDirectory".
+lunea_user_library_stand_in(UserDataStandInIncomplete userdata-incomplete UserDataIncomplete.def)
+
 lunea_test_sources(unit_sources unit)
 add_executable(lunea_unit_tests ${unit_sources})
 target_link_libraries(lunea_unit_tests PRIVATE lunea_shell gtest gtest_main gmock)
 lunea_own_target(lunea_unit_tests)
+add_dependencies(lunea_unit_tests UserDataStandIn UserDataStandInIncomplete)
 add_test(NAME wine_unit_tests COMMAND lunea_unit_tests)
 set_tests_properties(wine_unit_tests PROPERTIES ${LUNEA_WINE_TEST_PROPERTIES})
 

@@ -1,5 +1,6 @@
 #pragma once
-// Move-only owners of registry keys, kernel handles and COM references.
+// Move-only owners of registry keys, kernel handles, loaded modules and COM
+// references.
 #include <windows.h>
 
 #include <utility>
@@ -61,8 +62,16 @@ struct KernelHandleTraits {
     static void Close(HANDLE handle) { CloseHandle(handle); }
 };
 
+struct ModuleTraits {
+    using Value = HMODULE;
+    static bool IsEmpty(HMODULE module) { return module == nullptr; }
+    static void Close(HMODULE module) { FreeLibrary(module); }
+};
+
 using UniqueRegKey = UniqueResource<RegKeyTraits>;
 using UniqueHandle = UniqueResource<KernelHandleTraits>;
+// A library loaded with LoadLibrary, freed when the owner goes.
+using UniqueModule = UniqueResource<ModuleTraits>;
 
 // Holds one reference on a COM object.
 template <class T> class ComRef {

@@ -1,5 +1,6 @@
 #pragma once
-// The settings key of the registry, as string values only.
+// A registry key (the settings key, or another program's), as string values
+// only.
 #include <string>
 
 namespace lunea {

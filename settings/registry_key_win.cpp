@@ -57,4 +57,11 @@ std::unique_ptr<RegistryKey> OpenSettingsKey() {
     return std::make_unique<Win32RegistryKey>(std::move(key));
 }
 
+std::unique_ptr<RegistryKey> OpenExistingKeyForReading(const std::string& path) {
+    win::UniqueRegKey key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, key.Put()) != ERROR_SUCCESS)
+        return nullptr;
+    return std::make_unique<Win32RegistryKey>(std::move(key));
+}
+
 } // namespace lunea

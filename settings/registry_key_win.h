@@ -1,13 +1,19 @@
 #pragma once
-// The program's settings key HKEY_CURRENT_USER\Software\Quorv\LuneaDesktop\,
-// opened with create-if-missing. Win32 build only.
+// Keys of the current user: the program's settings key
+// HKEY_CURRENT_USER\Software\Quorv\LuneaDesktop\, opened with create-if-missing,
+// and other programs' keys, read without creating them. Win32 build only.
 #include "settings/registry_key.h"
 
 #include <memory>
+#include <string>
 
 namespace lunea {
 
 // Null when the key can neither be opened nor created.
 std::unique_ptr<RegistryKey> OpenSettingsKey();
+
+// The key at path under HKEY_CURRENT_USER, for reading; null when it does not
+// exist or does not open. Never creates it.
+std::unique_ptr<RegistryKey> OpenExistingKeyForReading(const std::string& path);
 
 } // namespace lunea

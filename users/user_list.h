@@ -19,6 +19,8 @@ struct UserList {
 };
 
 inline constexpr char kLocalUserName[] = "Lunea";
+// The list's slots: the local user and nine device users.
+inline constexpr int kMaxUserCount = 10;
 
 // The list with the local user alone.
 UserList LocalUserList(const std::string& programFolder);
