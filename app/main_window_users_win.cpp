@@ -5,11 +5,12 @@
 #include "dialogs/welcome_form_win.h"
 #include "settings/registry_key_win.h"
 #include "users/transfer_form_win.h"
+#include "users/user_discovery_win.h"
 
 namespace lunea {
 
 void TMainForm::GetUsersData() {
-    users_ = LocalUserList(ProgramFolder());
+    users_ = DiscoverUsers(ProgramFolder());
     usersMenu_ = std::make_unique<UsersMenu>(users_);
 }
 

@@ -10,7 +10,8 @@
 namespace lunea {
 namespace {
 
-constexpr DWORD kCaptionedStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+// Not clipping its children: a group box paints no inside of its own.
+constexpr DWORD kCaptionedStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kCaptionedExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr DWORD kSkinnedStyle = WS_POPUP | WS_CLIPCHILDREN;
 constexpr DWORD kSkinnedExStyle = WS_EX_CONTROLPARENT;

@@ -29,6 +29,12 @@ start_wine_session() {
         echo "Creating the Wine prefix $WINEPREFIX"
         wineboot -i </dev/null >/dev/null 2>&1
     fi
+    # The caption buttons' glyphs come from Wine's Marlett font, which this
+    # Wine finds only in the prefix.
+    local marlett=/usr/share/wine/fonts/marlett.ttf
+    if [ -f "$marlett" ] && [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; then
+        cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
+    fi
     # Also warms the server. No window manager runs on the private display:
     # windows Wine leaves to one wait two seconds for it whenever they hide.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1

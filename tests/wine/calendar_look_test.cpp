@@ -3,10 +3,10 @@
 // (calendar-look.bmp) for the eye.
 #include "app/control_ids.h"
 #include "app/month_view.h"
-#include "components/bmp_file.h"
 #include "tests/wine/calendar_driver.h"
 #include "tests/wine/journal_files.h"
 #include "tests/wine/program_harness.h"
+#include "tests/wine/screen_capture.h"
 
 #include <gtest/gtest.h>
 
@@ -49,25 +49,6 @@ std::vector<DatedRecord> FilledNovember() {
         return DateToSerial(a.date) < DateToSerial(b.date);
     });
     return records;
-}
-
-PixelImage CaptureScreenRect(const RECT& rect) {
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    PixelImage image(width, height, 0);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.At(x, y) = GetPixel(memory, x, y);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return image;
 }
 
 class CalendarLook : public ::testing::Test {
@@ -113,9 +94,7 @@ TEST_F(CalendarLook, AFilledMonthShowsColoursIconsAndTheEditor) {
             iconPixels += driver.PixelOfImage(x, y) != Color{13106894};
     EXPECT_GT(iconPixels, 150);
 
-    RECT frame{};
-    GetWindowRect(window, &frame);
-    EXPECT_TRUE(SaveBmp(BinaryFolder() + "calendar-look.bmp", CaptureScreenRect(frame)));
+    EXPECT_TRUE(SaveWindowLook(window, "calendar-look.bmp"));
 }
 
 } // namespace
