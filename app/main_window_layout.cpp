@@ -64,8 +64,11 @@ std::vector<ControlSpec> BuildLayout() {
         {NoteImage, cc::kPaintBox, CalendarPage, At(451, 266, 16, 16), "", ""},
         {NoteLabel, cc::kLabel, CalendarPage, At(470, 266, 60, 16), "Note", ""},
         {Memo1, cc::kEdit, CalendarPage, At(450, 284, 140, 67), "", ""},
-        // The Charts and Preferences pages stand in the same place as the
-        // Calendar page.
+        // The Preferences page stands where the Calendar page does; the
+        // Charts page will too.
+        {PrefsPage, cc::kPanel, 0, At(97, 32, 495, 319), "", ""},
+        {PrefsPanel, cc::kPaintBox, PrefsPage, At(97, 32, 348, 319), "", ""},
+        {PrefsPageControl, cc::kTabControl, PrefsPanel, At(101, 36, 338, 310), "", ""},
     };
     for (int status = 0; status < kStatusCount; ++status)
         layout.push_back({StatusBtn0 + status, cc::kRadioButton, CalendarPage,
@@ -80,11 +83,15 @@ std::span<const ControlSpec> MainWindowLayout() {
     return layout;
 }
 
-const ControlSpec& LayoutOf(int id) {
-    for (const ControlSpec& spec : MainWindowLayout())
+const ControlSpec& SpecIn(std::span<const ControlSpec> layout, int id) {
+    for (const ControlSpec& spec : layout)
         if (spec.id == id)
             return spec;
-    throw std::out_of_range("no control " + std::to_string(id) + " in the main window's layout");
+    throw std::out_of_range("no control " + std::to_string(id) + " in the layout");
+}
+
+const ControlSpec& LayoutOf(int id) {
+    return SpecIn(MainWindowLayout(), id);
 }
 
 Rect BoundsInParent(int id) {

@@ -21,6 +21,8 @@ struct ControlSpec {
 };
 
 std::span<const ControlSpec> MainWindowLayout();
+// The entry of a layout; an id the layout lacks is a programming error.
+const ControlSpec& SpecIn(std::span<const ControlSpec> layout, int id);
 // The control's entry; an id the table lacks is a programming error.
 const ControlSpec& LayoutOf(int id);
 // The control's rectangle relative to the control it stands in.

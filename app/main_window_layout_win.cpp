@@ -17,9 +17,12 @@ void TMainForm::CreateControls() {
         std::make_unique<CalendarPage>(Window(), *hints_,
                                        CalendarPageContext{journal_.Days(), settings_, analysis_,
                                                            view_, [this] { RepaintView(); }});
+    prefsPage_ = std::make_unique<PrefsPage>(
+        Window(), PrefsPageContext{settings_, journal_, analysis_, [this] { RepaintView(); },
+                                   [this] { SpeedButton1Click(); }});
     // The pages cover the month navigation's place: they stay beneath it.
-    SetWindowPos(calendarPage_->Container(), HWND_BOTTOM, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (HWND page : {calendarPage_->Container(), prefsPage_->Container()})
+        SetWindowPos(page, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TMainForm::CreateTitleBar() {
@@ -66,7 +69,7 @@ void TMainForm::CreatePageColumn() {
         {ChartsRadioBtn, ids::ChartsRadioBtn, ids::ChartsLabel, page_button::kCharts,
          PageButtonKind::Page, &TMainForm::PlaceholderPageClick},
         {PrefsRadioBtn, ids::PrefsRadioBtn, ids::PreferencesLabel, page_button::kPreferences,
-         PageButtonKind::Page, &TMainForm::PlaceholderPageClick},
+         PageButtonKind::Page, &TMainForm::PrefsBtnClick},
         {VsButton4, ids::VsButton4, ids::ReportsLabel, page_button::kReports,
          PageButtonKind::Command, &TMainForm::PlaceholderPageClick},
     };

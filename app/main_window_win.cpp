@@ -94,6 +94,7 @@ void TMainForm::FormCreate() {
     if (!settings_.Password.empty() && !AskPassword(Window(), settings_.Password))
         RequestTermination();
     calendarPage_->ShowTemperatureFormat();
+    prefsPage_->ShowIconKinds();
     monthBar_->SetMonthNames(LocaleMonthNames());
 
     // Today may lie outside the table's years: the nearest day it holds.
@@ -116,12 +117,11 @@ void TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::FormDestroy() {
-    auto key = OpenSettingsKey();
-    if (!key)
+    if (PrefsPageOpen) {
+        SavePrefs(); // every setting, the last user among them
         return;
-    if (PrefsPageOpen)
-        WriteAllSettings(*key, settings_);
-    else
+    }
+    if (auto key = OpenSettingsKey())
         WriteLastUser(*key, settings_);
 }
 

@@ -3,6 +3,7 @@
 #include "app/message_box_prompts_win.h"
 #include "app/month_bar_win.h"
 #include "app/view_state.h"
+#include "settings/prefs_page_win.h"
 #include "components/caption_buttons_win.h"
 #include "components/hints_win.h"
 #include "components/page_button_win.h"
@@ -62,7 +63,12 @@ class TMainForm final : public WindowBase {
 
     // Pages (main_window_pages_win.cpp).
     void RepaintView();
+    // Checks the page button of the page that shows, unchecks the others.
+    void ShowPageButton();
     void CalendarBtnClick();
+    void PrefsBtnClick();
+    void SavePrefs();
+    void SpeedButton1Click();
     void PlaceholderPageClick();
 
     std::string CurrentUserFile() const;
@@ -94,6 +100,7 @@ class TMainForm final : public WindowBase {
     // The pages, one shown at a time in the centre and the right column; the
     // Charts and Preferences pages join the Calendar page here.
     std::unique_ptr<CalendarPage> calendarPage_;
+    std::unique_ptr<PrefsPage> prefsPage_;
 };
 
 } // namespace lunea

@@ -2,6 +2,12 @@
 
 namespace lunea {
 
+bool MayReplace(FileSystem& files, const std::string& target) {
+    std::unique_ptr<OpenFile> existing;
+    const OpenStatus status = files.OpenExisting(target, existing);
+    return status != OpenStatus::Failed && (!existing || existing->Close());
+}
+
 ReplaceResult WriteFileReplacing(FileSystem& files, const std::string& target,
                                  std::span<const std::uint8_t> bytes) {
     std::string tempPath;

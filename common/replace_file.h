@@ -17,6 +17,10 @@ struct ReplaceResult {
     std::optional<std::string> failureText;
 };
 
+// False for an existing entry that cannot be opened for writing (read-only,
+// locked, a directory): writing over it would fail, or should not be tried.
+bool MayReplace(FileSystem& files, const std::string& target);
+
 // Writes the bytes into a new, uniquely named file in target's folder,
 // forces them onto the disk, closes it and puts it in place of target (or
 // creates target) in one step. On any failure target stays as it was and

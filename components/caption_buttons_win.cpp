@@ -7,6 +7,11 @@ void CaptionButton::SetImage(std::optional<ImageRef> image) {
     Redraw();
 }
 
+void CaptionButton::SetImageAbove(bool above) {
+    imageAbove_ = above;
+    Redraw();
+}
+
 void PushButton::Paint(Canvas& canvas, const Rect& client) {
     PaintPushButton(canvas, client, State(), Content());
 }

@@ -13,21 +13,28 @@ namespace lunea {
 class CaptionButton : public SkinButton {
   public:
     void SetImage(std::optional<ImageRef> image);
+    // The image over the caption instead of beside it.
+    void SetImageAbove(bool above);
 
   protected:
-    explicit CaptionButton(std::optional<ImageRef> image)
-        : SkinButton(ClickBehaviour::Push), image_(image) {}
-    ButtonContent Content() const { return {Text(), image_, GetFont()}; }
+    explicit CaptionButton(std::optional<ImageRef> image,
+                           ClickBehaviour behaviour = ClickBehaviour::Push)
+        : SkinButton(behaviour), image_(image) {}
+    ButtonContent Content() const { return {Text(), image_, GetFont(), imageAbove_}; }
 
   private:
     std::optional<ImageRef> image_;
+    bool imageAbove_ = false;
 };
 
+// With radio behaviour it stays down, one of its group at a time (the
+// temperature format and cycle length choices).
 class PushButton final : public CaptionButton {
   public:
     PushButton(HWND parent, int id, const Rect& bounds, const std::string& caption,
-               std::optional<ImageRef> image = std::nullopt)
-        : CaptionButton(image) {
+               std::optional<ImageRef> image = std::nullopt,
+               ClickBehaviour behaviour = ClickBehaviour::Push)
+        : CaptionButton(image, behaviour) {
         // Created here, not in a base: the window's first messages already
         // reach this class's Paint.
         Create(control_class::kPushButton, parent, id, bounds, caption);

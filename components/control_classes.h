@@ -13,5 +13,6 @@ inline constexpr char kLabel[] = "LuneaLabel";
 inline constexpr char kPaintBox[] = "LuneaPaintBox";
 inline constexpr char kPanel[] = "LuneaPanel";
 inline constexpr char kEdit[] = "Edit"; // the system's
+inline constexpr char kTabControl[] = "SysTabControl32";
 
 } // namespace lunea::control_class

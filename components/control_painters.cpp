@@ -38,6 +38,19 @@ void PaintContent(Canvas& canvas, const Rect& bounds, const ButtonState& state,
         font.color = kGreyText;
     const TextExtent text =
         content.caption.empty() ? TextExtent{} : canvas.MeasureText(content.caption, font);
+    if (content.imageAbove) {
+        const int gap = imageHeight > 0 && text.height > 0 ? 2 : 0;
+        const int top =
+            bounds.top + (bounds.Height() - imageHeight - gap - text.height) / 2 + shift;
+        if (content.image)
+            canvas.Image({bounds.left + (bounds.Width() - imageWidth) / 2 + shift, top},
+                         content.image->set, content.image->index);
+        if (!content.caption.empty())
+            canvas.Text(
+                {bounds.left + (bounds.Width() - text.width) / 2 + shift, top + imageHeight + gap},
+                content.caption, font);
+        return;
+    }
     const int gap = imageWidth > 0 && text.width > 0 ? 4 : 0;
     const int total = imageWidth + gap + text.width;
     int x = bounds.left + (bounds.Width() - total) / 2 + shift;

@@ -27,6 +27,7 @@ struct ButtonContent {
     std::string caption;
     std::optional<ImageRef> image;
     Font font;
+    bool imageAbove = false; // else beside the caption, on its left
 };
 
 // The program's controls' text: Arial, 12 pixels high.

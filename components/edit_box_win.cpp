@@ -1,4 +1,6 @@
 #include "components/edit_box_win.h"
+
+#include "components/gdi_font_win.h"
 #include "components/control_classes.h"
 
 #include <vector>
@@ -20,10 +22,7 @@ EditBox::EditBox(HWND parent, int id, const Rect& bounds, const EditBoxStyle& st
     if (!window_)
         return;
     SetPropA(window_, kBoxProperty, this);
-    font_.Reset(CreateFontA(
-        style.font.height, 0, 0, 0, (style.font.style & kBold) ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
-        FALSE, static_cast<DWORD>(style.font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-        DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, style.font.name.c_str()));
+    font_ = CreateGdiFont(style.font);
     if (font_)
         SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     if (style.limit > 0)

@@ -1,5 +1,7 @@
 #include "components/gdi_canvas_win.h"
 
+#include "components/gdi_font_win.h"
+
 #include "components/image_set_surfaces_win.h"
 #include "components/image_sets.h"
 
@@ -102,11 +104,7 @@ HFONT GdiCanvas::FontFor(const Font& font) {
         font.style == lastFont_.style && font.charset == lastFont_.charset)
         return lastFontHandle_.Get();
     lastFontHandle_.Reset(nullptr);
-    lastFontHandle_.Reset(CreateFontA(
-        font.height, 0, 0, 0, (font.style & kBold) ? FW_BOLD : FW_NORMAL,
-        (font.style & kItalic) ? TRUE : FALSE, (font.style & kUnderline) ? TRUE : FALSE, FALSE,
-        static_cast<DWORD>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-        DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
+    lastFontHandle_ = CreateGdiFont(font);
     lastFont_ = font;
     return lastFontHandle_.Get();
 }

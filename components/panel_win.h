@@ -5,6 +5,8 @@
 
 #include "components/skin_control_win.h"
 
+#include <optional>
+
 namespace lunea {
 
 class Panel final : public SkinControl {
@@ -12,10 +14,16 @@ class Panel final : public SkinControl {
     Panel(HWND parent, int id, const Rect& bounds);
 
     void Show(bool visible) const;
+    // A ground of its own instead of the parent's (a page control's sheet:
+    // the system control does not paint its background for others).
+    void SetBackground(Color color);
 
   private:
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
     void Paint(Canvas&, const Rect&) override {}
+    void FillBackground(HDC dc) const;
+
+    std::optional<Color> background_;
 };
 
 } // namespace lunea

@@ -26,6 +26,7 @@ class PopupMenu {
     void AddSeparator();
     void SetCaption(int index, const std::string& caption);
     std::string Caption(int index) const;
+    // Any other index leaves every item unchecked.
     void Check(int index);
     int Count() const { return static_cast<int>(captions_.size()); }
     // Opens the menu at a screen position and waits for the choice: the

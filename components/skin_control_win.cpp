@@ -11,9 +11,9 @@ namespace lunea {
 SkinControl::SkinControl() : font_(ControlFont()) {}
 
 void SkinControl::Create(const char* className, HWND parent, int id, const Rect& bounds,
-                         const std::string& text, DWORD extraStyle) {
+                         const std::string& text) {
     CreateWindowOf({className, CS_DBLCLKS}, 0, text.c_str(),
-                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | extraStyle, bounds.left, bounds.top,
+                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, bounds.left, bounds.top,
                    bounds.Width(), bounds.Height(), parent,
                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
 }

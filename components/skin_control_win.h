@@ -22,10 +22,10 @@ class SkinControl : public WindowBase {
   protected:
     SkinControl();
     // Called at the end of the most derived constructor, so that the
-    // window's first messages reach the finished object. extraStyle adds to
-    // a visible child that clips its siblings.
+    // window's first messages reach the finished object. The window clips
+    // its siblings and its own children (a panel's controls).
     void Create(const char* className, HWND parent, int id, const Rect& bounds,
-                const std::string& text, DWORD extraStyle = 0);
+                const std::string& text);
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
     virtual void Paint(Canvas& canvas, const Rect& client) = 0;
     void Redraw() const;

@@ -62,6 +62,10 @@ void WindowBase::OnClick(int childId, std::function<void()> handler) {
     });
 }
 
+void WindowBase::OnNotify(int childId, NotifyHandler handler) {
+    notifications_.emplace_back(childId, std::move(handler));
+}
+
 bool WindowBase::RouteCommand(WPARAM wparam) {
     const int id = LOWORD(wparam);
     for (const auto& [childId, handler] : commands_)
@@ -88,6 +92,15 @@ void WindowBase::MoveFocus(WPARAM wparam, LPARAM lparam) const {
 LRESULT WindowBase::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_COMMAND && RouteCommand(wparam))
         return 0;
+    if (message == WM_NOTIFY) {
+        const auto& header = *reinterpret_cast<const NMHDR*>(lparam);
+        for (const auto& [childId, handler] : notifications_)
+            if (childId == static_cast<int>(header.idFrom)) {
+                const NotifyHandler call = handler;
+                call(header);
+                return 0;
+            }
+    }
     if (message == WM_NEXTDLGCTL) {
         // Sent by IsDialogMessage for Tab and Shift+Tab.
         MoveFocus(wparam, lparam);

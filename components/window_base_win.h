@@ -37,6 +37,9 @@ class WindowBase {
     void OnCommand(int childId, CommandHandler handler);
     // Clicks (BN_CLICKED) of the child button with this id.
     void OnClick(int childId, std::function<void()> handler);
+    using NotifyHandler = std::function<void(const NMHDR& notification)>;
+    // Notifications (WM_NOTIFY) from the child with this id.
+    void OnNotify(int childId, NotifyHandler handler);
 
   protected:
     WindowBase() = default;
@@ -56,6 +59,7 @@ class WindowBase {
 
     HWND window_ = nullptr;
     std::vector<std::pair<int, CommandHandler>> commands_;
+    std::vector<std::pair<int, NotifyHandler>> notifications_;
 };
 
 } // namespace lunea

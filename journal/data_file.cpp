@@ -91,22 +91,15 @@ std::vector<std::uint8_t> Journal::EncodeAll() const {
 void Journal::SaveData(const std::string& fileName) {
     // An existing entry we may not write is left exactly as it is, without a
     // word.
-    if (IsUnread(fileName) || !MayWrite(fileName))
+    if (IsUnread(fileName) || !MayReplace(files_, fileName))
         return;
     const ReplaceResult result = WriteFileReplacing(files_, fileName, EncodeAll());
     if (result.failureText)
         prompts_.ReportIoError(*result.failureText);
 }
 
-bool Journal::MayWrite(const std::string& fileName) {
-    // Read-only, locked or a directory: opening it for writing fails.
-    std::unique_ptr<OpenFile> existing;
-    const OpenStatus status = files_.OpenExisting(fileName, existing);
-    return status != OpenStatus::Failed && (!existing || existing->Close());
-}
-
 std::optional<std::string> Journal::WriteTableTo(const std::string& fileName) {
-    if (!MayWrite(fileName))
+    if (!MayReplace(files_, fileName))
         return files_.LastErrorText();
     const ReplaceResult result = WriteFileReplacing(files_, fileName, EncodeAll());
     if (result.replaced)

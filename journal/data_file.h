@@ -48,8 +48,6 @@ class Journal {
     bool IsUnread(const std::string& fileName) const { return unread_.count(fileName) != 0; }
 
   private:
-    // False for an existing entry that cannot be opened for writing.
-    bool MayWrite(const std::string& fileName);
     bool ReadRecords(OpenFile& file);
     std::vector<std::uint8_t> EncodeAll() const;
 
