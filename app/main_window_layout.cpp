@@ -84,9 +84,9 @@ std::span<const ControlSpec> MainWindowLayout() {
 }
 
 const ControlSpec& SpecIn(std::span<const ControlSpec> layout, int id) {
-    for (const ControlSpec& spec : layout)
-        if (spec.id == id)
-            return spec;
+    for (const ControlSpec& entry : layout)
+        if (entry.id == id)
+            return entry;
     throw std::out_of_range("no control " + std::to_string(id) + " in the layout");
 }
 
@@ -95,12 +95,12 @@ const ControlSpec& LayoutOf(int id) {
 }
 
 Rect BoundsInParent(int id) {
-    const ControlSpec& spec = LayoutOf(id);
-    if (spec.parent == 0)
-        return spec.bounds;
-    const Rect& parent = LayoutOf(spec.parent).bounds;
-    return {spec.bounds.left - parent.left, spec.bounds.top - parent.top,
-            spec.bounds.right - parent.left, spec.bounds.bottom - parent.top};
+    const ControlSpec& entry = LayoutOf(id);
+    if (entry.parent == 0)
+        return entry.bounds;
+    const Rect& parent = LayoutOf(entry.parent).bounds;
+    return {entry.bounds.left - parent.left, entry.bounds.top - parent.top,
+            entry.bounds.right - parent.left, entry.bounds.bottom - parent.top};
 }
 
 bool StandsIn(int id, int ancestor) {

@@ -41,10 +41,10 @@ void TMainForm::CreateTitleBar() {
          &TMainForm::VsButton3Click},
     };
     for (const auto& slot : buttons) {
-        const ControlSpec& spec = LayoutOf(slot.id);
+        const ControlSpec& entry = LayoutOf(slot.id);
         slot.button =
-            std::make_unique<FlatButton>(Window(), slot.id, spec.bounds, spec.text, slot.glyph);
-        hints_->Add(slot.button->Window(), spec.hint);
+            std::make_unique<FlatButton>(Window(), slot.id, entry.bounds, entry.text, slot.glyph);
+        hints_->Add(slot.button->Window(), entry.hint);
         OnClick(slot.id, [this, click = slot.click] { (this->*click)(); });
     }
     Font usersFont = UsersButton->GetFont();

@@ -17,12 +17,12 @@ constexpr int kCycleLengthGroup = 4;
 
 // Relative to the control it stands in: a sheet, or the icon frame.
 Rect Local(int id) {
-    const ControlSpec& spec = PrefsLayoutOf(id);
-    if (spec.parent != ids::IconFrame)
-        return spec.bounds;
+    const ControlSpec& entry = PrefsLayoutOf(id);
+    if (entry.parent != ids::IconFrame)
+        return entry.bounds;
     const Rect& frame = PrefsLayoutOf(ids::IconFrame).bounds;
-    return {spec.bounds.left - frame.left, spec.bounds.top - frame.top,
-            spec.bounds.right - frame.left, spec.bounds.bottom - frame.top};
+    return {entry.bounds.left - frame.left, entry.bounds.top - frame.top,
+            entry.bounds.right - frame.left, entry.bounds.bottom - frame.top};
 }
 
 std::unique_ptr<PushButton> Button(HWND parent, int id,

@@ -16,18 +16,18 @@ bool Intersect(const Rect& a, const Rect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-bool IsContainer(const ControlSpec& spec) {
-    return spec.windowClass == std::string(control_class::kPanel);
+bool IsContainer(const ControlSpec& entry) {
+    return entry.windowClass == std::string(control_class::kPanel);
 }
 
 TEST(MainWindowLayout, EveryControlHasOneEntryAndStandsInsideItsParent) {
     std::set<int> ids;
-    for (const ControlSpec& spec : MainWindowLayout()) {
-        EXPECT_TRUE(ids.insert(spec.id).second) << "id " << spec.id << " twice";
-        const Rect parent = spec.parent ? LayoutOf(spec.parent).bounds : Rect{0, 0, 600, 394};
-        EXPECT_TRUE(spec.bounds.left >= parent.left && spec.bounds.top >= parent.top &&
-                    spec.bounds.right <= parent.right && spec.bounds.bottom <= parent.bottom)
-            << "control " << spec.id << " leaves the control it stands in";
+    for (const ControlSpec& entry : MainWindowLayout()) {
+        EXPECT_TRUE(ids.insert(entry.id).second) << "id " << entry.id << " twice";
+        const Rect parent = entry.parent ? LayoutOf(entry.parent).bounds : Rect{0, 0, 600, 394};
+        EXPECT_TRUE(entry.bounds.left >= parent.left && entry.bounds.top >= parent.top &&
+                    entry.bounds.right <= parent.right && entry.bounds.bottom <= parent.bottom)
+            << "control " << entry.id << " leaves the control it stands in";
     }
     EXPECT_EQ(BoundsInParent(ids::MainImage), (Rect{4, 4, 344, 315}));
     EXPECT_EQ(PageOf(ids::MainImage), ids::CalendarPage);

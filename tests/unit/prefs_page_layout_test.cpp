@@ -26,11 +26,11 @@ int Overlap(const Rect& a, const Rect& b) {
 TEST(PrefsPageLayout, ControlsFitTheirSheetAndDoNotOverlap) {
     const auto layout = PrefsSheetLayout();
     std::set<int> ids;
-    for (const ControlSpec& spec : layout) {
-        EXPECT_TRUE(ids.insert(spec.id).second) << spec.id;
+    for (const ControlSpec& entry : layout) {
+        EXPECT_TRUE(ids.insert(entry.id).second) << entry.id;
         const Rect parent =
-            spec.parent == ids::IconFrame ? PrefsLayoutOf(ids::IconFrame).bounds : kSheet;
-        EXPECT_TRUE(Inside(spec.bounds, parent)) << spec.id;
+            entry.parent == ids::IconFrame ? PrefsLayoutOf(ids::IconFrame).bounds : kSheet;
+        EXPECT_TRUE(Inside(entry.bounds, parent)) << entry.id;
     }
     for (std::size_t i = 0; i < layout.size(); ++i)
         for (std::size_t j = i + 1; j < layout.size(); ++j) {

@@ -42,23 +42,23 @@ TEST_F(CalendarPage, StartsOnTheLastMonthOfTheTableWithItsEditor) {
 
 TEST_F(CalendarPage, EveryControlStandsWhereTheLayoutSaysWithItsClassAndText) {
     const CalendarDriver driver = Start();
-    for (const ControlSpec& spec : MainWindowLayout()) {
-        const HWND control = driver.Control(spec.id);
-        ASSERT_NE(control, nullptr) << spec.id;
+    for (const ControlSpec& entry : MainWindowLayout()) {
+        const HWND control = driver.Control(entry.id);
+        ASSERT_NE(control, nullptr) << entry.id;
         char className[64] = {};
         GetClassNameA(control, className, sizeof className);
-        EXPECT_STRCASEEQ(className, spec.windowClass) << spec.id;
+        EXPECT_STRCASEEQ(className, entry.windowClass) << entry.id;
         RECT bounds{};
         GetWindowRect(control, &bounds);
         MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&bounds), 2);
-        EXPECT_EQ((Rect{bounds.left, bounds.top, bounds.right, bounds.bottom}), spec.bounds)
-            << spec.id;
-        if (!spec.text.empty()) {
-            EXPECT_EQ(driver.Text(spec.id), spec.text) << spec.id;
+        EXPECT_EQ((Rect{bounds.left, bounds.top, bounds.right, bounds.bottom}), entry.bounds)
+            << entry.id;
+        if (!entry.text.empty()) {
+            EXPECT_EQ(driver.Text(entry.id), entry.text) << entry.id;
         }
-        const HWND page = PageOf(spec.id) ? driver.Control(PageOf(spec.id)) : window_;
+        const HWND page = PageOf(entry.id) ? driver.Control(PageOf(entry.id)) : window_;
         EXPECT_TRUE(page == window_ ? GetParent(control) == window_ : IsChild(page, control))
-            << spec.id << " stands in its page";
+            << entry.id << " stands in its page";
     }
 }
 
