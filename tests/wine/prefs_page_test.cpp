@@ -83,7 +83,8 @@ TEST_F(PrefsPage, ColourAndFertilePeriodAreStoredWhenLeftAndTheCalendarUsesThem)
     SetTextW(GetDlgItem(colours, 707), L"200");
     SetTextW(GetDlgItem(colours, 708), L"30");
     SendMessageW(GetDlgItem(colours, IDOK), BM_CLICK, 0, 0);
-    ASSERT_TRUE(WaitUntilHidden(colours, 5000));
+    ASSERT_TRUE(WaitUntilGone(colours, 5000));
+    ASSERT_TRUE(WaitUntilForeground(window_, 5000));
 
     PostMessageA(driver.Control(ids::IconBtn0 + 7), BM_CLICK, 0, 0);
     const HWND menu = WaitForWindow(calendar_->ProcessId(), "#32768", nullptr);
@@ -140,7 +141,7 @@ TEST_F(PrefsPage, ThePasswordGuardsThePageAndAnEmptiedOneIsSaidToBeDisabled) {
     HWND prompt = WaitForWindow(calendar_->ProcessId(), "LuneaDialog", "Lunea Calendar Protection");
     ASSERT_NE(prompt, nullptr);
     PostKey(GetDlgItem(prompt, 10), VK_ESCAPE);
-    ASSERT_TRUE(WaitUntilHidden(prompt, 5000));
+    ASSERT_TRUE(WaitUntilGone(prompt, 5000));
     EXPECT_FALSE(IsWindowVisible(driver.Control(ids::PrefsPage))) << "the calendar stays";
     EXPECT_TRUE(driver.Checked(ids::CalendarBtn));
 
@@ -149,7 +150,7 @@ TEST_F(PrefsPage, ThePasswordGuardsThePageAndAnEmptiedOneIsSaidToBeDisabled) {
     ASSERT_NE(prompt, nullptr);
     SetTextW(GetDlgItem(prompt, 10), L"pw");
     PostKey(GetDlgItem(prompt, 10), VK_RETURN);
-    ASSERT_TRUE(WaitUntilHidden(prompt, 5000));
+    ASSERT_TRUE(WaitUntilGone(prompt, 5000));
     driver.SetText(ids::PassEdit, "");
     PostMessageA(driver.Control(ids::CalendarBtn), BM_CLICK, 0, 0);
     const HWND box = WaitForMessageBox(calendar_->ProcessId());

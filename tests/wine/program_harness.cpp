@@ -119,6 +119,24 @@ bool WaitUntilHidden(HWND window, DWORD timeoutMs) {
     return false;
 }
 
+bool WaitUntilGone(HWND window, DWORD timeoutMs) {
+    for (DWORD waited = 0; waited < timeoutMs; waited += 20) {
+        if (!IsWindow(window))
+            return true;
+        Sleep(20);
+    }
+    return false;
+}
+
+bool WaitUntilForeground(HWND window, DWORD timeoutMs) {
+    for (DWORD waited = 0; waited < timeoutMs; waited += 20) {
+        if (GetForegroundWindow() == window)
+            return true;
+        Sleep(20);
+    }
+    return false;
+}
+
 std::string MessageBoxText(HWND box) {
     char text[512] = {};
     GetDlgItemTextA(box, 0xFFFF, text, sizeof text);

@@ -44,6 +44,12 @@ HWND WaitForWindow(DWORD processId, const char* className, const char* caption,
                    DWORD timeoutMs = 10000);
 // Waits until the window is hidden or gone.
 bool WaitUntilHidden(HWND window, DWORD timeoutMs);
+// A modal dialog is destroyed only once its loop has ended, so what is posted
+// after this reaches the owner's own loop rather than the dialog's.
+bool WaitUntilGone(HWND window, DWORD timeoutMs);
+// Waits until the window is the active one again: a menu opened while the
+// activation is still moving back from a closed dialog is cancelled by it.
+bool WaitUntilForeground(HWND window, DWORD timeoutMs);
 // The text a message box shows.
 std::string MessageBoxText(HWND box);
 
