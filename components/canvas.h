@@ -97,6 +97,7 @@ enum class ImageSetId {
     TempDigits,  // 140 x 8: Celsius digits, Fahrenheit digits
     IconKinds,   // 11 pictures of the calendar-icon kinds, 16 x 16, kind order
     Users,       // 16 x 16: local user, handheld user, transfer
+    ChartButtons, // 32 x 32: cycle lengths, temperature, print
 };
 
 class Canvas {
