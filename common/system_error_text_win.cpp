@@ -11,4 +11,10 @@ std::string SystemErrorText(DWORD code) {
     return std::string(text, length);
 }
 
+std::string LastErrorTextOr(const std::string& fallback) {
+    const DWORD code = GetLastError();
+    const std::string text = code == ERROR_SUCCESS ? std::string() : SystemErrorText(code);
+    return text.empty() ? fallback : text;
+}
+
 } // namespace lunea

@@ -10,4 +10,8 @@ namespace lunea {
 // text for the code.
 std::string SystemErrorText(DWORD code);
 
+// The text for GetLastError(), which it reads first; the fallback when the
+// failed call left no code or the system has no text for it.
+std::string LastErrorTextOr(const std::string& fallback);
+
 } // namespace lunea
