@@ -3,13 +3,16 @@
 // chart drawn at the printer's resolution inside the page's margins.
 
 #include "components/chart.h"
+#include "components/print_dialog_win.h"
 
 #include <windows.h>
 
 namespace lunea {
 
-// `screenBounds` is the chart's size on the screen: the printed chart
-// keeps its proportions.
-void PrintChart(HWND owner, const Chart& chart, const Rect& screenBounds);
+// `screenSize` is the chart's size on the screen: the printed chart keeps
+// its proportions. A cancelled dialog prints nothing; a failure is told in
+// a message box with the system's text.
+void PrintChart(HWND owner, PrinterSettings& printer, const Chart& chart,
+                const TextExtent& screenSize);
 
 } // namespace lunea

@@ -3,6 +3,7 @@
 #include "app/chart_contents.h"
 #include "app/chart_printing_win.h"
 #include "app/control_ids.h"
+#include "app/labelled_button_win.h"
 #include "app/main_window_layout.h"
 #include "app/month_view.h"
 #include "components/image_sets.h"
@@ -52,14 +53,11 @@ void ChartsPage::CreateButtons() {
          PageButtonKind::Command, &ChartsPage::PrintChartBtnClick},
     };
     for (const auto& slot : slots) {
-        slot.button = std::make_unique<PageButton>(page_.Window(), slot.id,
-                                                   BoundsInParent(slot.id),
-                                                   ImageRef{ImageSetId::ChartButtons, slot.image},
-                                                   slot.kind);
-        slot.button->SetGroup(kChartButtonGroup);
-        labels_.push_back(std::make_unique<SkinLabel>(page_.Window(), slot.labelId,
-                                                      BoundsInParent(slot.labelId),
-                                                      LayoutOf(slot.labelId).text));
+        LabelledButton made = MakeLabelledButton(
+            page_.Window(), slot.id, slot.labelId, ImageRef{ImageSetId::ChartButtons, slot.image},
+            slot.kind, kChartButtonGroup, HorizontalAlign::Left);
+        slot.button = std::move(made.button);
+        labels_.push_back(std::move(made.label));
         page_.OnClick(slot.id, [this, click = slot.click] { (this->*click)(); });
     }
 }
@@ -90,8 +88,9 @@ void ChartsPage::CycleChartBtnClick() {
 }
 
 void ChartsPage::PrintChartBtnClick() {
-    PrintChart(mainWindow_, ChartKind == 0 ? temperatureChart_ : cycleChart_,
-               BoundsInParent(ids::Chart1));
+    const Rect& shown = LayoutOf(ids::Chart1).bounds;
+    PrintChart(mainWindow_, printer_, ChartKind == 0 ? temperatureChart_ : cycleChart_,
+               {shown.Width(), shown.Height()});
 }
 
 void ChartsPage::DrawTempChart() {

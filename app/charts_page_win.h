@@ -7,6 +7,7 @@
 #include "components/chart.h"
 #include "components/page_button_win.h"
 #include "components/paint_box_win.h"
+#include "components/print_dialog_win.h"
 #include "components/panel_win.h"
 #include "components/skin_label_win.h"
 #include "app/view_state.h"
@@ -54,6 +55,8 @@ class ChartsPage {
     int ChartKind = 0;
     Chart temperatureChart_;
     Chart cycleChart_;
+    // The printer and paper chosen last, offered again by the next print.
+    PrinterSettings printer_;
 
     Panel page_;
     std::unique_ptr<PaintBox> ChartsPanel, Chart1, Chart2;

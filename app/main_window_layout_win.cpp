@@ -1,6 +1,7 @@
 // The main window's own controls: the skin, the title bar, the page column,
 // the month navigation, and the pages.
 #include "app/control_ids.h"
+#include "app/labelled_button_win.h"
 #include "app/main_window_layout.h"
 #include "app/main_window_win.h"
 #include "components/image_sets.h"
@@ -78,13 +79,11 @@ void TMainForm::CreatePageColumn() {
          PageButtonKind::Command, &TMainForm::PlaceholderPageClick},
     };
     for (const auto& slot : slots) {
-        slot.button =
-            std::make_unique<PageButton>(Window(), slot.id, LayoutOf(slot.id).bounds,
-                                         ImageRef{ImageSetId::PageButtons, slot.image}, slot.kind);
-        slot.button->SetGroup(kPageGroup);
-        const ControlSpec& label = LayoutOf(slot.labelId);
-        pageLabels_.push_back(std::make_unique<SkinLabel>(Window(), slot.labelId, label.bounds,
-                                                          label.text, HorizontalAlign::Centre));
+        LabelledButton made = MakeLabelledButton(Window(), slot.id, slot.labelId,
+                                                 ImageRef{ImageSetId::PageButtons, slot.image},
+                                                 slot.kind, kPageGroup, HorizontalAlign::Centre);
+        slot.button = std::move(made.button);
+        pageLabels_.push_back(std::move(made.label));
         OnClick(slot.id, [this, click = slot.click] { (this->*click)(); });
     }
     CalendarBtn->SetChecked(true);

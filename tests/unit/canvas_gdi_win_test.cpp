@@ -18,6 +18,13 @@ void Whiten(DibSurface& surface) {
     surface.SetPixels(PixelImage(surface.Width(), surface.Height(), kPaper));
 }
 
+void ExpectSamePixels(const DibSurface& surface, const BitmapCanvas& expected,
+                      std::initializer_list<Point> probes) {
+    for (Point probe : probes)
+        EXPECT_EQ(surface.PixelAt(probe.x, probe.y), expected.PixelAt(probe.x, probe.y))
+            << probe.x << "," << probe.y;
+}
+
 TEST(GdiCanvas, ColoursReachThePixelsRedInTheLowByte) {
     DibSurface surface(40, 40);
     ASSERT_TRUE(surface.IsValid());
@@ -52,12 +59,10 @@ TEST(GdiCanvas, ShapesCoverThePixelsTheBitmapCanvasCovers) {
     draw(expected);
     // Edges of filled shapes and straight outlines must match exactly;
     // curved outlines may differ by a pixel of rasterisation.
-    for (Point probe :
-         {Point{2, 2}, Point{29, 19}, Point{30, 19}, Point{3, 3}, Point{24, 24}, Point{0, 48},
-          Point{48, 48}, Point{49, 48}, Point{24, 72}, Point{24, 73}, Point{60, 10}, Point{62, 10},
-          Point{63, 10}, Point{89, 10}, Point{0, 24}, Point{96, 48}, Point{97, 48}})
-        EXPECT_EQ(surface.PixelAt(probe.x, probe.y), expected.PixelAt(probe.x, probe.y))
-            << probe.x << "," << probe.y;
+    ExpectSamePixels(surface, expected,
+                     {{2, 2}, {29, 19}, {30, 19}, {3, 3}, {24, 24}, {0, 48}, {48, 48}, {49, 48},
+                      {24, 72}, {24, 73}, {60, 10}, {62, 10}, {63, 10}, {89, 10}, {0, 24},
+                      {96, 48}, {97, 48}});
 }
 
 TEST(GdiCanvas, GradientsPolylinesClipsAndPicturesMatchTheBitmapCanvas) {
@@ -80,11 +85,9 @@ TEST(GdiCanvas, GradientsPolylinesClipsAndPicturesMatchTheBitmapCanvas) {
     }
     BitmapCanvas expected(100, 80, kPaper);
     draw(expected);
-    for (Point probe : {Point{0, 0}, Point{50, 20}, Point{99, 39}, Point{25, 50}, Point{50, 60},
-                        Point{50, 79}, Point{60, 45}, Point{59, 50}, Point{79, 64}, Point{80, 64},
-                        Point{71, 67}, Point{99, 79}, Point{85, 79}})
-        EXPECT_EQ(surface.PixelAt(probe.x, probe.y), expected.PixelAt(probe.x, probe.y))
-            << probe.x << "," << probe.y;
+    ExpectSamePixels(surface, expected,
+                     {{0, 0}, {50, 20}, {99, 39}, {25, 50}, {50, 60}, {50, 79}, {60, 45},
+                      {59, 50}, {79, 64}, {80, 64}, {71, 67}, {99, 79}, {85, 79}});
 }
 
 TEST(GdiCanvas, ImagesLeaveTheirMaskColourTransparent) {
