@@ -119,4 +119,12 @@ template <class T> class ComRef {
     T* object_ = nullptr;
 };
 
+// Traits for a handle that null marks as none and one function frees, such
+// as a printer's HDC (DeleteDC) or the dialogs' HGLOBAL (GlobalFree).
+template <class Handle, auto free> struct FreedBy {
+    using Value = Handle;
+    static bool IsEmpty(Handle handle) { return handle == nullptr; }
+    static void Close(Handle handle) { free(handle); }
+};
+
 } // namespace lunea::win

@@ -10,12 +10,7 @@
 
 namespace lunea {
 
-struct GlobalMemoryTraits {
-    using Value = HGLOBAL;
-    static bool IsEmpty(HGLOBAL memory) { return memory == nullptr; }
-    static void Close(HGLOBAL memory) { GlobalFree(memory); }
-};
-using GlobalMemory = win::UniqueResource<GlobalMemoryTraits>;
+using GlobalMemory = win::UniqueResource<win::FreedBy<HGLOBAL, GlobalFree>>;
 
 // The printer and paper last chosen (the dialogs' DEVMODE and DEVNAMES),
 // kept by the window that prints so Print starts from what Print Setup or

@@ -12,12 +12,7 @@ namespace lunea {
 
 // A DC made for a printer (by the print dialog or CreateDC) is deleted, not
 // released.
-struct PrinterDcTraits {
-    using Value = HDC;
-    static bool IsEmpty(HDC dc) { return dc == nullptr; }
-    static void Close(HDC dc) { DeleteDC(dc); }
-};
-using PrinterDc = win::UniqueResource<PrinterDcTraits>;
+using PrinterDc = win::UniqueResource<win::FreedBy<HDC, DeleteDC>>;
 
 // The printable area (HORZRES x VERTRES) and resolution (LOGPIXELSX/Y);
 // nothing when the DC reports no page.
