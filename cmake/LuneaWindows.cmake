@@ -71,12 +71,17 @@ if(synchost_sources)
     lunea_own_target(LuneaSyncHost)
 endif()
 
+# Prints the test page through the printing layer, for the printing tests.
+add_executable(LuneaTestPage ${CMAKE_SOURCE_DIR}/tests/testpage/test_page_main.cpp)
+target_link_libraries(LuneaTestPage PRIVATE lunea_shell)
+lunea_own_target(LuneaTestPage)
+
 lunea_test_sources(program_sources wine)
 add_executable(lunea_program_tests ${program_sources})
 target_include_directories(lunea_program_tests PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_libraries(lunea_program_tests PRIVATE lunea_core gtest gtest_main gmock ${LUNEA_WIN_LIBS})
 lunea_own_target(lunea_program_tests)
-add_dependencies(lunea_program_tests LuneaCalendar LuneaProvider)
+add_dependencies(lunea_program_tests LuneaCalendar LuneaProvider LuneaTestPage)
 if(TARGET LuneaSyncHost)
     add_dependencies(lunea_program_tests LuneaSyncHost)
 endif()
