@@ -13,7 +13,14 @@ Chart MakeTemperatureChart() {
     chart.backgroundBottom = 13303754; // light green
     chart.backgroundTop = 11053311;    // light red
     chart.bottomAxis = {"Day", false, false, 1.0, 31.0, true, AxisLabels::Numbers};
-    chart.leftAxis = {"t, \xB0" "C", true, true, 0.0, 1.0, true, AxisLabels::Numbers};
+    chart.leftAxis = {"t, \xB0"
+                      "C",
+                      true,
+                      true,
+                      0.0,
+                      1.0,
+                      true,
+                      AxisLabels::Numbers};
     chart.series.style = SeriesStyle::Line;
     chart.series.title = "Temperature";
     chart.series.color = kRed;
@@ -41,7 +48,10 @@ void FillTempChart(Chart& chart, const DayTable& days, int year, int month, bool
     const int length = DaysInMonth(year, month);
     chart.bottomAxis.maximum = length;
     chart.bottomAxis.minimum = 1;
-    chart.leftAxis.title = fahrenheit ? "t, \xB0" "F" : "t, \xB0" "C";
+    chart.leftAxis.title = fahrenheit ? "t, \xB0"
+                                        "F"
+                                      : "t, \xB0"
+                                        "C";
     if (!DayTable::HasSlot(year, month, 1))
         return;
     for (int day = 1; day <= length; ++day) {
@@ -56,8 +66,7 @@ void FillCycleChart(Chart& chart, const CycleAnalysis& analysis, int year, int m
     const std::int32_t monthEnd = DateToSerial({year, month, DaysInMonth(year, month)});
     const auto& starts = analysis.CStart;
     int newest = 1;
-    while (newest <= CycleAnalysis::MaxEntries && starts[newest] != 0 &&
-           starts[newest] >= monthEnd)
+    while (newest <= CycleAnalysis::MaxEntries && starts[newest] != 0 && starts[newest] >= monthEnd)
         ++newest;
     if (newest > CycleAnalysis::MaxEntries || starts[newest] == 0)
         return;

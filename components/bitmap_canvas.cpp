@@ -235,8 +235,8 @@ void BitmapCanvas::Picture(const Rect& to, const PixelImage& picture) {
     const int top = std::max(to.top, clip_.top), bottom = std::min(to.bottom, clip_.bottom);
     const int left = std::max(to.left, clip_.left), right = std::min(to.right, clip_.right);
     for (int y = top; y < bottom; ++y) {
-        const auto sourceY = static_cast<int>(static_cast<std::int64_t>(y - to.top) *
-                                              picture.height / to.Height());
+        const auto sourceY =
+            static_cast<int>(static_cast<std::int64_t>(y - to.top) * picture.height / to.Height());
         for (int x = left; x < right; ++x) {
             const auto sourceX = static_cast<int>(static_cast<std::int64_t>(x - to.left) *
                                                   picture.width / to.Width());

@@ -88,15 +88,15 @@ enum class VerticalAlign { Top, Middle, Bottom };
 
 // The pictures the program ships, each a strip of equally sized images.
 enum class ImageSetId {
-    Icons,       // 9 calendar icons, 16 x 16
-    Status,      // 7 status images, 16 x 16
-    Bells,       // 2 appointment bells, 16 x 16
-    Glyphs,      // 12 x 12 button glyphs: help, minimize, close, left, right, down
-    PageButtons, // 32 x 32: calendar, charts, preferences, reports
-    TempScale,   // 122 x 8: the scale ticks
-    TempDigits,  // 140 x 8: Celsius digits, Fahrenheit digits
-    IconKinds,   // 11 pictures of the calendar-icon kinds, 16 x 16, kind order
-    Users,       // 16 x 16: local user, handheld user, transfer
+    Icons,        // 9 calendar icons, 16 x 16
+    Status,       // 7 status images, 16 x 16
+    Bells,        // 2 appointment bells, 16 x 16
+    Glyphs,       // 12 x 12 button glyphs: help, minimize, close, left, right, down
+    PageButtons,  // 32 x 32: calendar, charts, preferences, reports
+    TempScale,    // 122 x 8: the scale ticks
+    TempDigits,   // 140 x 8: Celsius digits, Fahrenheit digits
+    IconKinds,    // 11 pictures of the calendar-icon kinds, 16 x 16, kind order
+    Users,        // 16 x 16: local user, handheld user, transfer
     ChartButtons, // 32 x 32: cycle lengths, temperature, print
 };
 

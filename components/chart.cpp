@@ -152,8 +152,7 @@ class ChartPainter {
                      extent.maxX + (bars ? slotValue_ / 2 : 0.0), extent.any, {0.0, 1.0});
 
         const int sampleWidth = SampleLabelWidth();
-        plot_.left =
-            bounds_.left + kPad + std::max(labelWidth + kTick + kGap, sampleWidth / 2);
+        plot_.left = bounds_.left + kPad + std::max(labelWidth + kTick + kGap, sampleWidth / 2);
         plot_.right = bounds_.right - kPad - sampleWidth / 2 - 1;
         const int width = plot_.right - plot_.left;
         if (width <= sampleWidth)
@@ -194,10 +193,9 @@ class ChartPainter {
         for (const AxisTick& tick : yTicks_) {
             const int y = Y(tick.value);
             canvas_.Line({plot_.left - kTick, y}, {plot_.left, y}, kAxisPen);
-            canvas_.TextInRect({bounds_.left, y - labelHeight_, plot_.left - kTick - kGap,
-                                y + labelHeight_},
-                               tick.label, kLabelFont, HorizontalAlign::Right,
-                               VerticalAlign::Middle);
+            canvas_.TextInRect(
+                {bounds_.left, y - labelHeight_, plot_.left - kTick - kGap, y + labelHeight_},
+                tick.label, kLabelFont, HorizontalAlign::Right, VerticalAlign::Middle);
         }
         const int labelTop = plot_.bottom + kTick + kGap;
         for (const AxisTick& tick : xTicks_) {
@@ -291,8 +289,9 @@ void ChartSeries::Add(double x, double y, Color pointColor) {
     if (std::isnan(x) || std::isnan(y))
         return;
     const ChartPoint point{x, y, pointColor};
-    const auto after = std::upper_bound(points.begin(), points.end(), x,
-                                        [](double value, const ChartPoint& p) { return value < p.x; });
+    const auto after =
+        std::upper_bound(points.begin(), points.end(), x,
+                         [](double value, const ChartPoint& p) { return value < p.x; });
     points.insert(after, point);
 }
 

@@ -44,10 +44,10 @@ struct DateStep {
 };
 
 constexpr DateStep kDateSteps[] = {
-    {DateStep::Day, 1},    {DateStep::Day, 2},    {DateStep::Day, 7},    {DateStep::Day, 14},
-    {DateStep::Month, 1},  {DateStep::Month, 2},  {DateStep::Month, 3},  {DateStep::Month, 6},
-    {DateStep::Year, 1},   {DateStep::Year, 2},   {DateStep::Year, 5},   {DateStep::Year, 10},
-    {DateStep::Year, 20},  {DateStep::Year, 50},  {DateStep::Year, 100}, {DateStep::Year, 1000},
+    {DateStep::Day, 1},   {DateStep::Day, 2},   {DateStep::Day, 7},    {DateStep::Day, 14},
+    {DateStep::Month, 1}, {DateStep::Month, 2}, {DateStep::Month, 3},  {DateStep::Month, 6},
+    {DateStep::Year, 1},  {DateStep::Year, 2},  {DateStep::Year, 5},   {DateStep::Year, 10},
+    {DateStep::Year, 20}, {DateStep::Year, 50}, {DateStep::Year, 100}, {DateStep::Year, 1000},
 };
 
 // The journal's dates lie within a few centuries; the date axis keeps there.

@@ -7,10 +7,9 @@ namespace {
 
 unsigned Blend(unsigned from, unsigned to, int row, int rows) {
     const std::int64_t span = rows - 1;
-    const std::int64_t value =
-        (static_cast<std::int64_t>(from) * (span - row) + static_cast<std::int64_t>(to) * row +
-         span / 2) /
-        span;
+    const std::int64_t value = (static_cast<std::int64_t>(from) * (span - row) +
+                                static_cast<std::int64_t>(to) * row + span / 2) /
+                               span;
     return static_cast<unsigned>(value);
 }
 

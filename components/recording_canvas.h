@@ -66,9 +66,9 @@ struct PictureCall {
     int height = 0;
 };
 
-using DrawCall = std::variant<RectangleCall, RoundRectCall, EllipseCall, PolygonCall, LineCall,
-                              TextCall, ImageCall, GradientCall, PolylineCall, ClipCall,
-                              PictureCall>;
+using DrawCall =
+    std::variant<RectangleCall, RoundRectCall, EllipseCall, PolygonCall, LineCall, TextCall,
+                 ImageCall, GradientCall, PolylineCall, ClipCall, PictureCall>;
 
 class RecordingCanvas final : public Canvas {
   public:

@@ -61,8 +61,8 @@ void ScaledCanvas::Rectangle(const Rect& rect, const Pen& pen, const Brush& brus
     device_.Rectangle(Map(rect), Map(pen), brush);
 }
 
-void ScaledCanvas::RoundRect(const Rect& rect, int ellipseWidth, int ellipseHeight,
-                             const Pen& pen, const Brush& brush) {
+void ScaledCanvas::RoundRect(const Rect& rect, int ellipseWidth, int ellipseHeight, const Pen& pen,
+                             const Brush& brush) {
     device_.RoundRect(Map(rect), Length(ellipseWidth), Length(ellipseHeight), Map(pen), brush);
 }
 

@@ -69,7 +69,8 @@ TEST(CanvasText, IsPlacedInItsRectangleByBothAlignments) {
         Point at;
     } const cases[] = {
         {HorizontalAlign::Left, VerticalAlign::Top, {10, 20}},
-        {HorizontalAlign::Centre, VerticalAlign::Middle,
+        {HorizontalAlign::Centre,
+         VerticalAlign::Middle,
          {10 + (100 - extent.width) / 2, 20 + (40 - extent.height) / 2}},
         {HorizontalAlign::Right, VerticalAlign::Bottom, {110 - extent.width, 60 - extent.height}},
     };

@@ -31,8 +31,8 @@ TEST(ChartTicks, StepsAreOneTwoOrFiveTimesAPowerOfTenAndLabelsReadWell) {
         double range;
         int count;
         double step;
-    } const cases[] = {{10, 5, 2}, {1.2, 6, 0.2}, {31, 15, 5}, {37, 4, 10}, {0.003, 3, 0.001},
-                       {2e300, 5, 5e299}, {0, 5, 1}, {-3, 5, 1}};
+    } const cases[] = {{10, 5, 2},        {1.2, 6, 0.2},     {31, 15, 5}, {37, 4, 10},
+                       {0.003, 3, 0.001}, {2e300, 5, 5e299}, {0, 5, 1},   {-3, 5, 1}};
     for (const Case& c : cases)
         EXPECT_DOUBLE_EQ(NiceStep(c.range, c.count), c.step) << c.range << "/" << c.count;
     EXPECT_EQ(Labels(NumberTicks({36.3, 37.1}, 4, ',')),
@@ -91,11 +91,13 @@ TEST_F(ChartContents, TheDayAxisSpansTheMonthAndTemperaturesArePlottedInTheirSca
     days->At(2016, 3, 12).Temperature = 0.0; // not recorded
     days->At(2016, 3, 31).Temperature = 36.2;
     FillTempChart(chart, *days, 2016, 3, false);
-    EXPECT_EQ(chart.leftAxis.title, "t, \xB0" "C");
+    EXPECT_EQ(chart.leftAxis.title, "t, \xB0"
+                                    "C");
     ASSERT_EQ(chart.series.Points().size(), 3u);
     EXPECT_DOUBLE_EQ(chart.series.Points()[0].y, 36.6);
     FillTempChart(chart, *days, 2016, 3, true);
-    EXPECT_EQ(chart.leftAxis.title, "t, \xB0" "F");
+    EXPECT_EQ(chart.leftAxis.title, "t, \xB0"
+                                    "F");
     EXPECT_NEAR(chart.series.Points()[0].y, 97.88, 1e-9);
 
     RecordingCanvas canvas;
@@ -154,9 +156,9 @@ TEST_F(ChartContents, TheCycleChartShowsUpToSixCyclesBegunBeforeTheMonthsEnd) {
     const auto bars = canvas.CallsOf<GradientCall>();
     ASSERT_EQ(bars.size(), 7u) << "the background and six bars";
     const auto texts = canvas.CallsOf<TextCall>();
-    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
-                            [](const TextCall& t) { return t.text == "38"; }))
-        << "an observed length outside 24..40 has its mark";
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const TextCall& t) {
+        return t.text == "38";
+    })) << "an observed length outside 24..40 has its mark";
     // Bars fill 40 % of their slot: six slots across the plot.
     const int slot = bars[2].rect.left - bars[1].rect.left;
     EXPECT_GT(slot, 0);

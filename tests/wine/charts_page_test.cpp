@@ -4,6 +4,10 @@
 #include "app/control_ids.h"
 #include "tests/wine/calendar_driver.h"
 #include "tests/wine/journal_files.h"
+#include "tests/wine/native_command.h"
+#include "tests/wine/page_pixels.h"
+#include "tests/wine/printed_pages.h"
+#include "tests/wine/printer_harness.h"
 #include "tests/wine/program_harness.h"
 #include "tests/wine/screen_capture.h"
 
@@ -11,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace lunea::test {
 namespace {
@@ -19,9 +24,8 @@ namespace {
 // and the first days of November.
 std::vector<DatedRecord> SixCycles() {
     std::vector<DatedRecord> records;
-    const CivilDate starts[] = {{2019, 5, 6},  {2019, 6, 3},  {2019, 7, 2},
-                                {2019, 7, 31}, {2019, 8, 27}, {2019, 9, 26},
-                                {2019, 10, 24}};
+    const CivilDate starts[] = {{2019, 5, 6},  {2019, 6, 3},  {2019, 7, 2},  {2019, 7, 31},
+                                {2019, 8, 27}, {2019, 9, 26}, {2019, 10, 24}};
     for (const CivilDate& start : starts)
         for (int i = 0; i < 4; ++i) {
             TDayRecord flow;
@@ -52,6 +56,10 @@ int RecordedTemperatures(const std::vector<DatedRecord>& records, int month) {
         return r.date.month == month && r.day.Temperature > 0;
     }));
 }
+
+constexpr Color kCycleChartTop = 12189695;
+constexpr Color kCycleChartBottom = 13041606;
+constexpr int kRenderDpi = 50;
 
 // The temperature chart's points are its only pure red pixels: the
 // number of groups of red columns is the number of points plotted.
@@ -117,6 +125,63 @@ TEST_F(ChartsPage, OpensOnTheCycleChartAndTheTemperatureChartFollowsTheMonth) {
     EXPECT_TRUE(IsWindowVisible(driver.Control(ids::Chart2)));
     EXPECT_TRUE(driver.Checked(ids::CycleChartBtn));
     EXPECT_FALSE(driver.Checked(ids::TempChartBtn));
+}
+
+TEST_F(ChartsPage, PrintChartPrintsTheShowingChartOnOnePageKeepingItsProportions) {
+    CalendarProcess calendar;
+    const HWND window = calendar.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    const CalendarDriver driver(window);
+    driver.ShowMonth(2019, 11);
+    driver.Click(ids::ChartsRadioBtn);
+
+    PrintedPdfs printed;
+    // Posted: the print dialog runs its own loop.
+    PostMessageA(driver.Control(ids::PrintChartBtn), BM_CLICK, 0, 0);
+    ASSERT_TRUE(PressDialogButton(calendar.ProcessId(), "Print", IDCANCEL));
+    PostMessageA(driver.Control(ids::PrintChartBtn), BM_CLICK, 0, 0);
+    ASSERT_TRUE(PressDialogButton(calendar.ProcessId(), "Print", IDOK));
+    const auto pdf = printed.WaitFor("Lunea Chart", "printed-cycle-chart.pdf");
+    ASSERT_TRUE(pdf) << "the cancelled dialog printed nothing, the accepted one a job";
+    const auto page = RenderPdfPage(*pdf, 1, kRenderDpi);
+    ASSERT_TRUE(page);
+    const auto info = RunNativeCommand({"pdfinfo", UnixPathOf(*pdf)});
+    ASSERT_TRUE(info);
+    const auto pages = info->output.find("Pages:");
+    ASSERT_NE(pages, std::string::npos) << info->output;
+    EXPECT_EQ(std::atoi(info->output.c_str() + pages + 6), 1) << "one page";
+
+    const Rect ink = InkBounds(*page);
+    const int margin = 15 * kRenderDpi * 10 / 254; // 15 mm
+    EXPECT_GE(ink.left, margin - 1);
+    EXPECT_GE(ink.top, margin - 1);
+    EXPECT_LE(ink.right, page->width - margin + 1);
+    EXPECT_NEAR(static_cast<double>(ink.Width()) / ink.Height(), 340.0 / 311.0, 0.02);
+    EXPECT_GE(ink.Width() * 100 / (page->width - 2 * margin), 98) << "as wide as the margins allow";
+    const Color cycleColours[] = {kCycleChartTop, kCycleChartBottom};
+    const Rect gradient = BoundsOf(*page, cycleColours, 8);
+    EXPECT_GT(gradient.Height(), ink.Height() * 9 / 10) << "the cycle chart's background";
+    EXPECT_GT(ShareOf(*page, ink, Rgb(255, 0, 0), 40), 0.01) << "the bars";
+    EXPECT_TRUE(driver.Save()) << "the program goes on";
+}
+
+TEST_F(ChartsPage, WithoutAPrinterPrintingSaysSoAndTheProgramGoesOn) {
+    const PrintQueueRemoved noPrinter;
+    ASSERT_TRUE(noPrinter.Removed());
+    CalendarProcess calendar;
+    const HWND window = calendar.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    const CalendarDriver driver(window);
+    driver.Click(ids::ChartsRadioBtn);
+    PostMessageA(driver.Control(ids::PrintChartBtn), BM_CLICK, 0, 0);
+    const HWND box = WaitForMessageBox(calendar.ProcessId());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), "No printer is installed.");
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntilGone(box, 5000));
+    driver.Click(ids::TempChartBtn);
+    EXPECT_TRUE(IsWindowVisible(driver.Control(ids::Chart1)));
+    EXPECT_TRUE(driver.Save());
 }
 
 } // namespace
