@@ -68,11 +68,8 @@ TEST(JournalRecordCodec, TemperatureRoundsToHundredthsWithTiesToEven) {
     EXPECT_EQ(RoundTemperature(37.5), 37.5);
 }
 
-TEST(JournalDayHasData, EachObservationCountsButSecretsAndProtectAlone) {
+TEST(JournalDayHasData, EachObservationCountsAndATemperatureOnlyAboveOne) {
     TDayRecord day;
-    EXPECT_FALSE(DayHasData(day));
-    day.Secrets = 1;
-    day.Protect = 1;
     EXPECT_FALSE(DayHasData(day));
     day.Temperature = 1.0;
     EXPECT_FALSE(DayHasData(day)) << "a temperature counts only above 1.0";
@@ -89,6 +86,8 @@ TEST(JournalDayHasData, EachObservationCountsButSecretsAndProtectAlone) {
     EXPECT_TRUE(counts([](TDayRecord& r) { r.PMS = 1; }));
     EXPECT_TRUE(counts([](TDayRecord& r) { r.Sex = 1; }));
     EXPECT_TRUE(counts([](TDayRecord& r) { r.Cramping = 1; }));
+    EXPECT_TRUE(counts([](TDayRecord& r) { r.Secrets = 1; }));
+    EXPECT_TRUE(counts([](TDayRecord& r) { r.Protect = 1; }));
     EXPECT_TRUE(counts([](TDayRecord& r) { r.Note.Assign("x"); }));
     EXPECT_TRUE(counts([](TDayRecord& r) { r.Flag = 1; }));
 }
