@@ -13,11 +13,15 @@ ReplaceResult WriteFileReplacing(FileSystem& files, const std::string& target,
     std::string tempPath;
     std::unique_ptr<OpenFile> temp = files.CreateTemporaryBeside(target, tempPath);
     if (!temp)
-        return {};
-    if (temp->Write(bytes.data(), bytes.size()) && temp->Flush() && temp->Close() &&
-        files.Replace(tempPath, target))
-        return {.replaced = true, .failureText = std::nullopt};
-    ReplaceResult failed{.replaced = false, .failureText = files.LastErrorText()};
+        return {.replaced = false, .failedAt = ReplaceStep::CreateTemporary, .failureText = {}};
+    const bool written = temp->Write(bytes.data(), bytes.size()) && temp->Flush() && temp->Close();
+    if (written && files.Replace(tempPath, target)) {
+        files.RemoveLeftoverTemporaries(target);
+        return {.replaced = true, .failedAt = ReplaceStep::None, .failureText = {}};
+    }
+    ReplaceResult failed{.replaced = false,
+                         .failedAt = written ? ReplaceStep::PutInPlace : ReplaceStep::WriteTemporary,
+                         .failureText = files.LastErrorText()};
     // Closed first: an open file cannot be deleted. Best effort: the failure
     // that matters is the one above.
     temp.reset();
