@@ -11,7 +11,9 @@ namespace lunea {
 
 namespace {
 
-constexpr std::size_t kRecordsPerRead = 1024;
+// Small enough for the allocator's fast path: a load runs at every start,
+// reload and user switch, and millions of times under the fuzzer.
+constexpr std::size_t kRecordsPerRead = 64;
 
 } // namespace
 
@@ -78,7 +80,6 @@ bool Journal::ReadRecords(OpenFile& file) {
 
 std::vector<std::uint8_t> Journal::EncodeAll() const {
     std::vector<std::uint8_t> bytes;
-    bytes.reserve((DayTable::SlotCount + heldAside_.size()) * datafile::kRecordSize);
     EncodedRecord record;
     for (int year = DayTable::FirstYear; year <= DayTable::LastYear; ++year)
         for (int month = 1; month <= 12; ++month)
