@@ -1,6 +1,20 @@
 #include "common/replace_file.h"
 
+#include <new>
+
 namespace lunea {
+namespace {
+
+// Leftovers are found again at the next replace: running out of memory here
+// must not turn a replace that happened into a failure.
+void RemoveLeftovers(FileSystem& files, const std::string& target) noexcept {
+    try {
+        files.RemoveLeftoverTemporaries(target);
+    } catch (const std::bad_alloc&) {
+    }
+}
+
+} // namespace
 
 bool MayReplace(FileSystem& files, const std::string& target) {
     std::unique_ptr<OpenFile> existing;
@@ -16,7 +30,7 @@ ReplaceResult WriteFileReplacing(FileSystem& files, const std::string& target,
         return {.replaced = false, .failedAt = ReplaceStep::CreateTemporary, .failureText = {}};
     const bool written = temp->Write(bytes.data(), bytes.size()) && temp->Flush() && temp->Close();
     if (written && files.Replace(tempPath, target)) {
-        files.RemoveLeftoverTemporaries(target);
+        RemoveLeftovers(files, target);
         return {.replaced = true, .failedAt = ReplaceStep::None, .failureText = {}};
     }
     ReplaceResult failed{.replaced = false,

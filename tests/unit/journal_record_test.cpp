@@ -60,12 +60,15 @@ TEST(JournalRecordCodec, NoteLongerThanItsCapacityIsCut) {
 }
 
 TEST(JournalRecordCodec, TemperatureRoundsToHundredthsWithTiesToEven) {
-    EXPECT_EQ(RoundTemperature(36.666), 36.67);
-    EXPECT_EQ(RoundTemperature(36.125), 36.12); // exact tie in binary: to even
-    EXPECT_EQ(RoundTemperature(36.375), 36.38);
-    EXPECT_EQ(RoundTemperature(36.665), 36.66); // 36.665 is stored just below the half
-    EXPECT_EQ(RoundTemperature(0.0), 0.0);
-    EXPECT_EQ(RoundTemperature(37.5), 37.5);
+    // Each tie is exact in binary (x.125, x.375, x.625, x.875 times 100 is a
+    // whole number and a half), so the rule alone decides: to the even
+    // hundredth, up or down.
+    const std::pair<double, double> cases[] = {
+        {36.666, 36.67}, {36.664, 36.66}, {36.125, 36.12}, {36.375, 36.38},
+        {36.625, 36.62}, {36.875, 36.88}, {0.0, 0.0},      {37.5, 37.5},
+    };
+    for (const auto& [stored, loaded] : cases)
+        EXPECT_EQ(RoundTemperature(stored), loaded) << stored;
 }
 
 TEST(JournalDayHasData, EachObservationCountsAndATemperatureOnlyAboveOne) {
