@@ -104,8 +104,8 @@ class PosixFileSystem : public FileSystem {
     std::unique_ptr<OpenFile> CreateTemporaryBeside(const std::string& targetPath,
                                                     std::string& tempPath) override {
         for (int attempt = 0; attempt < 100; ++attempt) {
-            tempPath = TemporaryPath(targetPath, static_cast<unsigned long>(::getpid()),
-                                     nextSuffix_++);
+            tempPath =
+                TemporaryPath(targetPath, static_cast<unsigned long>(::getpid()), nextSuffix_++);
             const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd >= 0)
                 return std::make_unique<PosixFile>(fd, lastError_);

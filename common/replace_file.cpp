@@ -34,7 +34,8 @@ ReplaceResult WriteFileReplacing(FileSystem& files, const std::string& target,
         return {.replaced = true, .failedAt = ReplaceStep::None, .failureText = {}};
     }
     ReplaceResult failed{.replaced = false,
-                         .failedAt = written ? ReplaceStep::PutInPlace : ReplaceStep::WriteTemporary,
+                         .failedAt =
+                             written ? ReplaceStep::PutInPlace : ReplaceStep::WriteTemporary,
                          .failureText = files.LastErrorText()};
     // Closed first: an open file cannot be deleted. Best effort: the failure
     // that matters is the one above.

@@ -116,10 +116,12 @@ void Journal::SaveData(const std::string& fileName) {
         return;
     }
     KeepInRecoveryFile(fileName, bytes,
-                       "Your journal could not be saved (" + failure + ").\nYour entries are kept in ");
+                       "Your journal could not be saved (" + failure +
+                           ").\nYour entries are kept in ");
 }
 
-void Journal::KeepInRecoveryFile(const std::string& fileName, const std::vector<std::uint8_t>& bytes,
+void Journal::KeepInRecoveryFile(const std::string& fileName,
+                                 const std::vector<std::uint8_t>& bytes,
                                  const std::string& notice) {
     auto [recovery, fresh] = recoveryPaths_.try_emplace(fileName);
     if (fresh)

@@ -42,8 +42,8 @@ ExchangeInputs ReadInputs(fuzz::FuzzInput& input) {
     append(made.packet, input.Bytes(kDevicePacketHeaderSize - 2));
     append(made.packet, input.Bytes(deviceCount * kDeviceRecordSize));
     if (shape & 4)
-        made.packet.resize(made.packet.size() - std::min<std::size_t>(made.packet.size(),
-                                                                      input.Byte() % 200 + 1u));
+        made.packet.resize(made.packet.size() -
+                           std::min<std::size_t>(made.packet.size(), input.Byte() % 200 + 1u));
     return made;
 }
 
@@ -77,8 +77,9 @@ bool SameButFlag(DesktopRecordView a, DesktopRecordView b) {
 
 // Each day as the rules leave it; the count of records sent to the device.
 // Nothing when a side has two records of a day.
-std::optional<std::size_t> CheckEveryDay(std::span<const std::uint8_t> desktop, std::span<const std::uint8_t> device,
-                          std::span<const std::uint8_t> merged) {
+std::optional<std::size_t> CheckEveryDay(std::span<const std::uint8_t> desktop,
+                                         std::span<const std::uint8_t> device,
+                                         std::span<const std::uint8_t> merged) {
     const std::size_t desktopCount = desktop.size() / kRecordSize;
     const std::size_t deviceCount = device.size() / kDeviceRecordSize;
     const auto desktopDate = [&](std::span<const std::uint8_t> file) {
@@ -167,7 +168,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Check(outgoing.size() / kDeviceRecordSize <= desktopCount + deviceCount,
                 "the device gets no record from nowhere");
     for (std::size_t i = 0; i < newFile.size() / kRecordSize; ++i)
-        fuzz::Check(newFile[i * kRecordSize + datafile::kFlagOffset] == 0, "every Flag written is 0");
+        fuzz::Check(newFile[i * kRecordSize + datafile::kFlagOffset] == 0,
+                    "every Flag written is 0");
     for (std::size_t i = 0; i < outgoing.size() / kDeviceRecordSize; ++i)
         fuzz::Check(outgoing[i * kDeviceRecordSize + kDeviceFlagOffset] == 0,
                     "every DeviceFlag sent is 0");

@@ -17,9 +17,9 @@ namespace {
 using namespace lunea;
 
 const std::array<const char*, 20> kValueNames = {
-    "Quorv",     "TempFormat", "Color1",   "Color2",   "Color3",   "Color4",   "FCycles",
-    "Ovulation", "Menstruation", "LastUser", "LuterPhaseLength", "calIcon0", "calIcon1",
-    "calIcon2",  "calIcon3",   "calIcon4", "calIcon5", "calIcon6", "calIcon7", "Unknown"};
+    "Quorv",     "TempFormat",   "Color1",   "Color2",           "Color3",   "Color4",   "FCycles",
+    "Ovulation", "Menstruation", "LastUser", "LuterPhaseLength", "calIcon0", "calIcon1", "calIcon2",
+    "calIcon3",  "calIcon4",     "calIcon5", "calIcon6",         "calIcon7", "Unknown"};
 
 // Cycles of 21 to 44 days with five flow days and a cervical-fluid status
 // here and there, from 2000 to 2019: made once, the same for every input.

@@ -66,9 +66,8 @@ TEST(ExchangeJournal, StopsOnABadFileOrPacketAndMergesOtherwise) {
     // the device's new day is appended.
     const auto result = ExchangeJournal(file, packet);
     ASSERT_TRUE(result);
-    EXPECT_EQ(result->newFile,
-              Join({MakeDesktopRecord({.Status = 2}),
-                    MakeDesktopRecord({.Date = kJan1Date + 1, .Status = 3})}));
+    EXPECT_EQ(result->newFile, Join({MakeDesktopRecord({.Status = 2}),
+                                     MakeDesktopRecord({.Date = kJan1Date + 1, .Status = 3})}));
     EXPECT_EQ(result->outgoing, Join({MakeDeviceRecord(kJan1Day, 2)}));
 }
 

@@ -77,9 +77,12 @@ TEST(WriteFileReplacing, RemovesTheTemporaryFilesOfWritersThatAreGone) {
 TEST(TemporaryNames, OnlyATargetsOwnTemporaryNamesGiveTheirWriter) {
     EXPECT_EQ(TemporaryPath("C:\\x\\Lunea.dat", 12, 3), "C:\\x\\Lunea.dat.12-3.tmp");
     const std::pair<const char*, std::optional<unsigned long>> cases[] = {
-        {"Lunea.dat.12-3.tmp", 12}, {"Lunea.dat.12-.tmp", std::nullopt},
-        {"Lunea.dat.-3.tmp", std::nullopt}, {"Lunea.dat.12-3.tmp.tmp", std::nullopt},
-        {"Lunea.dat.recovered", std::nullopt}, {"Other.dat.12-3.tmp", std::nullopt},
+        {"Lunea.dat.12-3.tmp", 12},
+        {"Lunea.dat.12-.tmp", std::nullopt},
+        {"Lunea.dat.-3.tmp", std::nullopt},
+        {"Lunea.dat.12-3.tmp.tmp", std::nullopt},
+        {"Lunea.dat.recovered", std::nullopt},
+        {"Other.dat.12-3.tmp", std::nullopt},
         {"Lunea.dat12-3.tmp", std::nullopt}};
     for (const auto& [name, owner] : cases)
         EXPECT_EQ(TemporaryOwner("Lunea.dat", name), owner) << name;
@@ -101,9 +104,8 @@ TEST(WriteAll, GoesOnAfterShortWritesAndStopsOnOneThatWritesNothing) {
     for (const Case& c : cases) {
         std::size_t calls = 0;
         const WriteAllResult result =
-            WriteAll(bytes.data(), bytes.size(), [&](const void*, std::size_t) {
-                return c.answers.at(calls++);
-            });
+            WriteAll(bytes.data(), bytes.size(),
+                     [&](const void*, std::size_t) { return c.answers.at(calls++); });
         EXPECT_EQ(result, c.result);
         EXPECT_EQ(calls, c.calls);
     }

@@ -9,7 +9,8 @@ namespace {
 // number, or a string ending in a zero word.
 class TemplateReader {
   public:
-    TemplateReader(const BYTE* begin, std::size_t size) : begin_(begin), at_(begin), end_(begin + size) {}
+    TemplateReader(const BYTE* begin, std::size_t size)
+        : begin_(begin), at_(begin), end_(begin + size) {}
 
     bool Good() const { return at_ <= end_; }
     template <typename T> T Take() {
@@ -73,7 +74,7 @@ std::vector<DialogItem> DialogItems(HMODULE module, int id) {
         item.cx = reader.Take<short>();
         item.cy = reader.Take<short>();
         reader.Take<WORD>(); // id
-        item.classAtom = reader.TakeNameOrOrdinal();
+        reader.TakeNameOrOrdinal(); // class
         item.titleId = reader.TakeNameOrOrdinal();
         reader.Skip(reader.Take<WORD>()); // creation data
         items.push_back(item);

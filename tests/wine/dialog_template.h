@@ -11,7 +11,6 @@ namespace lunea::test {
 struct DialogItem {
     DWORD style = 0;
     short x = 0, y = 0, cx = 0, cy = 0; // dialog units
-    WORD classAtom = 0;                 // 0x0082: static; 0 for a class given by name
     WORD titleId = 0;                   // a resource id given as the title (an icon's)
 };
 
