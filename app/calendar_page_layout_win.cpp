@@ -6,6 +6,7 @@
 #include "app/scale_bar.h"
 #include "app/status_texts.h"
 #include "app/temperature_scale.h"
+#include "components/control_painters.h"
 #include "components/image_sets.h"
 
 namespace lunea {
@@ -42,6 +43,10 @@ CalendarPage::CalendarPage(HWND mainWindow, Hints& hints, CalendarPageContext co
     CreateStatusControls(hints);
     CreateTemperatureControls(hints);
     CreateMarksAndNote();
+    for (int i = 0; auto& bevel : Bevels) {
+        bevel = PlaceBox(page_.Window(), ids::EditorBevel0 + i++);
+        bevel->SetPainter(PaintBevel);
+    }
 }
 
 void CalendarPage::CreateMonthImage() {

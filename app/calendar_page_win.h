@@ -97,6 +97,8 @@ class CalendarPage {
     std::unique_ptr<PaintBox> NoteImage;
     std::unique_ptr<SkinLabel> NoteLabel;
     std::unique_ptr<EditBox> Memo1;
+    static constexpr int kEditorBevels = 4;
+    std::array<std::unique_ptr<PaintBox>, kEditorBevels> Bevels;
 };
 
 } // namespace lunea

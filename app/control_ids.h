@@ -59,6 +59,20 @@ inline constexpr int SecretBox = 175;
 inline constexpr int NoteImage = 180;
 inline constexpr int NoteLabel = 181;
 inline constexpr int Memo1 = 182;
+inline constexpr int EditorBevel0 = 183; // EditorBevel0 + i, i = 0..3, top to bottom
+
+// The Charts page: its container, the panel, the two charts in the place of
+// the month image, and the buttons and labels in the right column.
+inline constexpr int ChartsPage = 300;
+inline constexpr int ChartsPanel = 301;
+inline constexpr int Chart1 = 302; // temperatures
+inline constexpr int Chart2 = 303; // cycle lengths
+inline constexpr int CycleChartBtn = 304;
+inline constexpr int CyclesChartLabel = 305;
+inline constexpr int TempChartBtn = 306;
+inline constexpr int TempChartLabel = 307;
+inline constexpr int PrintChartBtn = 308;
+inline constexpr int PrintChartLabel = 309;
 
 // The Preferences page: its container, the panel and the page control in
 // it, the three sheets and their controls (on the sheets, positions are the

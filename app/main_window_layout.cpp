@@ -64,12 +64,27 @@ std::vector<ControlSpec> BuildLayout() {
         {NoteImage, cc::kPaintBox, CalendarPage, At(451, 266, 16, 16), "", ""},
         {NoteLabel, cc::kLabel, CalendarPage, At(470, 266, 60, 16), "Note", ""},
         {Memo1, cc::kEdit, CalendarPage, At(450, 284, 140, 67), "", ""},
-        // The Preferences page stands where the Calendar page does; the
-        // Charts page will too.
+        // The Charts page stands where the Calendar page does, its two
+        // charts in the month image's place, one shown at a time.
+        {ChartsPage, cc::kPanel, 0, At(97, 32, 495, 319), "", ""},
+        {ChartsPanel, cc::kPaintBox, ChartsPage, At(97, 32, 348, 319), "", ""},
+        {Chart1, cc::kPaintBox, ChartsPanel, At(101, 36, 340, 311), "", ""},
+        {Chart2, cc::kPaintBox, ChartsPanel, At(101, 36, 340, 311), "", ""},
+        {CycleChartBtn, cc::kPageButton, ChartsPage, At(506, 78, 32, 32), "", ""},
+        {CyclesChartLabel, cc::kLabel, ChartsPage, At(483, 114, 90, 14), "Cycles Length", ""},
+        {TempChartBtn, cc::kPageButton, ChartsPage, At(506, 146, 32, 32), "", ""},
+        {TempChartLabel, cc::kLabel, ChartsPage, At(486, 185, 90, 14), "Temperature", ""},
+        {PrintChartBtn, cc::kPageButton, ChartsPage, At(506, 213, 32, 32), "", ""},
+        {PrintChartLabel, cc::kLabel, ChartsPage, At(492, 251, 90, 14), "Print Chart", ""},
+        // The Preferences page stands there too.
         {PrefsPage, cc::kPanel, 0, At(97, 32, 495, 319), "", ""},
         {PrefsPanel, cc::kPaintBox, PrefsPage, At(97, 32, 348, 319), "", ""},
         {PrefsPageControl, cc::kTabControl, PrefsPanel, At(101, 36, 338, 310), "", ""},
     };
+    // Lines between the editor's groups.
+    for (int i = 0; const int top : {66, 139, 198, 264})
+        layout.push_back({EditorBevel0 + i++, cc::kPaintBox, CalendarPage, At(451, top, 140, 2),
+                          "", ""});
     for (int status = 0; status < kStatusCount; ++status)
         layout.push_back({StatusBtn0 + status, cc::kRadioButton, CalendarPage,
                           At(kStatusButtonX[status], 120, 16, 16), "", StatusHint(status)});

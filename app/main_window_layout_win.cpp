@@ -17,11 +17,15 @@ void TMainForm::CreateControls() {
         std::make_unique<CalendarPage>(Window(), *hints_,
                                        CalendarPageContext{journal_.Days(), settings_, analysis_,
                                                            view_, [this] { RepaintView(); }});
+    chartsPage_ = std::make_unique<ChartsPage>(
+        Window(), ChartsPageContext{journal_.Days(), settings_, analysis_, view_,
+                                    [this] { RepaintView(); }});
     prefsPage_ = std::make_unique<PrefsPage>(
         Window(), PrefsPageContext{settings_, journal_, analysis_, [this] { RepaintView(); },
                                    [this] { SpeedButton1Click(); }});
     // The pages cover the month navigation's place: they stay beneath it.
-    for (HWND page : {calendarPage_->Container(), prefsPage_->Container()})
+    for (HWND page :
+         {calendarPage_->Container(), chartsPage_->Container(), prefsPage_->Container()})
         SetWindowPos(page, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -67,7 +71,7 @@ void TMainForm::CreatePageColumn() {
         {CalendarBtn, ids::CalendarBtn, ids::CalendarLabel, page_button::kCalendar,
          PageButtonKind::Page, &TMainForm::CalendarBtnClick},
         {ChartsRadioBtn, ids::ChartsRadioBtn, ids::ChartsLabel, page_button::kCharts,
-         PageButtonKind::Page, &TMainForm::PlaceholderPageClick},
+         PageButtonKind::Page, &TMainForm::ChartsRadioBtnClick},
         {PrefsRadioBtn, ids::PrefsRadioBtn, ids::PreferencesLabel, page_button::kPreferences,
          PageButtonKind::Page, &TMainForm::PrefsBtnClick},
         {VsButton4, ids::VsButton4, ids::ReportsLabel, page_button::kReports,
@@ -80,7 +84,7 @@ void TMainForm::CreatePageColumn() {
         slot.button->SetGroup(kPageGroup);
         const ControlSpec& label = LayoutOf(slot.labelId);
         pageLabels_.push_back(std::make_unique<SkinLabel>(Window(), slot.labelId, label.bounds,
-                                                          label.text, TextAlign::Centre));
+                                                          label.text, HorizontalAlign::Centre));
         OnClick(slot.id, [this, click = slot.click] { (this->*click)(); });
     }
     CalendarBtn->SetChecked(true);

@@ -9,11 +9,15 @@ namespace lunea {
 void TMainForm::RepaintView() {
     if (view_.ViewMode == TViewMode::Calendar)
         calendarPage_->DrawCalendar();
-    // The Charts page draws here, and an open report window refreshes.
+    else
+        chartsPage_->Draw();
+    // An open report window refreshes here.
 }
 
 void TMainForm::ShowPageButton() {
-    PageButton* shown = PrefsPageOpen ? PrefsRadioBtn.get() : CalendarBtn.get();
+    PageButton* shown = PrefsPageOpen                            ? PrefsRadioBtn.get()
+                        : view_.ViewMode == TViewMode::Charts ? ChartsRadioBtn.get()
+                                                              : CalendarBtn.get();
     for (PageButton* button : {CalendarBtn.get(), ChartsRadioBtn.get(), PrefsRadioBtn.get()})
         button->SetChecked(button == shown);
 }
@@ -24,7 +28,21 @@ void TMainForm::CalendarBtnClick() {
     view_.ViewMode = TViewMode::Calendar;
     ShowPageButton();
     prefsPage_->Show(false);
+    chartsPage_->Show(false);
     calendarPage_->ShowHideCalendar(true);
+    monthBar_->Show(true);
+    RepaintView();
+}
+
+void TMainForm::ChartsRadioBtnClick() {
+    if (PrefsPageOpen)
+        SavePrefs();
+    view_.ViewMode = TViewMode::Charts;
+    ShowPageButton();
+    calendarPage_->ShowHideCalendar(false);
+    prefsPage_->Show(false);
+    chartsPage_->Enter();
+    chartsPage_->Show(true);
     monthBar_->Show(true);
     RepaintView();
 }
@@ -36,6 +54,7 @@ void TMainForm::PrefsBtnClick() {
         return;
     }
     calendarPage_->ShowHideCalendar(false);
+    chartsPage_->Show(false);
     monthBar_->Show(false);
     prefsPage_->Show(true);
     prefsPage_->Fill();
@@ -52,8 +71,8 @@ void TMainForm::SavePrefs() {
     calendarPage_->ShowTemperatureFormat();
 }
 
-// The Charts page and the report window come later: their buttons stand
-// where they belong and leave the page that shows.
+// The report window comes later: its button stands where it belongs and
+// leaves the page that shows.
 void TMainForm::PlaceholderPageClick() {
     ShowPageButton();
 }

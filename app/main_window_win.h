@@ -1,5 +1,6 @@
 #pragma once
 #include "app/calendar_page_win.h"
+#include "app/charts_page_win.h"
 #include "app/message_box_prompts_win.h"
 #include "app/month_bar_win.h"
 #include "app/view_state.h"
@@ -66,6 +67,7 @@ class TMainForm final : public WindowBase {
     // Checks the page button of the page that shows, unchecks the others.
     void ShowPageButton();
     void CalendarBtnClick();
+    void ChartsRadioBtnClick();
     void PrefsBtnClick();
     void SavePrefs();
     void SpeedButton1Click();
@@ -97,9 +99,9 @@ class TMainForm final : public WindowBase {
     std::unique_ptr<PageButton> CalendarBtn, ChartsRadioBtn, PrefsRadioBtn, VsButton4;
     std::vector<std::unique_ptr<SkinLabel>> pageLabels_;
     std::unique_ptr<MonthBar> monthBar_;
-    // The pages, one shown at a time in the centre and the right column; the
-    // Charts and Preferences pages join the Calendar page here.
+    // The pages, one shown at a time in the centre and the right column.
     std::unique_ptr<CalendarPage> calendarPage_;
+    std::unique_ptr<ChartsPage> chartsPage_;
     std::unique_ptr<PrefsPage> prefsPage_;
 };
 

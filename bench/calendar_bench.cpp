@@ -1,6 +1,8 @@
 // One full calendar redraw as the program does it on every edit: cycle
 // analysis over the whole table, classification and drawing of every cell
-// into a pixel buffer. Target: at most 1 ms.
+// into a pixel buffer. Beside it, filling and drawing either chart of the
+// Charts page. Target for each: at most 1 ms.
+#include "app/chart_contents.h"
 #include "app/month_view.h"
 #include "components/bitmap_canvas.h"
 
@@ -46,6 +48,35 @@ void BM_FullCalendarRedraw(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FullCalendarRedraw)->Unit(benchmark::kMicrosecond);
+
+constexpr Rect kChartBounds{0, 0, 340, 311};
+
+void BM_TemperatureChart(benchmark::State& state) {
+    const auto table = TwentyYearJournal();
+    Chart chart = MakeTemperatureChart();
+    BitmapCanvas canvas(kChartBounds.right, kChartBounds.bottom);
+    for (auto _ : state) {
+        FillTempChart(chart, *table, 2019, 7, false);
+        chart.Draw(canvas, kChartBounds);
+        benchmark::DoNotOptimize(canvas.PixelAt(100, 100));
+    }
+}
+BENCHMARK(BM_TemperatureChart)->Unit(benchmark::kMicrosecond);
+
+void BM_CycleChart(benchmark::State& state) {
+    const auto table = TwentyYearJournal();
+    const Settings settings;
+    CycleAnalysis analysis;
+    Chart chart = MakeCycleChart();
+    BitmapCanvas canvas(kChartBounds.right, kChartBounds.bottom);
+    for (auto _ : state) {
+        analysis.GetCStartAndLen(*table, settings);
+        FillCycleChart(chart, analysis, 2019, 7);
+        chart.Draw(canvas, kChartBounds);
+        benchmark::DoNotOptimize(canvas.PixelAt(100, 100));
+    }
+}
+BENCHMARK(BM_CycleChart)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace lunea

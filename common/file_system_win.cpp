@@ -1,5 +1,6 @@
 #include "common/file_system.h"
 
+#include "common/system_error_text_win.h"
 #include "common/temporary_names.h"
 #include "common/unique_win.h"
 #include "common/write_all.h"
@@ -126,14 +127,8 @@ class Win32FileSystem : public FileSystem {
     }
 
     std::string LastErrorText() const override {
-        char text[512];
-        DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                      nullptr, lastError_, 0, text, sizeof text, nullptr);
-        while (length > 0 && (text[length - 1] == '\r' || text[length - 1] == '\n'))
-            --length;
-        if (length == 0)
-            return "System error " + std::to_string(lastError_) + ".";
-        return std::string(text, length);
+        const std::string text = SystemErrorText(lastError_);
+        return text.empty() ? "System error " + std::to_string(lastError_) + "." : text;
     }
 
   private:

@@ -24,6 +24,7 @@ ImageSet BuildTempDigitSet();
 // bell, thermometer, smiling face, heart, pen, lightning, face, both dots.
 ImageSet BuildIconKindSet();
 ImageSet BuildUserSet();
+ImageSet BuildChartButtonSet();
 
 struct ImageSetBuilder {
     ImageSetId id;
@@ -42,6 +43,7 @@ inline constexpr ImageSetBuilder kImageSetBuilders[] = {
     {ImageSetId::TempDigits, "TempDigits", BuildTempDigitSet},
     {ImageSetId::IconKinds, "IconKinds", BuildIconKindSet},
     {ImageSetId::Users, "Users", BuildUserSet},
+    {ImageSetId::ChartButtons, "ChartButtons", BuildChartButtonSet},
 };
 inline constexpr int kImageSetCount = static_cast<int>(std::size(kImageSetBuilders));
 

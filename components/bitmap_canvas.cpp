@@ -1,10 +1,12 @@
 #include "components/bitmap_canvas.h"
 
 #include "components/approximate_text.h"
+#include "components/gradient.h"
 #include "components/image_sets.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 
@@ -40,18 +42,22 @@ bool RoundedRowSpan(const Rect& rect, int ellipseWidth, int ellipseHeight, int y
 } // namespace
 
 BitmapCanvas::BitmapCanvas(int width, int height, Color background)
-    : image_(width, height, background) {}
+    : image_(width, height, background), clip_{0, 0, width, height} {}
+
+bool BitmapCanvas::InClip(int x, int y) const {
+    return x >= clip_.left && x < clip_.right && y >= clip_.top && y < clip_.bottom;
+}
 
 void BitmapCanvas::Plot(int x, int y, Color color) {
-    if (image_.Contains(x, y))
+    if (InClip(x, y))
         image_.At(x, y) = color;
 }
 
 void BitmapCanvas::FillSpan(int y, int left, int right, Color color) {
-    if (y < 0 || y >= image_.height)
+    if (y < clip_.top || y >= clip_.bottom)
         return;
-    left = std::max(left, 0);
-    right = std::min(right, image_.width);
+    left = std::max(left, clip_.left);
+    right = std::min(right, clip_.right);
     for (int x = left; x < right; ++x)
         image_.At(x, y) = color;
 }
@@ -190,17 +196,52 @@ void BitmapCanvas::Image(Point at, ImageSetId set, int index) {
 }
 
 void BitmapCanvas::Blit(Point at, const PixelImage& source, const Rect& from, Color mask) {
-    // Clipped once to both pictures, so the copy loop needs no checks.
-    const int left = std::max({from.left, 0, from.left - at.x});
-    const int top = std::max({from.top, 0, from.top - at.y});
-    const int right = std::min({from.right, source.width, from.left + image_.width - at.x});
-    const int bottom = std::min({from.bottom, source.height, from.top + image_.height - at.y});
+    // Clipped once to the source and the clip, so the copy loop needs no checks.
+    const int left = std::max({from.left, 0, from.left + clip_.left - at.x});
+    const int top = std::max({from.top, 0, from.top + clip_.top - at.y});
+    const int right = std::min({from.right, source.width, from.left + clip_.right - at.x});
+    const int bottom = std::min({from.bottom, source.height, from.top + clip_.bottom - at.y});
     for (int y = top; y < bottom; ++y) {
         const Color* in = &source.pixels[static_cast<std::size_t>(y) * source.width];
         Color* out = &image_.At(0, at.y + y - from.top);
         for (int x = left; x < right; ++x)
             if (in[x] != mask)
                 out[at.x + x - from.left] = in[x];
+    }
+}
+
+void BitmapCanvas::VerticalGradient(const Rect& rect, Color top, Color bottom) {
+    ForEachGradientBand(rect, top, bottom,
+                        [this](const Rect& band, Color color) { FillRect(band, color); });
+}
+
+void BitmapCanvas::Polyline(std::span<const Point> points, const Pen& pen) {
+    for (std::size_t i = 1; i < points.size(); ++i)
+        Line(points[i - 1], points[i], pen);
+}
+
+void BitmapCanvas::SetClip(const Rect& rect) {
+    clip_ = {std::clamp(rect.left, 0, image_.width), std::clamp(rect.top, 0, image_.height),
+             std::clamp(rect.right, 0, image_.width), std::clamp(rect.bottom, 0, image_.height)};
+}
+
+void BitmapCanvas::ResetClip() {
+    clip_ = {0, 0, image_.width, image_.height};
+}
+
+void BitmapCanvas::Picture(const Rect& to, const PixelImage& picture) {
+    if (to.Width() <= 0 || to.Height() <= 0 || picture.width <= 0 || picture.height <= 0)
+        return;
+    const int top = std::max(to.top, clip_.top), bottom = std::min(to.bottom, clip_.bottom);
+    const int left = std::max(to.left, clip_.left), right = std::min(to.right, clip_.right);
+    for (int y = top; y < bottom; ++y) {
+        const auto sourceY = static_cast<int>(static_cast<std::int64_t>(y - to.top) *
+                                              picture.height / to.Height());
+        for (int x = left; x < right; ++x) {
+            const auto sourceX = static_cast<int>(static_cast<std::int64_t>(x - to.left) *
+                                                  picture.width / to.Width());
+            image_.At(x, y) = picture.At(sourceX, sourceY);
+        }
     }
 }
 

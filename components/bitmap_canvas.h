@@ -25,6 +25,12 @@ class BitmapCanvas final : public Canvas {
     void Text(Point at, std::string_view text, const Font& font) override;
     TextExtent MeasureText(std::string_view text, const Font& font) override;
     void Image(Point at, ImageSetId set, int index) override;
+    void VerticalGradient(const Rect& rect, Color top, Color bottom) override;
+    void Polyline(std::span<const Point> points, const Pen& pen) override;
+    void SetClip(const Rect& rect) override;
+    void ResetClip() override;
+    // Nearest pixel: a picture keeps its hard edges, as StretchDIBits' COLORONCOLOR.
+    void Picture(const Rect& to, const PixelImage& picture) override;
 
     // Copies a picture, leaving pixels of the mask colour untouched.
     void Blit(Point at, const PixelImage& source, const Rect& from, Color mask);
@@ -35,7 +41,10 @@ class BitmapCanvas final : public Canvas {
     void Plot(int x, int y, Color color);
     void Dot(int x, int y, const Pen& pen);
 
+    bool InClip(int x, int y) const;
+
     PixelImage image_;
+    Rect clip_; // always within the image
 };
 
 } // namespace lunea

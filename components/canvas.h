@@ -11,6 +11,8 @@
 
 namespace lunea {
 
+struct PixelImage;
+
 // 0x00BBGGRR, red in the low byte.
 using Color = std::uint32_t;
 
@@ -81,6 +83,9 @@ struct TextExtent {
     friend bool operator==(const TextExtent&, const TextExtent&) = default;
 };
 
+enum class HorizontalAlign { Left, Centre, Right };
+enum class VerticalAlign { Top, Middle, Bottom };
+
 // The pictures the program ships, each a strip of equally sized images.
 enum class ImageSetId {
     Icons,       // 9 calendar icons, 16 x 16
@@ -92,6 +97,7 @@ enum class ImageSetId {
     TempDigits,  // 140 x 8: Celsius digits, Fahrenheit digits
     IconKinds,   // 11 pictures of the calendar-icon kinds, 16 x 16, kind order
     Users,       // 16 x 16: local user, handheld user, transfer
+    ChartButtons, // 32 x 32: cycle lengths, temperature, print
 };
 
 class Canvas {
@@ -112,6 +118,19 @@ class Canvas {
     virtual TextExtent MeasureText(std::string_view text, const Font& font) = 0;
     // One image of a set, its mask colour left transparent.
     virtual void Image(Point at, ImageSetId set, int index) = 0;
+    // The rows shade evenly from `top` (the first row) to `bottom` (the last).
+    virtual void VerticalGradient(const Rect& rect, Color top, Color bottom) = 0;
+    // Joined lines; the last point is not drawn, as with Line.
+    virtual void Polyline(std::span<const Point> points, const Pen& pen) = 0;
+    // Until ResetClip nothing is drawn outside the rectangle.
+    virtual void SetClip(const Rect& rect) = 0;
+    virtual void ResetClip() = 0;
+    // A picture of any size stretched into `to`, every pixel opaque.
+    virtual void Picture(const Rect& to, const PixelImage& picture) = 0;
+
+    // One line of text placed inside the rectangle; it is not cut to it.
+    void TextInRect(const Rect& rect, std::string_view text, const Font& font,
+                    HorizontalAlign horizontal, VerticalAlign vertical);
 };
 
 } // namespace lunea

@@ -149,12 +149,15 @@ void PaintRadioButton(Canvas& canvas, const Rect& bounds, const ButtonState& sta
     }
 }
 
+void PaintBevel(Canvas& canvas, const Rect& bounds) {
+    canvas.Line({bounds.left, bounds.top}, {bounds.right, bounds.top}, {Rgb(146, 168, 204), 1});
+    canvas.Line({bounds.left, bounds.top + 1}, {bounds.right, bounds.top + 1},
+                {Rgb(255, 255, 255), 1});
+}
+
 void PaintLabel(Canvas& canvas, const Rect& bounds, const std::string& text, const Font& font,
-                TextAlign align) {
-    const TextExtent extent = canvas.MeasureText(text, font);
-    const int x = align == TextAlign::Centre ? bounds.left + (bounds.Width() - extent.width) / 2
-                                             : bounds.left;
-    canvas.Text({x, bounds.top}, text, font);
+                HorizontalAlign align) {
+    canvas.TextInRect(bounds, text, font, align, VerticalAlign::Top);
 }
 
 } // namespace lunea

@@ -48,8 +48,10 @@ void PaintCheckBox(Canvas& canvas, const Rect& bounds, const ButtonState& state,
 void PaintRadioButton(Canvas& canvas, const Rect& bounds, const ButtonState& state,
                       const std::string& caption, const Font& font);
 
-enum class TextAlign { Left, Centre };
+// A thin lowered line across the bounds, between groups of controls.
+void PaintBevel(Canvas& canvas, const Rect& bounds);
+
 void PaintLabel(Canvas& canvas, const Rect& bounds, const std::string& text, const Font& font,
-                TextAlign align);
+                HorizontalAlign align);
 
 } // namespace lunea

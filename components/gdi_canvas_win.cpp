@@ -1,6 +1,8 @@
 #include "components/gdi_canvas_win.h"
 
 #include "components/gdi_font_win.h"
+#include "components/gradient.h"
+#include "components/pixel_image.h"
 
 #include "components/image_set_surfaces_win.h"
 #include "components/image_sets.h"
@@ -47,6 +49,20 @@ Rect Covered(const Rect& rect, const Pen& pen) {
     return {rect.left, rect.top, rect.right + 1, rect.bottom + 1};
 }
 
+std::vector<POINT> ToPoints(std::span<const Point> points) {
+    std::vector<POINT> converted;
+    converted.reserve(points.size());
+    for (const Point& p : points)
+        converted.push_back({p.x, p.y});
+    return converted;
+}
+
+PenHandle MakeLinePen(const Pen& pen) {
+    if (pen.width <= 0)
+        return {};
+    return PenHandle(CreatePen(PS_SOLID, pen.width, pen.color));
+}
+
 } // namespace
 
 GdiCanvas::GdiCanvas(HDC dc) : dc_(dc), savedState_(SaveDC(dc)) {
@@ -56,6 +72,7 @@ GdiCanvas::GdiCanvas(HDC dc) : dc_(dc), savedState_(SaveDC(dc)) {
 }
 
 GdiCanvas::~GdiCanvas() {
+    ResetClip();
     if (savedState_)
         RestoreDC(dc_, savedState_);
 }
@@ -80,18 +97,13 @@ void GdiCanvas::Ellipse(const Rect& bounds, const Pen& pen, const Brush& brush) 
 }
 
 void GdiCanvas::Polygon(std::span<const Point> points, const Pen& pen, const Brush& brush) {
-    std::vector<POINT> corners;
-    corners.reserve(points.size());
-    for (const Point& p : points)
-        corners.push_back({p.x, p.y});
+    const std::vector<POINT> corners = ToPoints(points);
     ShapeTools tools(dc_, pen, brush);
     ::Polygon(dc_, corners.data(), static_cast<int>(corners.size()));
 }
 
 void GdiCanvas::Line(Point from, Point to, const Pen& pen) {
-    if (pen.width <= 0)
-        return;
-    PenHandle gdiPen(CreatePen(PS_SOLID, pen.width, pen.color));
+    const PenHandle gdiPen = MakeLinePen(pen);
     if (!gdiPen)
         return;
     SelectedObject selection(dc_, gdiPen.Get());
@@ -138,6 +150,57 @@ void GdiCanvas::Image(Point at, ImageSetId set, int index) {
         return;
     TransparentBlt(dc_, at.x, at.y, images.width, images.height, source->Dc(), 0,
                    index * images.height, images.width, images.height, kMaskColor);
+}
+
+void GdiCanvas::VerticalGradient(const Rect& rect, Color top, Color bottom) {
+    ForEachGradientBand(rect, top, bottom, [this](const Rect& band, Color color) {
+        const BrushHandle brush(CreateSolidBrush(color));
+        const RECT r{band.left, band.top, band.right, band.bottom};
+        if (brush)
+            FillRect(dc_, &r, brush.Get());
+    });
+}
+
+void GdiCanvas::Polyline(std::span<const Point> points, const Pen& pen) {
+    const PenHandle gdiPen = MakeLinePen(pen);
+    if (!gdiPen || points.size() < 2)
+        return;
+    const std::vector<POINT> corners = ToPoints(points);
+    SelectedObject selection(dc_, gdiPen.Get());
+    ::Polyline(dc_, corners.data(), static_cast<int>(corners.size()));
+}
+
+void GdiCanvas::SetClip(const Rect& rect) {
+    ResetClip();
+    clipState_ = SaveDC(dc_);
+    IntersectClipRect(dc_, rect.left, rect.top, rect.right, rect.bottom);
+}
+
+void GdiCanvas::ResetClip() {
+    if (clipState_)
+        RestoreDC(dc_, clipState_);
+    clipState_ = 0;
+}
+
+void GdiCanvas::Picture(const Rect& to, const PixelImage& picture) {
+    if (picture.width <= 0 || picture.height <= 0)
+        return;
+    // A DIB's 32-bit pixel is 0x00RRGGBB: red and blue change places.
+    std::vector<DWORD> bits(picture.pixels.size());
+    for (std::size_t i = 0; i < bits.size(); ++i) {
+        const Color c = picture.pixels[i];
+        bits[i] = RedOf(c) << 16 | GreenOf(c) << 8 | BlueOf(c);
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = picture.width;
+    info.bmiHeader.biHeight = -picture.height; // rows from the top
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    SetStretchBltMode(dc_, COLORONCOLOR);
+    StretchDIBits(dc_, to.left, to.top, to.Width(), to.Height(), 0, 0, picture.width,
+                  picture.height, bits.data(), &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
 } // namespace lunea

@@ -23,12 +23,19 @@ class GdiCanvas final : public Canvas {
     void Text(Point at, std::string_view text, const Font& font) override;
     TextExtent MeasureText(std::string_view text, const Font& font) override;
     void Image(Point at, ImageSetId set, int index) override;
+    void VerticalGradient(const Rect& rect, Color top, Color bottom) override;
+    void Polyline(std::span<const Point> points, const Pen& pen) override;
+    void SetClip(const Rect& rect) override;
+    void ResetClip() override;
+    // Through StretchDIBits, which printers take (masked blits they may drop).
+    void Picture(const Rect& to, const PixelImage& picture) override;
 
   private:
     HFONT FontFor(const Font& font);
 
     HDC dc_;
     int savedState_;
+    int clipState_ = 0; // the DC's state saved before the clip was set
     // Renderers draw many texts in one font: the last font made is kept.
     Font lastFont_;
     FontHandle lastFontHandle_;

@@ -39,6 +39,9 @@ constexpr int kCalendar = 0, kCharts = 1, kPreferences = 2, kReports = 3;
 namespace user_image {
 constexpr int kLocalUser = 0, kHandheldUser = 1, kTransfer = 2;
 }
+namespace chart_button {
+constexpr int kCycles = 0, kTemperature = 1, kPrint = 2;
+}
 namespace temp_digits {
 constexpr int kCelsius = 0, kFahrenheit = 1;
 }

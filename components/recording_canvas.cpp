@@ -1,6 +1,7 @@
 #include "components/recording_canvas.h"
 
 #include "components/approximate_text.h"
+#include "components/pixel_image.h"
 
 namespace lunea {
 
@@ -35,6 +36,26 @@ TextExtent RecordingCanvas::MeasureText(std::string_view text, const Font& font)
 
 void RecordingCanvas::Image(Point at, ImageSetId set, int index) {
     calls_.push_back(ImageCall{at, set, index});
+}
+
+void RecordingCanvas::VerticalGradient(const Rect& rect, Color top, Color bottom) {
+    calls_.push_back(GradientCall{rect, top, bottom});
+}
+
+void RecordingCanvas::Polyline(std::span<const Point> points, const Pen& pen) {
+    calls_.push_back(PolylineCall{{points.begin(), points.end()}, pen});
+}
+
+void RecordingCanvas::SetClip(const Rect& rect) {
+    calls_.push_back(ClipCall{rect});
+}
+
+void RecordingCanvas::ResetClip() {
+    calls_.push_back(ClipCall{});
+}
+
+void RecordingCanvas::Picture(const Rect& to, const PixelImage& picture) {
+    calls_.push_back(PictureCall{to, picture.width, picture.height});
 }
 
 } // namespace lunea

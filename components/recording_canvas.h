@@ -3,6 +3,7 @@
 
 #include "components/canvas.h"
 
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -46,8 +47,28 @@ struct ImageCall {
     int index = 0;
 };
 
+struct GradientCall {
+    Rect rect;
+    Color top = 0;
+    Color bottom = 0;
+};
+struct PolylineCall {
+    std::vector<Point> points;
+    Pen pen;
+};
+// A clip set, or with no rectangle the clip reset.
+struct ClipCall {
+    std::optional<Rect> rect;
+};
+struct PictureCall {
+    Rect to;
+    int width = 0;
+    int height = 0;
+};
+
 using DrawCall = std::variant<RectangleCall, RoundRectCall, EllipseCall, PolygonCall, LineCall,
-                              TextCall, ImageCall>;
+                              TextCall, ImageCall, GradientCall, PolylineCall, ClipCall,
+                              PictureCall>;
 
 class RecordingCanvas final : public Canvas {
   public:
@@ -73,6 +94,11 @@ class RecordingCanvas final : public Canvas {
     void Text(Point at, std::string_view text, const Font& font) override;
     TextExtent MeasureText(std::string_view text, const Font& font) override;
     void Image(Point at, ImageSetId set, int index) override;
+    void VerticalGradient(const Rect& rect, Color top, Color bottom) override;
+    void Polyline(std::span<const Point> points, const Pen& pen) override;
+    void SetClip(const Rect& rect) override;
+    void ResetClip() override;
+    void Picture(const Rect& to, const PixelImage& picture) override;
 
   private:
     std::vector<DrawCall> calls_;

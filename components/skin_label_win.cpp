@@ -4,7 +4,7 @@
 namespace lunea {
 
 SkinLabel::SkinLabel(HWND parent, int id, const Rect& bounds, const std::string& text,
-                     TextAlign align)
+                     HorizontalAlign align)
     : align_(align) {
     Create(control_class::kLabel, parent, id, bounds, text);
 }

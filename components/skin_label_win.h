@@ -10,14 +10,14 @@ namespace lunea {
 class SkinLabel final : public SkinControl {
   public:
     SkinLabel(HWND parent, int id, const Rect& bounds, const std::string& text,
-              TextAlign align = TextAlign::Left);
+              HorizontalAlign align = HorizontalAlign::Left);
     void SetText(const std::string& text);
 
   private:
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
     void Paint(Canvas& canvas, const Rect& client) override;
 
-    TextAlign align_;
+    HorizontalAlign align_;
 };
 
 } // namespace lunea

@@ -1,6 +1,8 @@
-# Sourced: start_wine_session starts a private Xvfb display and a persistent
-# Wine server (creating the prefix once); stop_wine_session ends both.
+# Sourced: start_wine_session starts a private Xvfb display, the session's
+# CUPS server with its PDF printer and a persistent Wine server (creating the
+# prefix once); stop_wine_session ends them.
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/print-server.sh"
 
 lunea_xvfb_pid=""
 
@@ -20,6 +22,9 @@ start_wine_session() {
         [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break
         sleep 0.1
     done
+
+    # Before Wine starts: its processes find the printer through CUPS_SERVER.
+    start_print_server || return 1
 
     # Detached from every pipe: Wine's service processes inherit the
     # descriptors of whoever starts them and would keep ctest waiting.
@@ -43,6 +48,7 @@ start_wine_session() {
 stop_wine_session() {
     wineserver -k </dev/null >/dev/null 2>&1 || true
     wineserver -w </dev/null >/dev/null 2>&1 || true
+    stop_print_server
     if [ -n "$lunea_xvfb_pid" ]; then
         kill "$lunea_xvfb_pid" 2>/dev/null || true
         wait "$lunea_xvfb_pid" 2>/dev/null || true

@@ -70,10 +70,7 @@ PrefsPage::PrefsPage(HWND mainWindow, PrefsPageContext context)
 void PrefsPage::AddBevels(Panel& sheet, int first, int count) {
     for (int id = first; id < first + count; ++id) {
         auto bevel = std::make_unique<PaintBox>(sheet.Window(), id, Local(id));
-        bevel->SetPainter([](Canvas& canvas, const Rect& client) {
-            canvas.Line({0, 0}, {client.right, 0}, {Rgb(146, 168, 204), 1});
-            canvas.Line({0, 1}, {client.right, 1}, {Rgb(255, 255, 255), 1});
-        });
+        bevel->SetPainter(PaintBevel);
         bevels_.push_back(std::move(bevel));
     }
 }

@@ -60,6 +60,33 @@ TEST(GdiCanvas, ShapesCoverThePixelsTheBitmapCanvasCovers) {
             << probe.x << "," << probe.y;
 }
 
+TEST(GdiCanvas, GradientsPolylinesClipsAndPicturesMatchTheBitmapCanvas) {
+    PixelImage picture(3, 2, kRed);
+    picture.At(2, 1) = kBlue;
+    const auto draw = [&picture](Canvas& canvas) {
+        canvas.VerticalGradient({0, 0, 100, 40}, Rgb(202, 255, 202), Rgb(255, 168, 168));
+        const Point path[] = {{0, 50}, {50, 50}, {50, 79}};
+        canvas.Polyline(path, {kBlue, 1});
+        canvas.SetClip({60, 45, 80, 65});
+        canvas.Rectangle({55, 40, 99, 79}, Pen::None(), {kRed});
+        canvas.ResetClip();
+        canvas.Picture({70, 66, 100, 80}, picture);
+    };
+    DibSurface surface(100, 80);
+    Whiten(surface);
+    {
+        GdiCanvas canvas(surface.Dc());
+        draw(canvas);
+    }
+    BitmapCanvas expected(100, 80, kPaper);
+    draw(expected);
+    for (Point probe : {Point{0, 0}, Point{50, 20}, Point{99, 39}, Point{25, 50}, Point{50, 60},
+                        Point{50, 79}, Point{60, 45}, Point{59, 50}, Point{79, 64}, Point{80, 64},
+                        Point{71, 67}, Point{99, 79}, Point{85, 79}})
+        EXPECT_EQ(surface.PixelAt(probe.x, probe.y), expected.PixelAt(probe.x, probe.y))
+            << probe.x << "," << probe.y;
+}
+
 TEST(GdiCanvas, ImagesLeaveTheirMaskColourTransparent) {
     DibSurface surface(20, 20);
     Whiten(surface);

@@ -97,7 +97,7 @@ struct Gallery {
                                          i < 3 ? PageButtonKind::Page : PageButtonKind::Command);
             page.SetChecked(i == 0);
             Add<SkinLabel>(120 + i, Rect{7, tops[i] + 33, 92, tops[i] + 47}, pages[i],
-                           TextAlign::Centre);
+                           HorizontalAlign::Centre);
         }
         Add<PushButton>(130, Rect{451, 36, 467, 59}, "",
                         ImageRef{ImageSetId::Glyphs, glyph::kLeft});

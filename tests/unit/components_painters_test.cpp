@@ -85,7 +85,7 @@ TEST(ControlPainters, PageButtonFramesOnlyTheCheckedPage) {
 TEST(ControlPainters, CentredLabelStandsInTheMiddleOfItsBounds) {
     RecordingCanvas canvas;
     const Font font = ControlFont();
-    PaintLabel(canvas, {0, 64, 100, 80}, "Calendar", font, TextAlign::Centre);
+    PaintLabel(canvas, {0, 64, 100, 80}, "Calendar", font, HorizontalAlign::Centre);
     const int width = canvas.MeasureText("Calendar", font).width;
     ASSERT_EQ(canvas.CallsOf<TextCall>().size(), 1u);
     EXPECT_EQ(canvas.CallsOf<TextCall>()[0].at, (Point{(100 - width) / 2, 64}));

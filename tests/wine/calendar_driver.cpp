@@ -13,10 +13,12 @@
 namespace lunea::test {
 namespace {
 
-// Lets the program finish what the last message started.
+// Lets the program finish what the last message started, and paint it:
+// paints wait until the queue is empty, and probes read the screen.
 void Settle(HWND window) {
     DWORD_PTR result = 0;
     SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, &result);
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 YearMonth ShownMonth(const CalendarDriver& driver) {

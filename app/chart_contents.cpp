@@ -1,0 +1,69 @@
+#include "app/chart_contents.h"
+
+namespace lunea {
+namespace {
+
+constexpr Color kRed = Rgb(255, 0, 0);
+constexpr int kBarsShown = 6;
+
+} // namespace
+
+Chart MakeTemperatureChart() {
+    Chart chart;
+    chart.backgroundBottom = 13303754; // light green
+    chart.backgroundTop = 11053311;    // light red
+    chart.bottomAxis = {"Day", false, false, 1.0, 31.0, true, AxisLabels::Numbers};
+    chart.leftAxis = {"t, \xB0" "C", true, true, 0.0, 1.0, true, AxisLabels::Numbers};
+    chart.series.style = SeriesStyle::Line;
+    chart.series.title = "Temperature";
+    chart.series.color = kRed;
+    chart.series.linePen = {Rgb(255, 255, 0), 1};
+    chart.series.pointSize = 3;
+    return chart;
+}
+
+Chart MakeCycleChart() {
+    Chart chart;
+    chart.backgroundTop = 12189695;    // light yellow
+    chart.backgroundBottom = 13041606; // light green
+    chart.bottomAxis = {"", true, true, 0.0, 1.0, false, AxisLabels::Dates};
+    chart.leftAxis = {"", false, true, 0.0, 1.0, false, AxisLabels::Numbers};
+    chart.series.style = SeriesStyle::Bar;
+    chart.series.color = kRed;
+    chart.series.marks = true;
+    chart.series.marksBackground = 13303807;
+    chart.series.barWidthPercent = 40;
+    return chart;
+}
+
+void FillTempChart(Chart& chart, const DayTable& days, int year, int month, bool fahrenheit) {
+    chart.series.Clear();
+    const int length = DaysInMonth(year, month);
+    chart.bottomAxis.maximum = length;
+    chart.bottomAxis.minimum = 1;
+    chart.leftAxis.title = fahrenheit ? "t, \xB0" "F" : "t, \xB0" "C";
+    if (!DayTable::HasSlot(year, month, 1))
+        return;
+    for (int day = 1; day <= length; ++day) {
+        const double celsius = days.At(year, month, day).Temperature;
+        if (celsius > 0)
+            chart.series.Add(day, fahrenheit ? celsius * 1.8 + 32 : celsius, kRed);
+    }
+}
+
+void FillCycleChart(Chart& chart, const CycleAnalysis& analysis, int year, int month) {
+    chart.series.Clear();
+    const std::int32_t monthEnd = DateToSerial({year, month, DaysInMonth(year, month)});
+    const auto& starts = analysis.CStart;
+    int newest = 1;
+    while (newest <= CycleAnalysis::MaxEntries && starts[newest] != 0 &&
+           starts[newest] >= monthEnd)
+        ++newest;
+    if (newest > CycleAnalysis::MaxEntries || starts[newest] == 0)
+        return;
+    for (int j = newest; j < newest + kBarsShown && j <= CycleAnalysis::MaxEntries; ++j)
+        if (starts[j] != 0)
+            chart.series.Add(starts[j], analysis.CLen[j], kRed);
+}
+
+} // namespace lunea

@@ -1,0 +1,23 @@
+#pragma once
+// What the Charts page puts into its two charts: the temperatures of the
+// selected month and the lengths of the last cycles begun before its end.
+
+#include "components/chart.h"
+#include "journal/cycle_analysis.h"
+#include "journal/day_table.h"
+
+namespace lunea {
+
+// The charts as they are set up once, empty.
+Chart MakeTemperatureChart();
+Chart MakeCycleChart();
+
+// Refills the chart's series from the table: one point per recorded day of
+// the month, in Fahrenheit when asked.
+void FillTempChart(Chart& chart, const DayTable& days, int year, int month, bool fahrenheit);
+
+// Refills the chart from an analysis already run: up to six bars, from the
+// newest cycle begun strictly before the month's last day to older ones.
+void FillCycleChart(Chart& chart, const CycleAnalysis& analysis, int year, int month);
+
+} // namespace lunea

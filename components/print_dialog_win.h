@@ -1,0 +1,43 @@
+#pragma once
+// The system's Print and Print Setup dialogs, and the default printer
+// without a dialog.
+
+#include "components/printer_dc_win.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace lunea {
+
+struct GlobalMemoryTraits {
+    using Value = HGLOBAL;
+    static bool IsEmpty(HGLOBAL memory) { return memory == nullptr; }
+    static void Close(HGLOBAL memory) { GlobalFree(memory); }
+};
+using GlobalMemory = win::UniqueResource<GlobalMemoryTraits>;
+
+// The printer and paper last chosen (the dialogs' DEVMODE and DEVNAMES),
+// kept by the window that prints so Print starts from what Print Setup or
+// the previous Print chose.
+struct PrinterSettings {
+    GlobalMemory devMode;
+    GlobalMemory devNames;
+};
+
+enum class PrinterChoice { Chosen, Cancelled, Failed };
+
+struct PrintDialogResult {
+    PrinterChoice choice = PrinterChoice::Cancelled;
+    PrinterDc printer; // when Chosen, except from Print Setup
+    std::string error; // when Failed: what went wrong, for the user
+};
+
+// The Print dialog; Chosen comes with the chosen printer's DC.
+PrintDialogResult ShowPrintDialog(HWND owner, PrinterSettings& settings);
+// The Print Setup dialog: only the settings change.
+PrintDialogResult ShowPrinterSetup(HWND owner, PrinterSettings& settings);
+// The default printer's DC, no dialog shown; Failed when there is none.
+PrintDialogResult UseDefaultPrinter();
+
+} // namespace lunea
