@@ -69,7 +69,10 @@ bool IsRunningOtherProcess(DWORD id) {
     if (id == GetCurrentProcessId())
         return false;
     const win::UniqueHandle process(OpenProcess(SYNCHRONIZE, FALSE, id));
-    return process && WaitForSingleObject(process.Get(), 0) == WAIT_TIMEOUT;
+    // Another user's process may not be opened, but it runs.
+    if (!process)
+        return GetLastError() == ERROR_ACCESS_DENIED;
+    return WaitForSingleObject(process.Get(), 0) == WAIT_TIMEOUT;
 }
 
 class Win32FileSystem : public FileSystem {
