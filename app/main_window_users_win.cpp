@@ -41,8 +41,10 @@ void TMainForm::UsersPopupClick(int user) {
     if (user == CurrentUser || user < 0 || user >= users_.UserCount())
         return;
     // A journal that could not be read is not written over (the journal's
-    // own rule), so nothing of it is lost by switching away.
+    // own rule), so nothing of it is lost by switching away; the edits of
+    // this session went beside it, and the user hears where now.
     journal_.SaveData(CurrentUserFile());
+    journal_.TellSaveProblems();
     CurrentUser = user;
     ShowCurrentUser();
     journal_.LoadData(CurrentUserFile());

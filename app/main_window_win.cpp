@@ -114,6 +114,9 @@ void TMainForm::FormShow() {
 
 void TMainForm::FormCloseQuery() {
     journal_.SaveData(CurrentUserFile());
+    // The last chance to say where edits went that no save could put in the
+    // journal, also those of the provider's save requests.
+    journal_.TellSaveProblems();
 }
 
 void TMainForm::FormDestroy() {
@@ -144,6 +147,8 @@ void TMainForm::VsButton3Click() {
 }
 
 void TMainForm::SaveRequest() {
+    // The provider waits for this answer: what the save has to tell waits
+    // for the close.
     if (journalLoaded_)
         journal_.SaveData(CurrentUserFile());
 }

@@ -8,6 +8,21 @@ target_link_libraries(lunea_unit_tests PRIVATE lunea_core GTest::gtest GTest::gt
 lunea_own_target(lunea_unit_tests)
 gtest_discover_tests(lunea_unit_tests DISCOVERY_MODE PRE_TEST)
 
+# Each fuzz target's property over its seeds and the inputs that once broke
+# it, without the fuzzer (scripts/fuzz.sh builds and runs that with clang).
+lunea_fuzz_targets(fuzz_targets)
+foreach(name IN LISTS fuzz_targets)
+    add_executable(${name}_replay ${CMAKE_SOURCE_DIR}/tests/fuzz/${name}.cpp
+                                  ${CMAKE_SOURCE_DIR}/tests/fuzz/replay_main.cpp)
+    target_link_libraries(${name}_replay PRIVATE lunea_core)
+    lunea_own_target(${name}_replay)
+    set(inputs ${CMAKE_SOURCE_DIR}/tests/fuzz/corpus/${name})
+    if(EXISTS ${CMAKE_SOURCE_DIR}/tests/fuzz/regressions/${name})
+        list(APPEND inputs ${CMAKE_SOURCE_DIR}/tests/fuzz/regressions/${name})
+    endif()
+    add_test(NAME FuzzReplay.${name} COMMAND ${name}_replay ${inputs})
+endforeach()
+
 find_package(benchmark REQUIRED)
 file(GLOB bench_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
 if(bench_sources)

@@ -19,3 +19,15 @@ function(lunea_test_sources out folder)
     endforeach()
     set(${out} ${kept} PARENT_SCOPE)
 endfunction()
+
+# The fuzz targets, one per reader of outside data: tests/fuzz/NAME.cpp for
+# each NAME ending in _fuzz.
+function(lunea_fuzz_targets out)
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/*_fuzz.cpp)
+    set(names)
+    foreach(source IN LISTS sources)
+        get_filename_component(name ${source} NAME_WE)
+        list(APPEND names ${name})
+    endforeach()
+    set(${out} ${names} PARENT_SCOPE)
+endfunction()

@@ -1,6 +1,5 @@
 # Windows build (i686): the two deliverables, the test stand-ins and the
 # tests, all run under Wine through the cross-compiling emulator.
-add_compile_options(-msse2 -mfpmath=sse)
 add_link_options(-static -static-libgcc -static-libstdc++)
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 

@@ -17,6 +17,9 @@ class OpenFile {
     // Writes all size bytes; a write the system accepts without writing
     // anything fails too.
     virtual bool Write(const void* data, std::size_t size) = 0;
+    // Cuts the file off at the end of what was written, after a write over
+    // an existing file.
+    virtual bool Truncate() = 0;
     // Forces the written bytes onto the disk.
     virtual bool Flush() = 0;
     virtual bool Close() = 0;
@@ -37,6 +40,9 @@ class FileSystem {
     // Replaces (or creates) target with source in one step.
     virtual bool Replace(const std::string& source, const std::string& target) = 0;
     virtual bool Remove(const std::string& path) = 0;
+    // Removes the temporary files beside target that writers killed before
+    // their replace left behind; those of other live processes stay.
+    virtual void RemoveLeftoverTemporaries(const std::string& target) = 0;
     // The system's text for the most recent failure; ask straight after it.
     virtual std::string LastErrorText() const = 0;
 };

@@ -1,8 +1,14 @@
 #include "common/file_system.h"
 
+#include "common/temporary_names.h"
+#include "common/write_all.h"
+
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <string>
 #include <unistd.h>
 
@@ -37,24 +43,25 @@ class PosixFile : public OpenFile {
     }
 
     bool Write(const void* data, std::size_t size) override {
-        const auto* bytes = static_cast<const char*>(data);
-        std::size_t done = 0;
-        while (done < size) {
-            const ssize_t n = ::write(fd_, bytes + done, size - done);
-            if (n < 0) {
-                if (errno == EINTR)
-                    continue;
-                return Fail();
-            }
-            // Success without progress would repeat for ever; a full disk is
-            // the likely cause.
-            if (n == 0) {
-                lastError_ = ENOSPC;
-                return false;
-            }
-            done += static_cast<std::size_t>(n);
-        }
-        return true;
+        const WriteAllResult result =
+            WriteAll(data, size, [this](const void* bytes, std::size_t count) {
+                ssize_t n;
+                do
+                    n = ::write(fd_, bytes, count);
+                while (n < 0 && errno == EINTR);
+                return n < 0 ? std::nullopt : std::optional(static_cast<std::size_t>(n));
+            });
+        if (result == WriteAllResult::Failed)
+            return Fail();
+        // A full disk is the likely cause of a write that takes nothing.
+        if (result == WriteAllResult::Stalled)
+            lastError_ = ENOSPC;
+        return result == WriteAllResult::Written;
+    }
+
+    bool Truncate() override {
+        const off_t end = ::lseek(fd_, 0, SEEK_CUR);
+        return (end >= 0 && ::ftruncate(fd_, end) == 0) || Fail();
     }
 
     bool Flush() override { return ::fsync(fd_) == 0 || Fail(); }
@@ -75,6 +82,13 @@ class PosixFile : public OpenFile {
     int& lastError_;
 };
 
+// Our own id counts as gone: this process holds no temporary file open
+// between two saves, so one with its id was left by an earlier process.
+bool IsRunningOtherProcess(unsigned long id) {
+    const auto pid = static_cast<pid_t>(id);
+    return pid != ::getpid() && (::kill(pid, 0) == 0 || errno == EPERM);
+}
+
 class PosixFileSystem : public FileSystem {
   public:
     OpenStatus OpenExisting(const std::string& path, std::unique_ptr<OpenFile>& file) override {
@@ -90,8 +104,8 @@ class PosixFileSystem : public FileSystem {
     std::unique_ptr<OpenFile> CreateTemporaryBeside(const std::string& targetPath,
                                                     std::string& tempPath) override {
         for (int attempt = 0; attempt < 100; ++attempt) {
-            tempPath = targetPath + "." + std::to_string(::getpid()) + "-" +
-                       std::to_string(nextSuffix_++) + ".tmp";
+            tempPath =
+                TemporaryPath(targetPath, static_cast<unsigned long>(::getpid()), nextSuffix_++);
             const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd >= 0)
                 return std::make_unique<PosixFile>(fd, lastError_);
@@ -107,6 +121,21 @@ class PosixFileSystem : public FileSystem {
     }
 
     bool Remove(const std::string& path) override { return ::unlink(path.c_str()) == 0 || Fail(); }
+
+    void RemoveLeftoverTemporaries(const std::string& target) override {
+        const std::string folder(FolderOf(target));
+        const std::string targetName = target.substr(folder.size());
+        const std::unique_ptr<DIR, int (*)(DIR*)> listing(
+            ::opendir(folder.empty() ? "." : folder.c_str()), ::closedir);
+        if (!listing)
+            return; // the next save tries again
+        while (const dirent* entry = ::readdir(listing.get())) {
+            const std::optional<unsigned long> owner = TemporaryOwner(targetName, entry->d_name);
+            // Failures are left for the next save: nothing depends on them.
+            if (owner && !IsRunningOtherProcess(*owner))
+                static_cast<void>(::unlink((folder + entry->d_name).c_str()));
+        }
+    }
 
     std::string LastErrorText() const override { return std::strerror(lastError_); }
 

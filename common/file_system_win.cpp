@@ -1,10 +1,13 @@
 #include "common/file_system.h"
 
 #include "common/system_error_text_win.h"
+#include "common/temporary_names.h"
 #include "common/unique_win.h"
+#include "common/write_all.h"
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 namespace lunea {
@@ -29,23 +32,22 @@ class Win32File : public OpenFile {
     }
 
     bool Write(const void* data, std::size_t size) override {
-        const auto* bytes = static_cast<const char*>(data);
-        std::size_t done = 0;
-        while (done < size) {
-            DWORD n = 0;
-            if (!WriteFile(handle_.Get(), bytes + done, static_cast<DWORD>(size - done), &n,
-                           nullptr))
-                return Fail();
-            // Success without progress would repeat for ever; a full disk is
-            // the likely cause.
-            if (n == 0) {
-                lastError_ = ERROR_DISK_FULL;
-                return false;
-            }
-            done += n;
-        }
-        return true;
+        const WriteAllResult result =
+            WriteAll(data, size, [this](const void* bytes, std::size_t count) {
+                DWORD n = 0;
+                if (!WriteFile(handle_.Get(), bytes, static_cast<DWORD>(count), &n, nullptr))
+                    return std::optional<std::size_t>();
+                return std::optional<std::size_t>(n);
+            });
+        if (result == WriteAllResult::Failed)
+            return Fail();
+        // A full disk is the likely cause of a write that takes nothing.
+        if (result == WriteAllResult::Stalled)
+            lastError_ = ERROR_DISK_FULL;
+        return result == WriteAllResult::Written;
     }
+
+    bool Truncate() override { return SetEndOfFile(handle_.Get()) || Fail(); }
 
     bool Flush() override { return FlushFileBuffers(handle_.Get()) || Fail(); }
 
@@ -60,6 +62,18 @@ class Win32File : public OpenFile {
     win::UniqueHandle handle_;
     DWORD& lastError_;
 };
+
+// Our own id counts as gone: this process holds no temporary file open
+// between two saves, so one with its id was left by an earlier process.
+bool IsRunningOtherProcess(DWORD id) {
+    if (id == GetCurrentProcessId())
+        return false;
+    const win::UniqueHandle process(OpenProcess(SYNCHRONIZE, FALSE, id));
+    // Another user's process may not be opened, but it runs.
+    if (!process)
+        return GetLastError() == ERROR_ACCESS_DENIED;
+    return WaitForSingleObject(process.Get(), 0) == WAIT_TIMEOUT;
+}
 
 class Win32FileSystem : public FileSystem {
   public:
@@ -80,8 +94,7 @@ class Win32FileSystem : public FileSystem {
     std::unique_ptr<OpenFile> CreateTemporaryBeside(const std::string& targetPath,
                                                     std::string& tempPath) override {
         for (int attempt = 0; attempt < 100; ++attempt) {
-            tempPath = targetPath + "." + std::to_string(GetCurrentProcessId()) + "-" +
-                       std::to_string(nextSuffix_++) + ".tmp";
+            tempPath = TemporaryPath(targetPath, GetCurrentProcessId(), nextSuffix_++);
             const HANDLE handle = CreateFileA(tempPath.c_str(), GENERIC_WRITE, 0, nullptr,
                                               CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
             if (handle != INVALID_HANDLE_VALUE)
@@ -100,6 +113,21 @@ class Win32FileSystem : public FileSystem {
     }
 
     bool Remove(const std::string& path) override { return DeleteFileA(path.c_str()) || Fail(); }
+
+    void RemoveLeftoverTemporaries(const std::string& target) override {
+        const std::string folder(FolderOf(target));
+        const std::string targetName = target.substr(folder.size());
+        WIN32_FIND_DATAA found;
+        const win::UniqueFind listing(FindFirstFileA((target + ".*.tmp").c_str(), &found));
+        if (!listing)
+            return; // none, or the next save tries again
+        do {
+            const std::optional<unsigned long> owner = TemporaryOwner(targetName, found.cFileName);
+            // Failures are left for the next save: nothing depends on them.
+            if (owner && !IsRunningOtherProcess(*owner))
+                static_cast<void>(DeleteFileA((folder + found.cFileName).c_str()));
+        } while (FindNextFileA(listing.Get(), &found));
+    }
 
     std::string LastErrorText() const override {
         const std::string text = SystemErrorText(lastError_);

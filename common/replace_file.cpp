@@ -1,6 +1,20 @@
 #include "common/replace_file.h"
 
+#include <new>
+
 namespace lunea {
+namespace {
+
+// Leftovers are found again at the next replace: running out of memory here
+// must not turn a replace that happened into a failure.
+void RemoveLeftovers(FileSystem& files, const std::string& target) noexcept {
+    try {
+        files.RemoveLeftoverTemporaries(target);
+    } catch (const std::bad_alloc&) {
+    }
+}
+
+} // namespace
 
 bool MayReplace(FileSystem& files, const std::string& target) {
     std::unique_ptr<OpenFile> existing;
@@ -13,11 +27,16 @@ ReplaceResult WriteFileReplacing(FileSystem& files, const std::string& target,
     std::string tempPath;
     std::unique_ptr<OpenFile> temp = files.CreateTemporaryBeside(target, tempPath);
     if (!temp)
-        return {};
-    if (temp->Write(bytes.data(), bytes.size()) && temp->Flush() && temp->Close() &&
-        files.Replace(tempPath, target))
-        return {.replaced = true, .failureText = std::nullopt};
-    ReplaceResult failed{.replaced = false, .failureText = files.LastErrorText()};
+        return {.replaced = false, .failedAt = ReplaceStep::CreateTemporary, .failureText = {}};
+    const bool written = temp->Write(bytes.data(), bytes.size()) && temp->Flush() && temp->Close();
+    if (written && files.Replace(tempPath, target)) {
+        RemoveLeftovers(files, target);
+        return {.replaced = true, .failedAt = ReplaceStep::None, .failureText = {}};
+    }
+    ReplaceResult failed{.replaced = false,
+                         .failedAt =
+                             written ? ReplaceStep::PutInPlace : ReplaceStep::WriteTemporary,
+                         .failureText = files.LastErrorText()};
     // Closed first: an open file cannot be deleted. Best effort: the failure
     // that matters is the one above.
     temp.reset();

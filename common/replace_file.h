@@ -10,8 +10,12 @@
 
 namespace lunea {
 
+// The step at which a replace failed.
+enum class ReplaceStep { None, CreateTemporary, WriteTemporary, PutInPlace };
+
 struct ReplaceResult {
     bool replaced = false;
+    ReplaceStep failedAt = ReplaceStep::None;
     // The system's text for a failure after the temporary file was opened;
     // nothing when it could not be created (or nothing failed).
     std::optional<std::string> failureText;
@@ -24,7 +28,8 @@ bool MayReplace(FileSystem& files, const std::string& target);
 // Writes the bytes into a new, uniquely named file in target's folder,
 // forces them onto the disk, closes it and puts it in place of target (or
 // creates target) in one step. On any failure target stays as it was and
-// the temporary file is removed.
+// the temporary file is removed. After a replace, the temporary files that
+// killed writers left beside target go too.
 ReplaceResult WriteFileReplacing(FileSystem& files, const std::string& target,
                                  std::span<const std::uint8_t> bytes);
 

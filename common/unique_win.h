@@ -62,6 +62,13 @@ struct KernelHandleTraits {
     static void Close(HANDLE handle) { CloseHandle(handle); }
 };
 
+// FindFirstFile's search handle, closed by FindClose.
+struct FindTraits {
+    using Value = HANDLE;
+    static bool IsEmpty(HANDLE handle) { return KernelHandleTraits::IsEmpty(handle); }
+    static void Close(HANDLE handle) { FindClose(handle); }
+};
+
 struct ModuleTraits {
     using Value = HMODULE;
     static bool IsEmpty(HMODULE module) { return module == nullptr; }
@@ -70,6 +77,7 @@ struct ModuleTraits {
 
 using UniqueRegKey = UniqueResource<RegKeyTraits>;
 using UniqueHandle = UniqueResource<KernelHandleTraits>;
+using UniqueFind = UniqueResource<FindTraits>;
 // A library loaded with LoadLibrary, freed when the owner goes.
 using UniqueModule = UniqueResource<ModuleTraits>;
 

@@ -1,14 +1,19 @@
 #include "journal/data_file.h"
 
 #include "common/replace_file.h"
+#include "journal/save_fallbacks.h"
 
+#include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace lunea {
 
 namespace {
 
-constexpr std::size_t kRecordsPerRead = 1024;
+// Small enough for the allocator's fast path: a load runs at every start,
+// reload and user switch, and millions of times under the fuzzer.
+constexpr std::size_t kRecordsPerRead = 64;
 
 } // namespace
 
@@ -26,18 +31,22 @@ void Journal::LoadData(const std::string& fileName) {
     case OpenStatus::Failed:
         // Locked, read-only or a directory: stay silent, but never let a save
         // replace a journal we could not see.
-        unread_.insert(fileName);
+        MarkUnread(fileName);
         return;
     case OpenStatus::Opened:
         break;
     }
     if (!ReadRecords(*file) || !file->Close()) {
         const std::string error = files_.LastErrorText();
-        unread_.insert(fileName);
+        MarkUnread(fileName);
         prompts_.ReportIoError(error);
         return;
     }
     unread_.erase(fileName);
+}
+
+void Journal::MarkUnread(const std::string& fileName) {
+    unread_[fileName] = EncodeAll();
 }
 
 bool Journal::ReadRecords(OpenFile& file) {
@@ -71,7 +80,6 @@ bool Journal::ReadRecords(OpenFile& file) {
 
 std::vector<std::uint8_t> Journal::EncodeAll() const {
     std::vector<std::uint8_t> bytes;
-    bytes.reserve((DayTable::SlotCount + heldAside_.size()) * datafile::kRecordSize);
     EncodedRecord record;
     for (int year = DayTable::FirstYear; year <= DayTable::LastYear; ++year)
         for (int month = 1; month <= 12; ++month)
@@ -89,13 +97,52 @@ std::vector<std::uint8_t> Journal::EncodeAll() const {
 }
 
 void Journal::SaveData(const std::string& fileName) {
+    const std::vector<std::uint8_t> bytes = EncodeAll();
+    if (const auto unread = unread_.find(fileName); unread != unread_.end()) {
+        if (bytes != unread->second)
+            KeepInRecoveryFile(fileName, bytes,
+                               "Your journal could not be read, so it was left as it was. The "
+                               "entries of this session are kept in ");
+        return;
+    }
     // An existing entry we may not write is left exactly as it is, without a
     // word.
-    if (IsUnread(fileName) || !MayReplace(files_, fileName))
+    if (!MayReplace(files_, fileName))
         return;
-    const ReplaceResult result = WriteFileReplacing(files_, fileName, EncodeAll());
-    if (result.failureText)
-        prompts_.ReportIoError(*result.failureText);
+    std::string failure;
+    if (WriteJournal(files_, fileName, bytes, failure) != JournalWrite::Failed) {
+        if (const auto recovery = recoveryPaths_.find(fileName); recovery != recoveryPaths_.end())
+            toldRecoveries_.erase(recovery->second);
+        return;
+    }
+    KeepInRecoveryFile(fileName, bytes,
+                       "Your journal could not be saved (" + failure +
+                           ").\nYour entries are kept in ");
+}
+
+void Journal::KeepInRecoveryFile(const std::string& fileName,
+                                 const std::vector<std::uint8_t>& bytes,
+                                 const std::string& notice) {
+    auto [recovery, fresh] = recoveryPaths_.try_emplace(fileName);
+    if (fresh)
+        recovery->second = FreeRecoveryPath(files_, fileName);
+    const std::string& path = recovery->second;
+    const ReplaceResult kept = WriteFileReplacing(files_, path, bytes);
+    if (!kept.replaced)
+        AddNotice("Your entries could not be saved: " +
+                  kept.failureText.value_or(files_.LastErrorText()));
+    else if (toldRecoveries_.insert(path).second)
+        AddNotice(notice + path + ".");
+}
+
+void Journal::AddNotice(const std::string& text) {
+    if (std::find(notices_.begin(), notices_.end(), text) == notices_.end())
+        notices_.push_back(text);
+}
+
+void Journal::TellSaveProblems() {
+    for (const std::string& notice : std::exchange(notices_, std::vector<std::string>()))
+        prompts_.ReportIoError(notice);
 }
 
 std::optional<std::string> Journal::WriteTableTo(const std::string& fileName) {

@@ -6,6 +6,7 @@
 #include "journal/record_codec.h"
 #include "journal/user_prompts.h"
 
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -27,11 +28,20 @@ class Journal {
     void LoadData(const std::string& fileName);
 
     // Writes every recorded day in date order, then the records held aside,
-    // into a temporary file beside fileName that then replaces it in one step.
-    // An existing entry that cannot be opened for reading and writing, or an
-    // unread file, is left alone silently; a failure after the temporary file
-    // was opened is reported, and the old file stays whole.
+    // into a temporary file beside fileName that then replaces it in one step
+    // (when that step cannot be taken, over the file in place). An existing
+    // entry that cannot be opened for reading and writing is left alone
+    // silently. An unread file is never written: a table changed since the
+    // load goes into a recovery file beside it instead, and so does one that
+    // could not be written at all. What the user must hear of waits for
+    // TellSaveProblems, so a save can answer another process without a
+    // message box.
     void SaveData(const std::string& fileName);
+
+    // Reports, once each, where the saves since the last call kept the
+    // edits they could not write into the journal, and any save that could
+    // keep them nowhere.
+    void TellSaveProblems();
 
     // Transfer: writes the table into another user's file, replacing it in
     // one step. Nothing when it was written, else the system's reason (and
@@ -49,13 +59,26 @@ class Journal {
 
   private:
     bool ReadRecords(OpenFile& file);
+    void MarkUnread(const std::string& fileName);
     std::vector<std::uint8_t> EncodeAll() const;
+    // Puts the table into fileName's recovery file; notice precedes its path
+    // in the report.
+    void KeepInRecoveryFile(const std::string& fileName, const std::vector<std::uint8_t>& bytes,
+                            const std::string& notice);
+    void AddNotice(const std::string& text);
 
     FileSystem& files_;
     UserPrompts& prompts_;
     DayTable days_;
     std::vector<EncodedRecord> heldAside_;
-    std::set<std::string> unread_;
+    // Unread files, each with the table as the failed load left it: a table
+    // still equal to that holds no edit to keep.
+    std::map<std::string, std::vector<std::uint8_t>> unread_;
+    // Chosen once a session for each journal, so no earlier one is written over.
+    std::map<std::string, std::string> recoveryPaths_;
+    // Recovery files the user knows of; forgotten when the journal is written.
+    std::set<std::string> toldRecoveries_;
+    std::vector<std::string> notices_;
 };
 
 } // namespace lunea

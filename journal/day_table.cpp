@@ -25,10 +25,12 @@ void ClearDayRecord(TDayRecord& record) {
 }
 
 bool DayHasData(const TDayRecord& record) {
-    // Secrets and Protect alone do not count: changing them sets Flag.
+    // Secrets and Protect count by themselves: the provider clears every Flag
+    // it writes, and a day kept only by its Flag would be dropped at the
+    // save after the next synchronisation while the handheld keeps it.
     return record.Status != 0 || record.Appointment != 0 || record.Temperature > 1.0 ||
-           record.PMS != 0 || record.Sex != 0 || record.Cramping != 0 || record.Note.Length != 0 ||
-           record.Flag != 0;
+           record.PMS != 0 || record.Sex != 0 || record.Cramping != 0 || record.Secrets != 0 ||
+           record.Protect != 0 || record.Note.Length != 0 || record.Flag != 0;
 }
 
 namespace {

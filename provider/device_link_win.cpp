@@ -2,6 +2,7 @@
 
 #include "provider/provider_names_win.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace lunea::provider {
@@ -37,7 +38,10 @@ bool ReceiveDevicePacket(IReplNotify& notify, std::vector<std::uint8_t>& packet)
     if (!request.lpbData)
         return false;
     const GlobalBlock hostBlock{request.lpbData};
-    packet.assign(request.lpbData, request.lpbData + request.cbData);
+    // The length field is the host's word; the block's own size is the
+    // system's. A longer claim must not be read past the block's end.
+    const SIZE_T held = GlobalSize(request.lpbData);
+    packet.assign(request.lpbData, request.lpbData + std::min<SIZE_T>(request.cbData, held));
     return true;
 }
 

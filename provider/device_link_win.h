@@ -10,7 +10,8 @@ namespace lunea::provider {
 
 // The connected device's partnership key; the provider closes it.
 bool OpenPartnershipKey(IReplNotify& notify, win::UniqueRegKey& key);
-// A copy of the device's packet; the host's block is freed.
+// A copy of the device's packet, at most as long as the host's block; the
+// block is freed.
 bool ReceiveDevicePacket(IReplNotify& notify, std::vector<std::uint8_t>& packet);
 // Hands the records to the device, also when there are none; the host's
 // answer does not matter any more.

@@ -6,7 +6,6 @@
 #include "provider/device_exchange.h"
 #include "provider/device_link_win.h"
 
-#include <new>
 #include <optional>
 #include <string>
 #include <utility>
@@ -48,14 +47,13 @@ void ExchangeBuffers::Clear() {
 
 void RunExchange(IReplNotify* notify, ExchangeBuffers& buffers) {
     buffers.Clear();
-    if (notify) {
-        try {
-            Exchange(*notify, buffers);
-        } catch (const std::bad_alloc&) {
-            // Out of memory ends the exchange like any other failure.
-        }
-    }
-    buffers.Clear();
+    // Emptied however the exchange ends, an exception included.
+    const struct Emptied {
+        ExchangeBuffers& buffers;
+        ~Emptied() { buffers.Clear(); }
+    } emptied{buffers};
+    if (notify)
+        Exchange(*notify, buffers);
 }
 
 } // namespace lunea::provider

@@ -18,7 +18,8 @@ struct ExchangeBuffers {
 };
 
 // Every failure ends the exchange silently: the data file is then unchanged
-// and the device receives nothing.
+// and the device receives nothing. An exception (only possible before the
+// file is written) goes on to the caller, with the buffers emptied.
 void RunExchange(IReplNotify* notify, ExchangeBuffers& buffers);
 
 } // namespace lunea::provider

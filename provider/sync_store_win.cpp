@@ -1,5 +1,6 @@
 #include "provider/sync_store_win.h"
 
+#include "provider/com_boundary_win.h"
 #include "provider/module_state_win.h"
 #include "provider/provider_names_win.h"
 #include "provider/repl_object_win.h"
@@ -60,8 +61,11 @@ HRESULT SyncStore::GetStoreInfo(STOREINFO* info) {
 
 HRESULT SyncStore::ReportStatus(HREPLFLD, HREPLITEM, UINT status, UINT) {
     if (status == RSC_BEGIN_CHECK)
-        RunExchange(notify_.Get(), exchangeBuffers_);
-    else if (status == RSC_RELEASE)
+        return ComBoundary([this] {
+            RunExchange(notify_.Get(), exchangeBuffers_);
+            return S_OK;
+        });
+    if (status == RSC_RELEASE)
         notify_.Reset();
     return S_OK;
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the native core under sanitizers,
-# then the Windows build under Wine.
+# Builds everything and runs every test: the native core under sanitizers
+# (with the fuzz targets' saved inputs replayed), each fuzz target for a
+# while, then the Windows build under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -9,6 +10,9 @@ jobs=$(nproc)
 cmake --preset native >/dev/null
 cmake --build --preset native -j "$jobs"
 ctest --preset native -j "$jobs"
+
+# About 20 s a target: enough to catch what a change broke, short for CI.
+LUNEA_JOBS=$jobs bash scripts/fuzz.sh "${LUNEA_FUZZ_SECONDS:-20}"
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"

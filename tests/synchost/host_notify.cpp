@@ -93,7 +93,7 @@ HRESULT HostNotify::HandDevicePacket(SDREQUEST& request) {
         return E_OUTOFMEMORY;
     std::memcpy(block, packet.data(), packet.size());
     request.lpbData = static_cast<BYTE*>(block);
-    request.cbData = static_cast<UINT>(packet.size());
+    request.cbData = options_.claimedSize.value_or(static_cast<UINT>(packet.size()));
     Log("query 5 receive %u bytes", request.cbData);
     return S_OK;
 }

@@ -18,7 +18,8 @@ const char* Usage() {
            "  --packet FILE        the device's packet (default: a header without records)\n"
            "  --received FILE      write the records sent to the device into FILE\n"
            "  --log FILE           write one line per device query into FILE\n"
-           "  --fail-query CODE    answer device query CODE (4 or 5) with a failure\n";
+           "  --fail-query CODE    answer device query CODE (4 or 5) with a failure\n"
+           "  --claim-size N       say the packet is N bytes long, whatever its block holds\n";
 }
 
 std::optional<HostOptions> ParseHostOptions(int argc, char** argv, const std::string& hostFolder) {
@@ -45,6 +46,8 @@ std::optional<HostOptions> ParseHostOptions(int argc, char** argv, const std::st
             options.receivedFile = value;
         else if (std::strcmp(option, "--log") == 0)
             options.logFile = value;
+        else if (std::strcmp(option, "--claim-size") == 0)
+            options.claimedSize = static_cast<unsigned>(std::strtoul(value, nullptr, 10));
         else if (std::strcmp(option, "--fail-query") == 0)
             options.failingQueryCode = static_cast<unsigned>(std::strtoul(value, nullptr, 10));
         else

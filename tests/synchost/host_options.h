@@ -14,6 +14,7 @@ struct HostOptions {
     std::string receivedFile;              // where the block sent to the device goes
     std::string logFile;                   // one line per device query
     unsigned failingQueryCode = 0;
+    std::optional<unsigned> claimedSize; // the packet's length field, when it is to lie
 };
 
 std::optional<HostOptions> ParseHostOptions(int argc, char** argv, const std::string& hostFolder);

@@ -9,6 +9,7 @@
 #include <iterator>
 #include <memory>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -52,69 +53,96 @@ inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-enum class FaultAt { Nothing, Open, CreateTemporary, Read, Write, Flush, Close, Replace };
+enum class FaultAt {
+    Nothing,
+    Open,
+    CreateTemporary,
+    Read,
+    Write,
+    Flush,
+    Close,
+    Replace,
+    ReplaceExisting, // a replace over an existing file: it is held open without delete sharing
+    WriteInPlace     // a write into a file opened with OpenExisting
+};
 
-// The platform's file system, with one operation failing as asked. A failing
-// read or write first moves half of its bytes, as a full disk would.
+// The platform's file system, with the operations asked for failing. A
+// failing read or write first moves half of its bytes, as a full disk would.
 class FaultyFileSystem : public FileSystem {
   public:
-    explicit FaultyFileSystem(FaultAt fault) : fault_(fault) {}
-    void SetFault(FaultAt fault) { fault_ = fault; }
+    explicit FaultyFileSystem(FaultAt fault) { SetFault(fault); }
+    void SetFault(FaultAt fault) { faults_ = {fault}; }
+    void AddFault(FaultAt fault) { faults_.insert(fault); }
 
     OpenStatus OpenExisting(const std::string& path, std::unique_ptr<OpenFile>& file) override {
-        if (fault_ == FaultAt::Open)
+        if (Fails(FaultAt::Open))
             return OpenStatus::Failed;
         std::unique_ptr<OpenFile> opened;
         const OpenStatus status = real_->OpenExisting(path, opened);
-        // Closing or writing fails only for the temporary file.
-        if (opened)
-            file = std::make_unique<FaultyFile>(
-                std::move(opened), fault_ == FaultAt::Read ? fault_ : FaultAt::Nothing);
+        // Flushing or closing fails only for the temporary file.
+        if (opened) {
+            std::set<FaultAt> faults;
+            if (Fails(FaultAt::Read))
+                faults.insert(FaultAt::Read);
+            if (Fails(FaultAt::WriteInPlace))
+                faults.insert(FaultAt::Write);
+            file = std::make_unique<FaultyFile>(std::move(opened), faults);
+        }
         return status;
     }
     std::unique_ptr<OpenFile> CreateTemporaryBeside(const std::string& targetPath,
                                                     std::string& tempPath) override {
-        if (fault_ == FaultAt::CreateTemporary)
+        if (Fails(FaultAt::CreateTemporary))
             return nullptr;
         auto file = real_->CreateTemporaryBeside(targetPath, tempPath);
-        return file ? std::make_unique<FaultyFile>(std::move(file), fault_) : nullptr;
+        return file ? std::make_unique<FaultyFile>(std::move(file), faults_) : nullptr;
     }
     bool Replace(const std::string& source, const std::string& target) override {
-        return fault_ != FaultAt::Replace && real_->Replace(source, target);
+        if (Fails(FaultAt::Replace) ||
+            (Fails(FaultAt::ReplaceExisting) && std::filesystem::exists(target)))
+            return false;
+        return real_->Replace(source, target);
     }
     bool Remove(const std::string& path) override { return real_->Remove(path); }
+    void RemoveLeftoverTemporaries(const std::string& target) override {
+        real_->RemoveLeftoverTemporaries(target);
+    }
     std::string LastErrorText() const override { return "Injected failure."; }
 
   private:
+    bool Fails(FaultAt fault) const { return faults_.count(fault) != 0; }
+
     class FaultyFile : public OpenFile {
       public:
-        FaultyFile(std::unique_ptr<OpenFile> real, FaultAt fault)
-            : real_(std::move(real)), fault_(fault) {}
+        FaultyFile(std::unique_ptr<OpenFile> real, std::set<FaultAt> faults)
+            : real_(std::move(real)), faults_(std::move(faults)) {}
         bool Read(void* buffer, std::size_t size, std::size_t& got) override {
-            if (fault_ != FaultAt::Read)
+            if (!Fails(FaultAt::Read))
                 return real_->Read(buffer, size, got);
             static_cast<void>(real_->Read(buffer, size / 2, got));
             return false;
         }
         bool Write(const void* data, std::size_t size) override {
-            if (fault_ != FaultAt::Write)
+            if (!Fails(FaultAt::Write))
                 return real_->Write(data, size);
             static_cast<void>(real_->Write(data, size / 2));
             return false;
         }
-        bool Flush() override { return fault_ != FaultAt::Flush && real_->Flush(); }
+        bool Truncate() override { return real_->Truncate(); }
+        bool Flush() override { return !Fails(FaultAt::Flush) && real_->Flush(); }
         bool Close() override {
             const bool closed = real_->Close();
-            return fault_ != FaultAt::Close && closed;
+            return !Fails(FaultAt::Close) && closed;
         }
 
       private:
+        bool Fails(FaultAt fault) const { return faults_.count(fault) != 0; }
         std::unique_ptr<OpenFile> real_;
-        FaultAt fault_;
+        std::set<FaultAt> faults_;
     };
 
     std::unique_ptr<FileSystem> real_ = MakePlatformFileSystem();
-    FaultAt fault_;
+    std::set<FaultAt> faults_;
 };
 
 } // namespace lunea::testing

@@ -114,6 +114,7 @@ TEST_F(JournalDataFile, SaveWritesRecordedDaysInDateOrderAndDropsEmptyOnes) {
 
     std::vector<std::uint8_t> expected;
     Append(expected, Encoded(DayWithStatus(2), {2000, 1, 1}));
+    Append(expected, Encoded(secretOnly, {2001, 1, 1}));
     Append(expected, Encoded(flagOnly, {2001, 1, 2}));
     Append(expected, Encoded(DayWithStatus(6), {2008, 2, 29}));
     Append(expected, Encoded(DayWithStatus(5), {2019, 12, 31}));
@@ -212,6 +213,34 @@ TEST_F(JournalDataFile, AReadErrorKeepsWhatWasReadReportsItAndProtectsTheFile) {
     journal.Days().At(2016, 8, 2).Status = 0;
     journal.SaveData(dataFile);
     EXPECT_EQ(ReadBytes(dataFile), original);
+}
+
+TEST_F(JournalDataFile, AnUnreadJournalKeepsTheSessionsEditsBesideItAndSaysWhereOnce) {
+    std::vector<std::uint8_t> original;
+    Append(original, Encoded(DayWithStatus(3), {2015, 3, 1}));
+    WriteBytes(dataFile, original);
+    const std::vector<std::uint8_t> earlier = {1, 2, 3};
+    WriteBytes(dataFile + ".recovered", earlier); // an earlier session's, not yet taken back
+    const std::string recoveryFile = dataFile + ".recovered2";
+
+    files.SetFault(FaultAt::Open);
+    journal.LoadData(dataFile);
+    files.SetFault(FaultAt::Nothing);
+    journal.SaveData(dataFile);
+    EXPECT_FALSE(std::filesystem::exists(recoveryFile)) << "no edit yet, nothing to keep";
+
+    std::vector<std::uint8_t> expected;
+    for (int day = 2; day <= 3; ++day) {
+        journal.Days().At(2015, 3, day).Status = 2;
+        Append(expected, Encoded(DayWithStatus(2), {2015, 3, day}));
+        journal.SaveData(dataFile);
+        journal.TellSaveProblems();
+        EXPECT_EQ(ReadBytes(dataFile), original);
+        EXPECT_EQ(ReadBytes(recoveryFile), expected);
+    }
+    EXPECT_EQ(ReadBytes(dataFile + ".recovered"), earlier);
+    ASSERT_EQ(prompts.ioErrors.size(), 1u);
+    EXPECT_NE(prompts.ioErrors[0].find(recoveryFile), std::string::npos);
 }
 
 TEST_F(JournalDataFile, ClearDatabaseAsksFirstAndEmptiesEverything) {

@@ -60,19 +60,19 @@ TEST(JournalRecordCodec, NoteLongerThanItsCapacityIsCut) {
 }
 
 TEST(JournalRecordCodec, TemperatureRoundsToHundredthsWithTiesToEven) {
-    EXPECT_EQ(RoundTemperature(36.666), 36.67);
-    EXPECT_EQ(RoundTemperature(36.125), 36.12); // exact tie in binary: to even
-    EXPECT_EQ(RoundTemperature(36.375), 36.38);
-    EXPECT_EQ(RoundTemperature(36.665), 36.66); // 36.665 is stored just below the half
-    EXPECT_EQ(RoundTemperature(0.0), 0.0);
-    EXPECT_EQ(RoundTemperature(37.5), 37.5);
+    // Each tie is exact in binary (x.125, x.375, x.625, x.875 times 100 is a
+    // whole number and a half), so the rule alone decides: to the even
+    // hundredth, up or down.
+    const std::pair<double, double> cases[] = {
+        {36.666, 36.67}, {36.664, 36.66}, {36.125, 36.12}, {36.375, 36.38},
+        {36.625, 36.62}, {36.875, 36.88}, {0.0, 0.0},      {37.5, 37.5},
+    };
+    for (const auto& [stored, loaded] : cases)
+        EXPECT_EQ(RoundTemperature(stored), loaded) << stored;
 }
 
-TEST(JournalDayHasData, EachObservationCountsButSecretsAndProtectAlone) {
+TEST(JournalDayHasData, EachObservationCountsAndATemperatureOnlyAboveOne) {
     TDayRecord day;
-    EXPECT_FALSE(DayHasData(day));
-    day.Secrets = 1;
-    day.Protect = 1;
     EXPECT_FALSE(DayHasData(day));
     day.Temperature = 1.0;
     EXPECT_FALSE(DayHasData(day)) << "a temperature counts only above 1.0";
@@ -89,6 +89,8 @@ TEST(JournalDayHasData, EachObservationCountsButSecretsAndProtectAlone) {
     EXPECT_TRUE(counts([](TDayRecord& r) { r.PMS = 1; }));
     EXPECT_TRUE(counts([](TDayRecord& r) { r.Sex = 1; }));
     EXPECT_TRUE(counts([](TDayRecord& r) { r.Cramping = 1; }));
+    EXPECT_TRUE(counts([](TDayRecord& r) { r.Secrets = 1; }));
+    EXPECT_TRUE(counts([](TDayRecord& r) { r.Protect = 1; }));
     EXPECT_TRUE(counts([](TDayRecord& r) { r.Note.Assign("x"); }));
     EXPECT_TRUE(counts([](TDayRecord& r) { r.Flag = 1; }));
 }

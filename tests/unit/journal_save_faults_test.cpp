@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 namespace lunea {
 namespace {
 
@@ -11,44 +14,76 @@ using testing::DayWithStatus;
 using testing::Encoded;
 using testing::FaultAt;
 
+// Untouched: the journal as it was; Nowhere: a failed write in place may
+// have torn it, and the edits are only in memory.
+enum class Kept { Untouched, InJournal, InRecoveryFile, Nowhere };
+
 struct SaveFault {
-    FaultAt step;
-    bool reported; // failures after the temporary file was opened are reported
+    std::vector<FaultAt> faults;
+    Kept kept;
+    bool told; // the user hears of every save that did not reach the journal
 };
 
 class JournalSaveFaults : public ::testing::TestWithParam<SaveFault> {};
 
-TEST_P(JournalSaveFaults, TheOldFileStaysWholeAndNoTemporaryFileIsLeft) {
+TEST_P(JournalSaveFaults, TheEditsAreKeptAndNoTemporaryFileIsLeft) {
     testing::ScratchFolder folder;
     const std::string dataFile = folder.File("Lunea.dat");
+    const std::string recoveryFile = dataFile + ".recovered";
     std::vector<std::uint8_t> original;
     for (int day = 1; day <= 28; ++day)
         Append(original, Encoded(DayWithStatus(2), {2018, 2, day}));
     testing::WriteBytes(dataFile, original);
+    std::vector<std::uint8_t> edited = original;
+    Append(edited, Encoded(DayWithStatus(1), {2018, 3, 1}));
 
     testing::FaultyFileSystem files{FaultAt::Nothing};
     testing::RecordingPrompts prompts;
     Journal journal{files, prompts};
     journal.LoadData(dataFile);
     journal.Days().At(2018, 3, 1).Status = 1;
-    files.SetFault(GetParam().step);
+    for (FaultAt fault : GetParam().faults)
+        files.AddFault(fault);
     journal.SaveData(dataFile);
+    EXPECT_TRUE(prompts.ioErrors.empty()) << "nothing is shown before TellSaveProblems";
+    journal.TellSaveProblems();
 
-    EXPECT_EQ(testing::ReadBytes(dataFile), original);
-    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"Lunea.dat"});
-    EXPECT_EQ(prompts.ioErrors.size(), GetParam().reported ? 1u : 0u);
+    const Kept kept = GetParam().kept;
+    if (kept == Kept::InJournal || kept == Kept::Untouched) {
+        EXPECT_EQ(testing::ReadBytes(dataFile), kept == Kept::InJournal ? edited : original);
+    }
+    EXPECT_EQ(std::filesystem::exists(recoveryFile), kept == Kept::InRecoveryFile);
+    ASSERT_EQ(prompts.ioErrors.size(), GetParam().told ? 1u : 0u);
+    if (kept == Kept::InRecoveryFile) {
+        EXPECT_EQ(testing::ReadBytes(recoveryFile), edited);
+        EXPECT_NE(prompts.ioErrors[0].find(recoveryFile), std::string::npos);
+    }
 
     files.SetFault(FaultAt::Nothing);
     journal.SaveData(dataFile);
-    EXPECT_EQ(testing::ReadBytes(dataFile).size(), original.size() + datafile::kRecordSize);
-    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"Lunea.dat"});
+    EXPECT_EQ(testing::ReadBytes(dataFile), edited);
+    std::vector<std::string> entries = folder.Entries();
+    std::erase(entries, "Lunea.dat.recovered");
+    EXPECT_EQ(entries, std::vector<std::string>{"Lunea.dat"});
 }
 
 INSTANTIATE_TEST_SUITE_P(
     EachStep, JournalSaveFaults,
-    ::testing::Values(SaveFault{FaultAt::Open, false}, SaveFault{FaultAt::CreateTemporary, false},
-                      SaveFault{FaultAt::Write, true}, SaveFault{FaultAt::Flush, true},
-                      SaveFault{FaultAt::Close, true}, SaveFault{FaultAt::Replace, true}));
+    ::testing::Values(
+        // A journal that cannot be opened for writing is left alone, silently.
+        SaveFault{{FaultAt::Open}, Kept::Untouched, false},
+        // No new file may be made in the folder, or the journal is held open
+        // without delete sharing: written in place.
+        SaveFault{{FaultAt::CreateTemporary}, Kept::InJournal, false},
+        SaveFault{{FaultAt::Replace}, Kept::InJournal, false},
+        SaveFault{{FaultAt::ReplaceExisting}, Kept::InJournal, false},
+        // The in-place write fails too: a recovery file beside the journal.
+        SaveFault{{FaultAt::ReplaceExisting, FaultAt::WriteInPlace}, Kept::InRecoveryFile, true},
+        // The disk refuses every new file's bytes: nowhere to keep them.
+        SaveFault{{FaultAt::Write}, Kept::Untouched, true},
+        SaveFault{{FaultAt::Flush}, Kept::Untouched, true},
+        SaveFault{{FaultAt::Close}, Kept::Untouched, true},
+        SaveFault{{FaultAt::CreateTemporary, FaultAt::WriteInPlace}, Kept::Nowhere, true}));
 
 } // namespace
 } // namespace lunea

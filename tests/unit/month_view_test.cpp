@@ -81,7 +81,8 @@ TEST_F(MonthViewTest, GridGeometryAndBackground) {
     }
     EXPECT_EQ(CellOf(1), 3);
     EXPECT_EQ(CellOfDay(1).rect, (Rect{144, 18, 193, 67}));
-    EXPECT_EQ(CellOfDay(30).rect, DayCellRect(CellOf(30)));
+    EXPECT_EQ(CellOf(30), 32);
+    EXPECT_EQ(CellOfDay(30).rect, (Rect{192, 210, 241, 259}));
     EXPECT_EQ(DayCellRect(41), (Rect{288, 258, 337, 307}));
     EXPECT_EQ(UsedCells(), 30);
 }

@@ -62,12 +62,13 @@ TEST(ExchangeJournal, StopsOnABadFileOrPacketAndMergesOtherwise) {
     badPacket[0] = 0x6E; // 1134
     EXPECT_FALSE(ExchangeJournal(file, badPacket));
 
+    // The desktop's day goes to the device and stays with its Flag cleared;
+    // the device's new day is appended.
     const auto result = ExchangeJournal(file, packet);
     ASSERT_TRUE(result);
-    const MergeResult expected = MergeRecords(file, Join({device}));
-    EXPECT_EQ(result->newFile, expected.newFile);
-    EXPECT_EQ(result->outgoing, expected.outgoing);
-    EXPECT_EQ(result->newFile.size(), 2 * datafile::kRecordSize);
+    EXPECT_EQ(result->newFile, Join({MakeDesktopRecord({.Status = 2}),
+                                     MakeDesktopRecord({.Date = kJan1Date + 1, .Status = 3})}));
+    EXPECT_EQ(result->outgoing, Join({MakeDeviceRecord(kJan1Day, 2)}));
 }
 
 } // namespace

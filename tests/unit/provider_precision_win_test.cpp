@@ -44,25 +44,33 @@ std::vector<std::int32_t> ThousandthsFrom35To38() {
     return values;
 }
 
-TEST(DeviceTemperaturePrecision, SameUnderExtendedAndDoubleX87Precision) {
-    std::vector<std::int32_t> extended;
-    {
-        ScopedX87Precision precision(_PC_64);
-        ASSERT_EQ(X87Thousandths(36.55), 36549) << "the x87 precision did not change";
-        EXPECT_EQ(ThousandthsOfDegree(36.55), 36550);
-        const DeviceRecordBytes device = DesktopToDevice(MakeDesktopRecord({.Temperature = 36.6}));
-        EXPECT_EQ((std::array<std::uint8_t, 4>{device[8], device[9], device[10], device[11]}),
-                  (std::array<std::uint8_t, 4>{0x67, 0x66, 0x12, 0x42}));
-        extended = ThousandthsFrom35To38();
-    }
+// Values on which the x87 unit, left at the host's precision, rounds the
+// product otherwise than double arithmetic: 36.55 at 64 bits (the product
+// lies just below 36550), and a temperature that came from the device as a
+// single, 36.6f, at 24 bits (as a Direct3D host leaves the unit).
+TEST(DeviceTemperaturePrecision, TheConversionRoundsAsDoublesWhateverTheHostsPrecision) {
+    const double fromDevice = static_cast<double>(36.6f);
+    const struct {
+        unsigned int precision;
+        double celsius;
+        int onX87;
+        int asDoubles;
+    } cases[] = {{_PC_64, 36.55, 36549, 36550},
+                 {_PC_24, fromDevice, 36600, 36599},
+                 {_PC_53, 36.55, 36550, 36550}};
+    std::vector<std::int32_t> atDoublePrecision;
     {
         ScopedX87Precision precision(_PC_53);
-        ASSERT_EQ(X87Thousandths(36.55), 36550);
-        EXPECT_EQ(ThousandthsOfDegree(36.55), 36550);
+        atDoublePrecision = ThousandthsFrom35To38();
+    }
+    for (const auto& c : cases) {
+        ScopedX87Precision precision(c.precision);
+        ASSERT_EQ(X87Thousandths(c.celsius), c.onX87) << "the precision did not reach the unit";
+        EXPECT_EQ(ThousandthsOfDegree(c.celsius), c.asDoubles) << c.precision;
         const DeviceRecordBytes device = DesktopToDevice(MakeDesktopRecord({.Temperature = 36.6}));
         EXPECT_EQ((std::array<std::uint8_t, 4>{device[8], device[9], device[10], device[11]}),
                   (std::array<std::uint8_t, 4>{0x67, 0x66, 0x12, 0x42}));
-        EXPECT_EQ(ThousandthsFrom35To38(), extended);
+        EXPECT_EQ(ThousandthsFrom35To38(), atDoublePrecision) << c.precision;
     }
 }
 

@@ -113,11 +113,5 @@ TEST(SettingsWrite, EveryValueInTheProgramsOrderAndReadBackTheSame) {
     EXPECT_EQ(back.LastUser, "Lunea");
 }
 
-TEST(SettingsWrite, CustomCycleLengthIsHeldWithin24To40) {
-    EXPECT_EQ(ClampCustomCycleLength(18), 24);
-    EXPECT_EQ(ClampCustomCycleLength(45), 40);
-    EXPECT_EQ(ClampCustomCycleLength(30), 30);
-}
-
 } // namespace
 } // namespace lunea

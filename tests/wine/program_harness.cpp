@@ -30,7 +30,7 @@ CalendarProcess::CalendarProcess() {
 
 CalendarProcess::~CalendarProcess() {
     if (process_ && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT) {
-        TerminateProcess(process_.Get(), 99);
+        Kill();
         WaitForSingleObject(process_.Get(), 10000);
     }
 }
@@ -51,6 +51,10 @@ bool CalendarProcess::WaitForExit(DWORD timeoutMs) {
 
 bool CalendarProcess::WaitUntilIdle(DWORD timeoutMs) {
     return WaitForInputIdle(process_.Get(), timeoutMs) == 0;
+}
+
+void CalendarProcess::Kill() const {
+    TerminateProcess(process_.Get(), 99);
 }
 
 DWORD CalendarProcess::ExitCode() const {

@@ -24,6 +24,8 @@ class CalendarProcess {
     // Waits for the process to end; false on time-out.
     bool WaitForExit(DWORD timeoutMs = 20000);
     DWORD ExitCode() const;
+    // Ends the program at once, as a crash or a power cut would; any thread may.
+    void Kill() const;
     // Waits until the program has handled what is queued for it and waits for input.
     bool WaitUntilIdle(DWORD timeoutMs = 10000);
     DWORD ProcessId() const { return processId_; }

@@ -116,6 +116,23 @@ TEST_F(SyncExchange, ABadPacketOrABadFileChangesNothingAndSendsNothing) {
     EXPECT_EQ(Log(), "query 4 partnership opened\n") << "the packet is not even asked for";
 }
 
+// The host's length field is its word, the block's size the system's: a
+// claim beyond the block, even of 2^31 bytes or more, reads the block alone.
+TEST_F(SyncExchange, ALengthFieldBeyondTheHostsBlockReadsOnlyTheBlock) {
+    for (const char* claim : {"1000", "2147483648", "4294967295"}) {
+        WriteFileBytes(DataFile(), Concatenate({DesktopRecord(kMay1, 1, 2)}));
+        ASSERT_EQ(Synchronise(DevicePacketOf({DeviceRecord(DeviceDay(kMay5), 4)}),
+                              {"--claim-size", claim}),
+                  0)
+            << claim;
+        const auto file = FileRecords();
+        ASSERT_EQ(file.size(), 2u) << claim;
+        EXPECT_EQ(file[1].serial, kMay5) << claim;
+        ASSERT_TRUE(Received()) << claim;
+        EXPECT_EQ(Received()->size(), kDeviceRecordSize) << claim;
+    }
+}
+
 TEST_F(SyncExchange, ARefusedDeviceQueryEndsTheExchange) {
     ASSERT_EQ(Synchronise(DevicePacketOf({}), {"--fail-query", "4"}), 0);
     EXPECT_FALSE(ReadFileBytes(DataFile())) << "without a partnership no file is touched";
@@ -185,6 +202,9 @@ TEST_F(SyncExchange, ADataFolderFillingTheBufferWithoutTerminatorIsCutSafely) {
     value.resize(520, 'y');
     SetPartnershipValue(kPartner, REG_BINARY, value.data(), static_cast<DWORD>(value.size()));
     ASSERT_EQ(Synchronise(DevicePacketOf({DeviceRecord(DeviceDay(kMay5), 4)})), 0);
+    EXPECT_EQ(Log(), "query 4 partnership opened\n")
+        << "the exchange stopped at the file: no path of 519 characters opens, and no packet "
+           "was asked for";
     EXPECT_FALSE(Received());
     EXPECT_EQ(data_.FileNames().size(), 0u);
     EXPECT_FALSE(ReadFileBytes("C:\\Lunea.dat")) << "the value was readable";

@@ -2,10 +2,13 @@
 // COM from the registered ProgID.
 #include "common/unique_win.h"
 #include "provider/sync_host_abi_win.h"
+#include "tests/wine/dialog_template.h"
 #include "tests/wine/sync_harness.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <functional>
 #include <thread>
@@ -437,11 +440,44 @@ TEST_F(ProviderDialog, CancelEscapeAndTheCloseBoxCancel) {
 }
 
 TEST_F(ProviderDialog, OtherDialogsAndMissingArgumentsShowNothing) {
+    // Watched while the calls run: a dialog that appeared would hold its call
+    // until it is closed, so it is closed and counted.
+    std::atomic<bool> callsDone = false;
+    std::atomic<int> dialogsSeen = 0;
+    std::thread watcher([&] {
+        while (!callsDone) {
+            if (HWND dialog = FindWindowA("#32770", "RidaZida Settings Dialog")) {
+                ++dialogsSeen;
+                SendMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+            }
+            Sleep(10);
+        }
+    });
     EXPECT_EQ(store_->ActivateDialog(1, owner_, folder_, Items()), E_NOTIMPL);
     EXPECT_EQ(store_->ActivateDialog(0, nullptr, folder_, Items()), E_INVALIDARG);
     EXPECT_EQ(store_->ActivateDialog(0, owner_, nullptr, Items()), E_INVALIDARG);
     EXPECT_EQ(store_->ActivateDialog(0, owner_, folder_, nullptr), E_INVALIDARG);
-    EXPECT_EQ(FindWindowA("#32770", "RidaZida Settings Dialog"), nullptr);
+    callsDone = true;
+    watcher.join();
+    EXPECT_EQ(dialogsSeen, 0);
+}
+
+// windres drops the size of an ICON statement (the control then has 0 x 0
+// units in the built dialog); the icon must keep its 20 x 20.
+TEST(ProviderDialogResource, TheIconControlHasItsSize) {
+    const win::UniqueModule provider(
+        LoadLibraryExA(ProviderPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    ASSERT_TRUE(provider);
+    const std::vector<DialogItem> items = DialogItems(provider.Get(), 101);
+    const auto icon = std::find_if(items.begin(), items.end(), [](const DialogItem& item) {
+        return (item.style & SS_TYPEMASK) == SS_ICON && item.titleId == 101;
+    });
+    ASSERT_NE(icon, items.end()) << "no static control with the provider's icon among "
+                                 << items.size();
+    EXPECT_EQ(icon->x, 10);
+    EXPECT_EQ(icon->y, 10);
+    EXPECT_EQ(icon->cx, 20) << "width";
+    EXPECT_EQ(icon->cy, 20) << "height";
 }
 
 } // namespace

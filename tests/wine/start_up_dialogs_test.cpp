@@ -57,7 +57,9 @@ TEST_F(StartUpDialogs, AWrongPasswordIsRefusedAndTheRightOneOpensTheCalendar) {
         ASSERT_NE(box, nullptr) << wrong;
         EXPECT_EQ(MessageBoxText(box), "Incorrect Password!");
         SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-        ASSERT_TRUE(WaitUntilHidden(box, 5000));
+        // Gone, not only hidden: the box empties the edit once its call has
+        // returned, and a question asked before that would be answered first.
+        ASSERT_TRUE(WaitUntilGone(box, 5000));
         char text[64] = "unchanged";
         SendMessageA(edit, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
         EXPECT_STREQ(text, "") << "emptied for the next try";

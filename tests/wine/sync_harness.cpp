@@ -117,7 +117,7 @@ void HandlePendingMessages() {
 
 } // namespace
 
-int RunSyncHost(const std::vector<std::string>& arguments) {
+win::UniqueHandle StartSyncHost(const std::vector<std::string>& arguments) {
     std::string commandLine = "\"" + BinaryFolder() + "LuneaSyncHost.exe\"";
     for (const std::string& argument : arguments)
         commandLine += " \"" + argument + "\"";
@@ -128,16 +128,24 @@ int RunSyncHost(const std::vector<std::string>& arguments) {
     PROCESS_INFORMATION info = {};
     if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &info))
-        return -1;
-    win::UniqueHandle process(info.hProcess);
+        return {};
     win::UniqueHandle thread(info.hThread);
-    HANDLE waitFor = process.Get();
+    return win::UniqueHandle(info.hProcess);
+}
+
+bool WaitHandlingMessages(HANDLE process, DWORD timeoutMs) {
     // The host sends the save message to windows of this thread and waits.
-    while (MsgWaitForMultipleObjects(1, &waitFor, FALSE, 60000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
+    while (MsgWaitForMultipleObjects(1, &process, FALSE, timeoutMs, QS_ALLINPUT) ==
+           WAIT_OBJECT_0 + 1)
         HandlePendingMessages();
     HandlePendingMessages();
+    return WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+}
+
+int RunSyncHost(const std::vector<std::string>& arguments) {
+    const win::UniqueHandle process = StartSyncHost(arguments);
     DWORD exitCode = 0;
-    if (WaitForSingleObject(process.Get(), 0) != WAIT_OBJECT_0 ||
+    if (!process || !WaitHandlingMessages(process.Get(), 60000) ||
         !GetExitCodeProcess(process.Get(), &exitCode))
         return -1;
     return static_cast<int>(exitCode);

@@ -45,9 +45,13 @@ class ScratchFolder {
     std::string path_;
 };
 
-// Runs LuneaSyncHost.exe with the arguments and waits for it, handling this
-// thread's window messages meanwhile; the exit code, or -1 when it could not
-// start.
+// Starts LuneaSyncHost.exe with the arguments; no handle when it cannot start.
+win::UniqueHandle StartSyncHost(const std::vector<std::string>& arguments);
+// Waits for a process, handling this thread's window messages meanwhile;
+// false on time-out.
+bool WaitHandlingMessages(HANDLE process, DWORD timeoutMs);
+// Runs LuneaSyncHost.exe with the arguments and waits for it as above; the
+// exit code, or -1 when it could not start.
 int RunSyncHost(const std::vector<std::string>& arguments);
 
 // One data-file record with the fields the exchange reads and writes.

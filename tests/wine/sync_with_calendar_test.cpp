@@ -1,4 +1,6 @@
+#include "app/control_ids.h"
 #include "common/desktop_contract.h"
+#include "tests/wine/calendar_driver.h"
 #include "tests/wine/journal_files.h"
 #include "tests/wine/program_harness.h"
 #include "tests/wine/sync_exchange_fixture.h"
@@ -60,6 +62,32 @@ TEST_F(SyncWithCalendar, ProgramSavesBeforeTheReadAndReloadsAfterTheWrite) {
     fromDevice.Status = 2;
     EXPECT_EQ(ReadFileBytes(LocalDataFile()),
               EncodeRecords({{kDesktopDay, merged}, {kDeviceDay, fromDevice}}));
+}
+
+// The provider clears every Flag it writes: a day whose only marks are
+// Protect (set on the desktop) or Secret (set on the device) must be kept
+// by the program's next save for its own sake.
+TEST_F(SyncWithCalendar, ADayMarkedOnlyProtectedOrSecretOutlivesTheSaveAfterASynchronisation) {
+    CalendarProcess calendar;
+    const HWND window = calendar.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    const CalendarDriver driver(window);
+    driver.ClickDay(2019, 12, 5);
+    driver.Click(ids::ProtectBox);
+
+    provider::DeviceDayRecord secret;
+    secret.DayNumber = DeviceDay(DateToSerial(kDeviceDay));
+    secret.Secrets = 1;
+    ASSERT_EQ(Synchronise(DevicePacketOf({provider::EncodeDeviceDayRecord(secret)})), 0) << Log();
+    ASSERT_TRUE(calendar.WaitUntilIdle());
+    ASSERT_TRUE(driver.Save());
+
+    TDayRecord protectedDay;
+    protectedDay.Protect = 1;
+    TDayRecord secretDay;
+    secretDay.Secrets = 1;
+    EXPECT_EQ(ReadFileBytes(LocalDataFile()),
+              EncodeRecords({{kDeviceDay, secretDay}, {{2019, 12, 5}, protectedDay}}));
 }
 
 } // namespace
