@@ -1,5 +1,7 @@
 #include "components/desktop_skin.h"
 
+#include "components/gradient.h"
+
 #include "components/image_sets.h"
 #include "components/skin_painting.h"
 
@@ -55,9 +57,9 @@ Font SkinTitleFont() {
 
 PixelImage PaintDesktopSkin() {
     BitmapCanvas canvas(kSkinWidth, kSkinHeight, kBodyTop);
-    VerticalGradient(canvas, {0, kSkinTitleBarHeight + 2, kSkinWidth, kSkinHeight}, kBodyTop,
-                     kBodyBottom);
-    VerticalGradient(canvas, {0, 0, kSkinWidth, kSkinTitleBarHeight}, kTitleTop, kTitleBottom);
+    canvas.VerticalGradient({0, kSkinTitleBarHeight + 2, kSkinWidth, kSkinHeight}, kBodyTop,
+                            kBodyBottom);
+    canvas.VerticalGradient({0, 0, kSkinWidth, kSkinTitleBarHeight}, kTitleTop, kTitleBottom);
     canvas.Line({0, kSkinTitleBarHeight}, {kSkinWidth, kSkinTitleBarHeight}, {kTitleHighlight, 1});
     canvas.Line({0, kSkinTitleBarHeight + 1}, {kSkinWidth, kSkinTitleBarHeight + 1},
                 {kTitleShadow, 1});

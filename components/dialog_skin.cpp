@@ -8,7 +8,7 @@ using namespace skin;
 
 PixelImage PaintDialogSkin(int width, int height) {
     BitmapCanvas canvas(width, height, kBodyTop);
-    VerticalGradient(canvas, {0, kDialogTitleBandHeight + 2, width, height}, kBodyTop, kBodyBottom);
+    canvas.VerticalGradient({0, kDialogTitleBandHeight + 2, width, height}, kBodyTop, kBodyBottom);
     TitleBand(canvas, width, kDialogTitleBandHeight);
     canvas.Rectangle({0, 0, width, height}, {kRim, 1}, Brush::Hollow());
     return canvas.Pixels();
@@ -19,7 +19,7 @@ PixelImage PaintProductPicture(int side) {
     const int round = side / 6;
     // The night sky with the moon.
     canvas.RoundRect({0, 0, side, side}, round, round, {kRim, 1}, {kTitleTop});
-    VerticalGradient(canvas, {2, 2, side - 2, side / 2}, kTitleTop, kTitleBottom);
+    canvas.VerticalGradient({2, 2, side - 2, side / 2}, kTitleTop, kTitleBottom);
     Crescent(canvas, {side * 3 / 10, side / 4}, side / 6.0);
 
     // A calendar sheet: a red header with rings and a grid of days, one of

@@ -3,23 +3,31 @@
 namespace lunea {
 namespace {
 
-// A DIB stores blue in the low byte, a Color red.
 std::uint32_t SwapRedAndBlue(std::uint32_t value) {
     return (value & 0x0000FF00u) | (value & 0xFFu) << 16 | (value >> 16 & 0xFFu);
 }
 
 } // namespace
 
-DibSurface::DibSurface(int width, int height) : width_(width), height_(height), dc_(nullptr) {
-    if (!dc_ || width <= 0 || height <= 0)
-        return;
+BITMAPINFO TopDownDibInfo(int width, int height) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top-down rows
+    info.bmiHeader.biHeight = -height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+std::uint32_t ToDibPixel(Color color) {
+    return SwapRedAndBlue(color);
+}
+
+DibSurface::DibSurface(int width, int height) : width_(width), height_(height), dc_(nullptr) {
+    if (!dc_ || width <= 0 || height <= 0)
+        return;
+    const BITMAPINFO info = TopDownDibInfo(width, height);
     void* bits = nullptr;
     bitmap_.Reset(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap_ || !bits)
@@ -50,7 +58,7 @@ void DibSurface::SetPixels(const PixelImage& image) {
         return;
     GdiFlush();
     for (std::size_t i = 0; i < image.pixels.size(); ++i)
-        bits_[i] = SwapRedAndBlue(image.pixels[i]);
+        bits_[i] = ToDibPixel(image.pixels[i]);
 }
 
 PixelImage CaptureClientArea(HWND window) {

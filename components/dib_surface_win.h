@@ -10,6 +10,11 @@
 
 namespace lunea {
 
+// The header of a 32-bit DIB whose rows run from the top.
+BITMAPINFO TopDownDibInfo(int width, int height);
+// A DIB stores blue in the low byte, a Color red.
+std::uint32_t ToDibPixel(Color color);
+
 class DibSurface {
   public:
     DibSurface(int width, int height);

@@ -1,5 +1,6 @@
 #include "components/gdi_canvas_win.h"
 
+#include "components/dib_surface_win.h"
 #include "components/gdi_font_win.h"
 #include "components/gradient.h"
 #include "components/pixel_image.h"
@@ -185,19 +186,10 @@ void GdiCanvas::ResetClip() {
 void GdiCanvas::Picture(const Rect& to, const PixelImage& picture) {
     if (picture.width <= 0 || picture.height <= 0)
         return;
-    // A DIB's 32-bit pixel is 0x00RRGGBB: red and blue change places.
-    std::vector<DWORD> bits(picture.pixels.size());
-    for (std::size_t i = 0; i < bits.size(); ++i) {
-        const Color c = picture.pixels[i];
-        bits[i] = RedOf(c) << 16 | GreenOf(c) << 8 | BlueOf(c);
-    }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = picture.width;
-    info.bmiHeader.biHeight = -picture.height; // rows from the top
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<std::uint32_t> bits(picture.pixels.size());
+    for (std::size_t i = 0; i < bits.size(); ++i)
+        bits[i] = ToDibPixel(picture.pixels[i]);
+    const BITMAPINFO info = TopDownDibInfo(picture.width, picture.height);
     SetStretchBltMode(dc_, COLORONCOLOR);
     StretchDIBits(dc_, to.left, to.top, to.Width(), to.Height(), 0, 0, picture.width,
                   picture.height, bits.data(), &info, DIB_RGB_COLORS, SRCCOPY);

@@ -1,28 +1,20 @@
 #include "components/gradient.h"
 
-#include <cstdint>
+#include <algorithm>
+#include <cmath>
 
 namespace lunea {
-namespace {
 
-unsigned Blend(unsigned from, unsigned to, int row, int rows) {
-    const std::int64_t span = rows - 1;
-    const std::int64_t value = (static_cast<std::int64_t>(from) * (span - row) +
-                                static_cast<std::int64_t>(to) * row + span / 2) /
-                               span;
-    return static_cast<unsigned>(value);
+Color Mix(Color from, Color to, double t) {
+    const auto channel = [t](unsigned a, unsigned b) {
+        return static_cast<unsigned>(std::lround(a + (static_cast<double>(b) - a) * t));
+    };
+    return Rgb(channel(RedOf(from), RedOf(to)), channel(GreenOf(from), GreenOf(to)),
+               channel(BlueOf(from), BlueOf(to)));
 }
 
-} // namespace
-
 Color GradientRowColor(Color top, Color bottom, int row, int rows) {
-    if (rows <= 1 || row <= 0)
-        return top;
-    if (row >= rows - 1)
-        return bottom;
-    return Rgb(Blend(RedOf(top), RedOf(bottom), row, rows),
-               Blend(GreenOf(top), GreenOf(bottom), row, rows),
-               Blend(BlueOf(top), BlueOf(bottom), row, rows));
+    return Mix(top, bottom, static_cast<double>(row) / std::max(rows - 1, 1));
 }
 
 void ForEachGradientBand(const Rect& rect, Color top, Color bottom,

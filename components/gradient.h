@@ -8,6 +8,9 @@
 
 namespace lunea {
 
+// The colour t of the way (0..1) from one colour to another.
+Color Mix(Color from, Color to, double t);
+
 // The colour of row `row` of `rows`: `top` on the first, `bottom` on the last.
 Color GradientRowColor(Color top, Color bottom, int row, int rows);
 

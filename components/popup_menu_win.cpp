@@ -1,5 +1,6 @@
 #include "components/popup_menu_win.h"
 
+#include "components/dib_surface_win.h"
 #include "components/image_sets.h"
 #include "components/menu_bitmap.h"
 
@@ -20,13 +21,7 @@ BitmapHandle MenuImage(ImageRef ref) {
     const ImageSet& set = GetImageSet(ref.set);
     if (pixels.empty())
         return {};
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = set.width;
-    info.bmiHeader.biHeight = -set.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownDibInfo(set.width, set.height);
     void* bits = nullptr;
     BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap || !bits)

@@ -5,21 +5,6 @@
 
 namespace lunea::skin {
 
-Color Mix(Color from, Color to, double t) {
-    const auto channel = [t](unsigned a, unsigned b) {
-        return static_cast<unsigned>(std::lround(a + (static_cast<double>(b) - a) * t));
-    };
-    return Rgb(channel(RedOf(from), RedOf(to)), channel(GreenOf(from), GreenOf(to)),
-               channel(BlueOf(from), BlueOf(to)));
-}
-
-void VerticalGradient(BitmapCanvas& canvas, const Rect& area, Color top, Color bottom) {
-    for (int y = area.top; y < area.bottom; ++y)
-        canvas.FillRect(
-            {area.left, y, area.right, y + 1},
-            Mix(top, bottom, static_cast<double>(y - area.top) / std::max(area.Height() - 1, 1)));
-}
-
 void Crescent(BitmapCanvas& canvas, Point centre, double radius) {
     const int reach = static_cast<int>(radius) + 1;
     for (int y = centre.y - reach; y <= centre.y + reach; ++y)
@@ -32,7 +17,7 @@ void Crescent(BitmapCanvas& canvas, Point centre, double radius) {
 }
 
 void TitleBand(BitmapCanvas& canvas, int width, int height) {
-    VerticalGradient(canvas, {0, 0, width, height}, kTitleTop, kTitleBottom);
+    canvas.VerticalGradient({0, 0, width, height}, kTitleTop, kTitleBottom);
     canvas.Line({0, height}, {width, height}, {kTitleHighlight, 1});
     canvas.Line({0, height + 1}, {width, height + 1}, {kTitleShadow, 1});
     Crescent(canvas, {17, height / 2}, height / 3.0);

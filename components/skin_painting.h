@@ -15,9 +15,6 @@ constexpr Color kBodyTop = Rgb(224, 233, 245);
 constexpr Color kBodyBottom = Rgb(200, 215, 236);
 constexpr Color kMoon = Rgb(250, 224, 130);
 
-// The colour t of the way (0..1) from one colour to another.
-Color Mix(Color from, Color to, double t);
-void VerticalGradient(BitmapCanvas& canvas, const Rect& area, Color top, Color bottom);
 // A crescent: the part of one disc that a second, shifted disc leaves free.
 void Crescent(BitmapCanvas& canvas, Point centre, double radius);
 // A title band of the given height: gradient, a light and a dark line under
