@@ -162,7 +162,7 @@ TEST_F(PrefsPage, ThePasswordGuardsThePageAndAnEmptiedOneIsSaidToBeDisabled) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), "Password is disabled!");
     SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-    ASSERT_TRUE(WaitUntilHidden(box, 5000));
+    ASSERT_TRUE(WaitUntilGone(box, 5000));
     ASSERT_TRUE(driver.Save()) << "the program got past the box";
     EXPECT_EQ(ReadSetting("Quorv"), "");
 }
@@ -191,12 +191,12 @@ TEST_F(PrefsPage, ClearingTheDatabaseThenClosingWritesAnEmptyFile) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), "Clear entire database? Are you sure?");
     SendMessageA(GetDlgItem(box, IDYES), BM_CLICK, 0, 0);
-    ASSERT_TRUE(WaitUntilHidden(box, 5000));
+    ASSERT_TRUE(WaitUntilGone(box, 5000));
     box = WaitForMessageBox(calendar_->ProcessId());
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), "Database is empty!");
     SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-    ASSERT_TRUE(WaitUntilHidden(box, 5000));
+    ASSERT_TRUE(WaitUntilGone(box, 5000));
     Close();
     EXPECT_EQ(ReadFileBytes(LocalDataFile()), Bytes{});
 }
