@@ -38,4 +38,16 @@ MonthViewLocale LocaleWeek() {
     return week;
 }
 
+std::string ShortDateText(CivilDate date) {
+    SYSTEMTIME day{};
+    day.wYear = static_cast<WORD>(date.year);
+    day.wMonth = static_cast<WORD>(date.month);
+    day.wDay = static_cast<WORD>(date.day);
+    char text[80] = {};
+    if (GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &day, nullptr, text, sizeof text) > 1)
+        return text;
+    return std::to_string(date.day) + "." + std::to_string(date.month) + "." +
+           std::to_string(date.year);
+}
+
 } // namespace lunea

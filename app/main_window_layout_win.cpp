@@ -76,7 +76,7 @@ void TMainForm::CreatePageColumn() {
         {PrefsRadioBtn, ids::PrefsRadioBtn, ids::PreferencesLabel, page_button::kPreferences,
          PageButtonKind::Page, &TMainForm::PrefsBtnClick},
         {VsButton4, ids::VsButton4, ids::ReportsLabel, page_button::kReports,
-         PageButtonKind::Command, &TMainForm::PlaceholderPageClick},
+         PageButtonKind::Command, &TMainForm::VsButton4Click},
     };
     for (const auto& slot : slots) {
         LabelledButton made = MakeLabelledButton(Window(), slot.id, slot.labelId,

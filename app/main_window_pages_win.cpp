@@ -11,7 +11,8 @@ void TMainForm::RepaintView() {
         calendarPage_->DrawCalendar();
     else
         chartsPage_->Draw();
-    // An open report window refreshes here.
+    if (ReportsOpen)
+        ReportsForm->RefreshReport();
 }
 
 void TMainForm::ShowPageButton() {
@@ -69,12 +70,6 @@ void TMainForm::SavePrefs() {
     if (auto key = OpenSettingsKey())
         WriteAllSettings(*key, settings_);
     calendarPage_->ShowTemperatureFormat();
-}
-
-// The report window comes later: its button stands where it belongs and
-// leaves the page that shows.
-void TMainForm::PlaceholderPageClick() {
-    ShowPageButton();
 }
 
 } // namespace lunea

@@ -120,6 +120,9 @@ void TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::FormDestroy() {
+    // The report window has no owner to take it down with this one.
+    ReportsForm.reset();
+    ReportsOpen = false;
     if (PrefsPageOpen) {
         SavePrefs(); // every setting, the last user among them
         return;

@@ -4,6 +4,7 @@
 #include "app/message_box_prompts_win.h"
 #include "app/month_bar_win.h"
 #include "app/view_state.h"
+#include "reports/reports_form_win.h"
 #include "settings/prefs_page_win.h"
 #include "components/caption_buttons_win.h"
 #include "components/hints_win.h"
@@ -71,7 +72,12 @@ class TMainForm final : public WindowBase {
     void PrefsBtnClick();
     void SavePrefs();
     void SpeedButton1Click();
-    void PlaceholderPageClick();
+
+    // The report window (main_window_reports_win.cpp).
+    void VsButton4Click();
+    void ReportsFormClosed();
+    // A page button of the report window: the main window comes to the front.
+    void ShowPageFromReport(void (TMainForm::*click)());
 
     std::string CurrentUserFile() const;
     std::string ProgramFolder() const;
@@ -103,6 +109,8 @@ class TMainForm final : public WindowBase {
     std::unique_ptr<CalendarPage> calendarPage_;
     std::unique_ptr<ChartsPage> chartsPage_;
     std::unique_ptr<PrefsPage> prefsPage_;
+    // The report window last opened; its window is gone once closed.
+    std::unique_ptr<TReportsForm> ReportsForm;
 };
 
 } // namespace lunea

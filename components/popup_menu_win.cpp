@@ -1,11 +1,6 @@
 #include "components/popup_menu_win.h"
 
-#include "components/dib_surface_win.h"
-#include "components/image_sets.h"
-#include "components/menu_bitmap.h"
-
-#include <cstdint>
-#include <cstring>
+#include "components/menu_image_win.h"
 
 namespace lunea {
 namespace {
@@ -13,21 +8,6 @@ namespace {
 // Menu command ids are the item's index plus one: 0 means "dismissed".
 UINT CommandOf(int index) {
     return static_cast<UINT>(index + 1);
-}
-
-// One image of a set as a 32-bit bitmap with its transparency.
-BitmapHandle MenuImage(ImageRef ref) {
-    const std::vector<std::uint32_t> pixels = MenuBitmapPixels(ref);
-    const ImageSet& set = GetImageSet(ref.set);
-    if (pixels.empty())
-        return {};
-    const BITMAPINFO info = TopDownDibInfo(set.width, set.height);
-    void* bits = nullptr;
-    BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || !bits)
-        return {};
-    std::memcpy(bits, pixels.data(), pixels.size() * sizeof(pixels[0]));
-    return bitmap;
 }
 
 } // namespace

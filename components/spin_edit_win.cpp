@@ -49,4 +49,10 @@ void SpinEdit::SetValue(int value) const {
         SendMessageA(arrows_, UDM_SETPOS32, 0, clamped);
 }
 
+void SpinEdit::SetArrowsMaximum(int maximum) const {
+    if (arrows_)
+        SendMessageA(arrows_, UDM_SETRANGE32, static_cast<WPARAM>(range_.minimum),
+                     static_cast<LPARAM>(range_.Clamp(maximum)));
+}
+
 } // namespace lunea

@@ -21,6 +21,9 @@ class SpinEdit {
     HWND Arrows() const { return arrows_; }
     int Value() const;
     void SetValue(int value) const;
+    // How far the arrows go; the value itself is still read within the
+    // whole range, so a value above the new limit stays what it is.
+    void SetArrowsMaximum(int maximum) const;
 
   private:
     SpinRange range_;

@@ -1,0 +1,47 @@
+// The report window's printing and saving of the picture last drawn.
+#include "common/desktop_contract.h"
+#include "reports/report_bitmap_win.h"
+#include "reports/report_printing_win.h"
+#include "reports/reports_form_win.h"
+
+#include <sstream>
+
+namespace lunea {
+
+std::vector<std::string> TReportsForm::NotesLines() const {
+    std::vector<std::string> lines;
+    std::istringstream text(Memo1->Text());
+    for (std::string line; std::getline(text, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+void TReportsForm::PrintSetup1Click() {
+    const PrintDialogResult result = ShowPrinterSetup(Window(), printer_);
+    if (result.choice == PrinterChoice::Failed)
+        MessageBoxA(Window(), result.error.c_str(), kApplicationTitle, MB_OK | MB_ICONERROR);
+}
+
+void TReportsForm::Print1Click() {
+    const DibSurface* picture = ScrollBox1->Picture();
+    if (!picture)
+        return;
+    // What the box holds now, with whatever the user typed into it.
+    const bool withNotes = menu_.AdvancedView() && menu_.Rows().notes;
+    const std::vector<std::string> notes = withNotes ? NotesLines() : std::vector<std::string>{};
+    PrintReport(Window(), printer_, picture->Pixels(), notes);
+}
+
+void TReportsForm::SaveAsBitmap1Click() {
+    const DibSurface* picture = ScrollBox1->Picture();
+    const auto starts = context_.cycles.Starts();
+    if (!picture || FirstCycle < 1 || FirstCycle > static_cast<int>(starts.size()))
+        return;
+    const std::int32_t start = starts[starts.size() - static_cast<std::size_t>(FirstCycle)];
+    SaveReportBitmap(Window(), SerialToDate(start), picture->Pixels());
+}
+
+} // namespace lunea

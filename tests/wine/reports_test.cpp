@@ -1,0 +1,193 @@
+// The report window of the running program: opening and closing it from the
+// main window, the cycle list, the views, and the picture it saves and
+// prints (reports-standard-look.bmp, reports-advanced-look.bmp for the eye).
+#include "app/control_ids.h"
+#include "components/bmp_file.h"
+#include "reports/report_control_ids.h"
+#include "reports/report_renderer.h"
+#include "tests/wine/calendar_driver.h"
+#include "tests/wine/journal_files.h"
+#include "tests/wine/program_harness.h"
+#include "tests/wine/screen_capture.h"
+
+#include <gtest/gtest.h>
+
+namespace lunea::test {
+namespace {
+
+namespace rids = report_ids;
+
+// Cycles of 27 to 31 days from 3 March 2019 on, each with four days of flow,
+// intercourse on day 12, a biphasic temperature curve and a note on day 2.
+std::vector<DatedRecord> Cycles(int count) {
+    std::vector<DatedRecord> records;
+    std::int32_t start = DateToSerial({2019, 3, 3});
+    for (int cycle = 0; cycle < count; ++cycle) {
+        const int length = 27 + cycle % 5;
+        for (int i = 0; i < length; ++i) {
+            TDayRecord day;
+            day.Status = i < 4 ? (i == 1 ? 3 : 2) : 0;
+            day.Sex = i == 11;
+            if (i % 6 != 5)
+                day.Temperature = (i < length - 14 ? 36.35 : 36.85) + 0.05 * ((i * 7) % 3);
+            if (i == 1)
+                day.Note.Assign("cramps in the morning");
+            records.push_back({SerialToDate(start + i), day});
+        }
+        start += length;
+    }
+    return records;
+}
+
+std::string ShortDate(CivilDate date) {
+    SYSTEMTIME day{};
+    day.wYear = static_cast<WORD>(date.year);
+    day.wMonth = static_cast<WORD>(date.month);
+    day.wDay = static_cast<WORD>(date.day);
+    char text[80] = {};
+    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &day, nullptr, text, sizeof text);
+    return text;
+}
+
+class Reports : public FirstStartTest {
+  protected:
+    void Launch(const std::vector<DatedRecord>& records) {
+        WriteFileBytes(LocalDataFile(), EncodeRecords(records));
+        calendar_ = std::make_unique<CalendarProcess>();
+        main_ = calendar_->WaitForMainWindow();
+        ASSERT_NE(main_, nullptr);
+    }
+    // Clicks the main window's Reports button and waits for the window.
+    HWND OpenReports() const {
+        PostMessageA(CalendarDriver(main_).Control(ids::VsButton4), BM_CLICK, 0, 0);
+        return WaitForWindow(calendar_->ProcessId(), "TReportsForm", nullptr);
+    }
+    // The picture's size, as its window in the scroll box has it.
+    static PictureSize PictureOf(HWND report) {
+        RECT bounds{};
+        const HWND picture = CalendarDriver(report).Control(rids::ReportsImage);
+        if (!IsWindowVisible(picture) || !GetWindowRect(picture, &bounds))
+            return {};
+        return {bounds.right - bounds.left, bounds.bottom - bounds.top};
+    }
+    // Painted in full before anyone looks.
+    bool SaveLook(HWND report, const char* name) const {
+        calendar_->WaitUntilIdle();
+        RedrawWindow(report, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        // A maximized window's frame reaches past the screen's edges.
+        RECT shown{};
+        const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        RECT frame{};
+        return GetWindowRect(report, &frame) && IntersectRect(&shown, &frame, &screen) &&
+               SaveBmp(BinaryFolder() + name, CaptureScreenRect(shown));
+    }
+    static void Command(HWND report, int command) {
+        SendMessageA(report, WM_COMMAND, static_cast<WPARAM>(command), 0);
+    }
+    std::unique_ptr<CalendarProcess> calendar_;
+    HWND main_ = nullptr;
+};
+
+TEST_F(Reports, WithoutACycleTheyAreNotOpenedAndTheButtonComesBackUp) {
+    Launch({});
+    const CalendarDriver driver(main_);
+    PostMessageA(driver.Control(ids::VsButton4), BM_CLICK, 0, 0);
+    const HWND box = WaitForMessageBox(calendar_->ProcessId());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box),
+              "There is no data to show. You must enter at least one cycle first.");
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntilGone(box, 5000));
+    EXPECT_FALSE(driver.Checked(ids::VsButton4));
+    EXPECT_EQ(WaitForWindow(calendar_->ProcessId(), "TReportsForm", nullptr, 500), nullptr);
+}
+
+TEST_F(Reports, FiveCyclesAreListedOldestFirstAndAClickedLineDrawsWhatRemains) {
+    const auto records = Cycles(5);
+    Launch(records);
+    const HWND report = OpenReports();
+    ASSERT_NE(report, nullptr);
+    const CalendarDriver window(report);
+    EXPECT_TRUE(IsZoomed(report));
+    EXPECT_TRUE(CalendarDriver(main_).Checked(ids::VsButton4)) << "down while open";
+    char caption[64] = {};
+    GetWindowTextA(report, caption, sizeof caption);
+    EXPECT_STREQ(caption, "Standard Report");
+
+    const HWND list = window.Control(rids::ListBox1);
+    ASSERT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 5);
+    wchar_t line[64] = {};
+    SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(line));
+    const std::string oldest = ShortDate(records.front().date);
+    EXPECT_EQ(std::wstring(line), std::wstring(oldest.begin(), oldest.end())) << "oldest first";
+    EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(PictureOf(report), (PictureSize{866, 3 * 534}));
+    EXPECT_TRUE(SaveLook(report, "reports-standard-look.bmp"));
+
+    // The fourth line: only cycles 4 and 5 remain.
+    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 3 * 15 + 7));
+    PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(10, 3 * 15 + 7));
+    ASSERT_TRUE(calendar_->WaitUntilIdle());
+    EXPECT_EQ(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0), 15);
+    EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 3);
+    EXPECT_EQ(PictureOf(report), (PictureSize{866, 2 * 534}));
+
+    // An edit in the main window brings the report back to the first cycle.
+    const CalendarDriver driver(main_);
+    driver.ShowMonth(2019, 3);
+    driver.ClickDay(2019, 3, 20);
+    driver.Click(ids::PMSBox);
+    ASSERT_TRUE(calendar_->WaitUntilIdle());
+    EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(PictureOf(report), (PictureSize{866, 3 * 534}));
+}
+
+TEST_F(Reports, TheAdvancedViewsRowsSetThePicturesHeightAndItsNotes) {
+    Launch(Cycles(5));
+    const HWND report = OpenReports();
+    ASSERT_NE(report, nullptr);
+    const CalendarDriver window(report);
+    Command(report, rids::Advanced1);
+    char caption[64] = {};
+    GetWindowTextA(report, caption, sizeof caption);
+    EXPECT_STREQ(caption, "Advanced Report");
+    EXPECT_EQ(PictureOf(report), (PictureSize{826, 3 * (19 * 18 + 30)}));
+    EXPECT_EQ(window.Text(rids::Memo1).rfind("Notes for cycle: ", 0), 0u);
+    window.SetText(rids::CntSpinEdit1, "6");
+    EXPECT_EQ(PictureOf(report), (PictureSize{826, 5 * (19 * 18 + 30)})) << "five remain";
+    EXPECT_TRUE(SaveLook(report, "reports-advanced-look.bmp"));
+
+    Command(report, rids::Temperature1); // 7 rows fewer
+    Command(report, rids::Notes1);       // none
+    EXPECT_EQ(PictureOf(report), (PictureSize{826, 5 * (12 * 18 + 30)}));
+    EXPECT_EQ(window.Text(rids::Memo1), "");
+
+    Command(report, rids::Standard1);
+    EXPECT_EQ(window.Text(rids::CntSpinEdit1), "6") << "kept when the maximum falls to 3";
+    EXPECT_EQ(PictureOf(report), (PictureSize{866, 5 * 534}));
+}
+
+TEST_F(Reports, TheCloseBoxReleasesTheButtonAndTheNextOpeningStartsAfresh) {
+    Launch(Cycles(2));
+    HWND report = OpenReports();
+    ASSERT_NE(report, nullptr);
+    Command(report, rids::Advanced1);
+    PostMessageA(report, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(WaitUntilGone(report, 5000));
+    const CalendarDriver driver(main_);
+    EXPECT_FALSE(driver.Checked(ids::VsButton4));
+
+    report = OpenReports();
+    ASSERT_NE(report, nullptr);
+    char caption[64] = {};
+    GetWindowTextA(report, caption, sizeof caption);
+    EXPECT_STREQ(caption, "Standard Report");
+    // The Reports button closes it as well.
+    driver.Click(ids::VsButton4);
+    EXPECT_TRUE(WaitUntilGone(report, 5000));
+    EXPECT_FALSE(driver.Checked(ids::VsButton4));
+    EXPECT_TRUE(driver.Save()) << "the program goes on";
+}
+
+} // namespace
+} // namespace lunea::test
