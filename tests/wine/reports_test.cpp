@@ -5,12 +5,19 @@
 #include "components/bmp_file.h"
 #include "reports/report_control_ids.h"
 #include "reports/report_renderer.h"
+#include "tests/wine/bmp_reader.h"
 #include "tests/wine/calendar_driver.h"
 #include "tests/wine/journal_files.h"
+#include "tests/wine/native_command.h"
+#include "tests/wine/page_pixels.h"
+#include "tests/wine/printed_pages.h"
+#include "tests/wine/printer_harness.h"
 #include "tests/wine/program_harness.h"
 #include "tests/wine/screen_capture.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace lunea::test {
 namespace {
@@ -187,6 +194,73 @@ TEST_F(Reports, TheCloseBoxReleasesTheButtonAndTheNextOpeningStartsAfresh) {
     EXPECT_TRUE(WaitUntilGone(report, 5000));
     EXPECT_FALSE(driver.Checked(ids::VsButton4));
     EXPECT_TRUE(driver.Save()) << "the program goes on";
+}
+
+int PdfPages(const std::string& pdf) {
+    const auto info = RunNativeCommand({"pdfinfo", UnixPathOf(pdf)});
+    const auto pages = info ? info->output.find("Pages:") : std::string::npos;
+    return pages == std::string::npos ? 0 : std::atoi(info->output.c_str() + pages + 6);
+}
+
+TEST_F(Reports, SaveAsBitmapWritesThePictureUnderTheNameOfItsFirstCycle) {
+    Launch(Cycles(5));
+    const HWND report = OpenReports();
+    ASSERT_NE(report, nullptr);
+    const std::string saved = BinaryFolder() + "report-saved.bmp";
+    DeleteFileA(saved.c_str());
+    PostMessageA(report, WM_COMMAND, rids::ToolButton3, 0);
+    const HWND dialog = WaitForWindow(calendar_->ProcessId(), "#32770", "Save As Bitmap");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(CalendarDriver(dialog).Text(1148), "Cycle3.3.2019.bmp");
+    const std::wstring wide(saved.begin(), saved.end());
+    SetWindowTextW(GetDlgItem(dialog, 1148), wide.c_str());
+    PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitUntilGone(dialog, 5000));
+    ASSERT_TRUE(calendar_->WaitUntilIdle());
+
+    const auto picture = ReadBmp(saved);
+    ASSERT_TRUE(picture);
+    ASSERT_EQ(picture->width, 866);
+    ASSERT_EQ(picture->height, 3 * 534);
+    EXPECT_EQ(picture->At(70, 300), Rgb(0, 0, 0)) << "the grid's left line";
+    EXPECT_EQ(picture->At(30, 520), Rgb(255, 255, 255)) << "the gap below a block";
+    const Color red[] = {Rgb(255, 0, 0)};
+    const Rect points = BoundsOf(*picture, red, 0);
+    EXPECT_GE(points.top, 126 - 4) << "the curve's points within the temperature area";
+    const Rect drops = BoundsOf(*picture, red, 60);
+    EXPECT_LE(drops.top, 73 + 16) << "the first cycle's drops in the Menses row";
+    DeleteFileA(saved.c_str());
+}
+
+TEST_F(Reports, PrintingPutsTheTitleAboveThePictureAndTheAdvancedNotesFollow) {
+    Launch(Cycles(5));
+    const HWND report = OpenReports();
+    ASSERT_NE(report, nullptr);
+    PrintedPdfs printed;
+    PostMessageA(report, WM_COMMAND, rids::Print1, 0);
+    ASSERT_TRUE(PressDialogButton(calendar_->ProcessId(), "Print", IDOK));
+    const auto pdf = printed.WaitFor("LuneaDesktop Report", "printed-standard-report.pdf");
+    ASSERT_TRUE(pdf);
+    EXPECT_EQ(PdfPages(*pdf), 1);
+    constexpr int kDpi = 50;
+    const auto page = RenderPdfPage(*pdf, 1, kDpi);
+    ASSERT_TRUE(page);
+    const Rect ink = InkBounds(*page);
+    EXPECT_NEAR(ink.left, page->width * 8 / 100, 2) << "8 % left margin";
+    EXPECT_NEAR(page->width - ink.right, page->width * 8 / 100, 2) << "and right";
+    const Color black[] = {Rgb(0, 0, 0)};
+    const Rect grid = BoundsOf(*page, black, 60);
+    EXPECT_GT(grid.Height(), page->height / 2) << "three blocks stretched down the page";
+
+    Command(report, rids::Advanced1);
+    PrintedPdfs again;
+    PostMessageA(report, WM_COMMAND, rids::ToolButton1, 0);
+    ASSERT_TRUE(PressDialogButton(calendar_->ProcessId(), "Print", IDOK));
+    EXPECT_TRUE(again.WaitFor("LuneaDesktop Report", "printed-advanced-report.pdf"));
+    const auto notes = again.WaitFor("Lunea Desktop Notes", "printed-report-notes.pdf");
+    ASSERT_TRUE(notes) << "the notes' own job";
+    EXPECT_GE(PdfPages(*notes), 1);
+    EXPECT_TRUE(CalendarDriver(main_).Save()) << "the program goes on";
 }
 
 } // namespace
