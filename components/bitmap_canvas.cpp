@@ -183,6 +183,13 @@ void BitmapCanvas::Text(Point at, std::string_view text, const Font& font) {
         FillSpan(at.y + height - 1, at.x, at.x + static_cast<int>(text.size()) * cell, font.color);
 }
 
+void BitmapCanvas::TextOnBackground(Point at, std::string_view text, const Font& font,
+                                    Color background) {
+    const TextExtent extent = MeasureText(text, font);
+    FillRect({at.x, at.y, at.x + extent.width, at.y + extent.height}, background);
+    Text(at, text, font);
+}
+
 TextExtent BitmapCanvas::MeasureText(std::string_view text, const Font& font) {
     return ApproximateTextExtent(text, font);
 }
