@@ -30,10 +30,10 @@ PixelImage PrintPicture() {
 PixelImage ClosePicture() {
     BitmapCanvas canvas(16, 16, kMaskColor);
     constexpr Color kRed = Rgb(214, 28, 40);
-    canvas.Line({3, 3}, {14, 14}, {Rgb(140, 10, 22), 4});
-    canvas.Line({12, 3}, {1, 14}, {Rgb(140, 10, 22), 4});
-    canvas.Line({3, 3}, {14, 14}, {kRed, 2});
-    canvas.Line({12, 3}, {1, 14}, {kRed, 2});
+    canvas.Line({3, 3}, {13, 13}, {Rgb(140, 10, 22), 4});
+    canvas.Line({12, 3}, {2, 13}, {Rgb(140, 10, 22), 4});
+    canvas.Line({3, 3}, {13, 13}, {kRed, 2});
+    canvas.Line({12, 3}, {2, 13}, {kRed, 2});
     return canvas.Pixels();
 }
 

@@ -124,10 +124,8 @@ struct Block {
 class AdvancedReportRenderer final : public ReportRenderer {
   public:
     PictureSize SizeOf(const ReportInput& input) const override {
-        const auto cycles = static_cast<int>(CyclesOnPage(input).size());
-        if (cycles == 0)
-            return {};
-        return {kWidth, cycles * BlockPitch(input)};
+        return PictureOf(CyclesOnPage(input).size(), kWidth,
+                         kCell * AdvancedRowCount(input.rows) + kBlockGap);
     }
 
     void Draw(Canvas& canvas, const ReportInput& input) const override {
@@ -137,7 +135,7 @@ class AdvancedReportRenderer final : public ReportRenderer {
         const std::vector<AdvancedRow> layout = AdvancedLayout(input.rows);
         const int rowCount = AdvancedRowCount(input.rows);
         const int height = kCell * rowCount;
-        const int pictureHeight = static_cast<int>(cycles.size()) * (height + kBlockGap);
+        const int pictureHeight = PictureOf(cycles.size(), kWidth, height + kBlockGap).height;
         DrawWhiteRectangle(canvas, {0, 0, kWidth, pictureHeight});
         for (std::size_t k = 0; k < cycles.size(); ++k) {
             const Block block{canvas, input, cycles[k], static_cast<int>(k) * (height + kBlockGap),
@@ -169,11 +167,6 @@ class AdvancedReportRenderer final : public ReportRenderer {
             lines.push_back(" ");
         }
         return lines;
-    }
-
-  private:
-    static int BlockPitch(const ReportInput& input) {
-        return kCell * AdvancedRowCount(input.rows) + kBlockGap;
     }
 };
 

@@ -27,6 +27,12 @@ int HalfTextHeight(Canvas& canvas) {
     return canvas.MeasureText("X", ReportFont()).height / 2;
 }
 
+PictureSize PictureOf(std::size_t cycles, int width, int pitch) {
+    if (cycles == 0)
+        return {};
+    return {width, static_cast<int>(cycles) * pitch};
+}
+
 void DrawWhiteRectangle(Canvas& canvas, const Rect& rect) {
     canvas.Rectangle(rect, {kBlack, 1}, {kWhite});
 }

@@ -6,6 +6,7 @@
 #include "components/canvas.h"
 #include "journal/day_table.h"
 #include "reports/report_cycles.h"
+#include "reports/report_renderer.h"
 
 #include <cstdint>
 #include <string_view>
@@ -29,6 +30,9 @@ std::string_view ReportMonthName(int month);
 void WriteText(Canvas& canvas, Point at, std::string_view text);
 // Half the height of "X", rounded toward zero: centres labels on lines.
 int HalfTextHeight(Canvas& canvas);
+
+// Blocks `pitch` pixels apart, one per cycle; empty without a cycle.
+PictureSize PictureOf(std::size_t cycles, int width, int pitch);
 
 // The white, black-framed rectangle of the picture or of one block.
 void DrawWhiteRectangle(Canvas& canvas, const Rect& rect);

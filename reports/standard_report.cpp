@@ -115,17 +115,15 @@ void DrawBlock(Canvas& canvas, const ReportInput& input, const ReportCycle& cycl
 class StandardReportRenderer final : public ReportRenderer {
   public:
     PictureSize SizeOf(const ReportInput& input) const override {
-        const auto cycles = static_cast<int>(CyclesOnPage(input).size());
-        if (cycles == 0)
-            return {};
-        return {kWidth, cycles * kBlockPitch};
+        return PictureOf(CyclesOnPage(input).size(), kWidth, kBlockPitch);
     }
 
     void Draw(Canvas& canvas, const ReportInput& input) const override {
         const std::vector<ReportCycle> cycles = CyclesOnPage(input);
         if (cycles.empty())
             return;
-        DrawWhiteRectangle(canvas, {0, 0, kWidth, static_cast<int>(cycles.size()) * kBlockPitch});
+        DrawWhiteRectangle(canvas,
+                           {0, 0, kWidth, PictureOf(cycles.size(), kWidth, kBlockPitch).height});
         for (std::size_t k = 0; k < cycles.size(); ++k)
             DrawBlock(canvas, input, cycles[k], static_cast<int>(k) * kBlockPitch);
     }
