@@ -25,6 +25,8 @@ ImageSet BuildTempDigitSet();
 ImageSet BuildIconKindSet();
 ImageSet BuildUserSet();
 ImageSet BuildChartButtonSet();
+ImageSet BuildReportMarkSet();
+ImageSet BuildToolBarSet();
 
 struct ImageSetBuilder {
     ImageSetId id;
@@ -44,6 +46,8 @@ inline constexpr ImageSetBuilder kImageSetBuilders[] = {
     {ImageSetId::IconKinds, "IconKinds", BuildIconKindSet},
     {ImageSetId::Users, "Users", BuildUserSet},
     {ImageSetId::ChartButtons, "ChartButtons", BuildChartButtonSet},
+    {ImageSetId::ReportMarks, "ReportMarks", BuildReportMarkSet},
+    {ImageSetId::ToolBar, "ToolBar", BuildToolBarSet},
 };
 inline constexpr int kImageSetCount = static_cast<int>(std::size(kImageSetBuilders));
 

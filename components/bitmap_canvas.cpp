@@ -58,12 +58,13 @@ void BitmapCanvas::FillSpan(int y, int left, int right, Color color) {
         return;
     left = std::max(left, clip_.left);
     right = std::min(right, clip_.right);
-    for (int x = left; x < right; ++x)
-        image_.At(x, y) = color;
+    if (left < right)
+        std::fill_n(&image_.At(left, y), right - left, color);
 }
 
 void BitmapCanvas::FillRect(const Rect& rect, Color color) {
-    for (int y = rect.top; y < rect.bottom; ++y)
+    const int bottom = std::min(rect.bottom, clip_.bottom);
+    for (int y = std::max(rect.top, clip_.top); y < bottom; ++y)
         FillSpan(y, rect.left, rect.right, color);
 }
 
@@ -146,8 +147,21 @@ void BitmapCanvas::Polygon(std::span<const Point> points, const Pen& pen, const 
 }
 
 void BitmapCanvas::Line(Point from, Point to, const Pen& pen) {
-    if (pen.width <= 0)
+    if (pen.width <= 0 || from == to)
         return;
+    // Grid lines are level or upright: the pen's squares along them make
+    // one rectangle, filled row by row rather than square by square.
+    if (from.x == to.x || from.y == to.y) {
+        const int low = -(pen.width - 1) / 2;
+        // The points drawn: from the start up to, not including, the end.
+        const int firstX = std::min(from.x, to.x) + (from.x > to.x ? 1 : 0);
+        const int lastX = std::max(from.x, to.x) - (from.x < to.x ? 1 : 0);
+        const int firstY = std::min(from.y, to.y) + (from.y > to.y ? 1 : 0);
+        const int lastY = std::max(from.y, to.y) - (from.y < to.y ? 1 : 0);
+        FillRect({firstX + low, firstY + low, lastX + low + pen.width, lastY + low + pen.width},
+                 pen.color);
+        return;
+    }
     const int dx = std::abs(to.x - from.x), sx = from.x < to.x ? 1 : -1;
     const int dy = -std::abs(to.y - from.y), sy = from.y < to.y ? 1 : -1;
     int error = dx + dy;
@@ -181,6 +195,13 @@ void BitmapCanvas::Text(Point at, std::string_view text, const Font& font) {
     }
     if (font.style & kUnderline)
         FillSpan(at.y + height - 1, at.x, at.x + static_cast<int>(text.size()) * cell, font.color);
+}
+
+void BitmapCanvas::TextOnBackground(Point at, std::string_view text, const Font& font,
+                                    Color background) {
+    const TextExtent extent = MeasureText(text, font);
+    FillRect({at.x, at.y, at.x + extent.width, at.y + extent.height}, background);
+    Text(at, text, font);
 }
 
 TextExtent BitmapCanvas::MeasureText(std::string_view text, const Font& font) {

@@ -23,6 +23,8 @@ class BitmapCanvas final : public Canvas {
     void Polygon(std::span<const Point> points, const Pen& pen, const Brush& brush) override;
     void Line(Point from, Point to, const Pen& pen) override;
     void Text(Point at, std::string_view text, const Font& font) override;
+    void TextOnBackground(Point at, std::string_view text, const Font& font,
+                          Color background) override;
     TextExtent MeasureText(std::string_view text, const Font& font) override;
     void Image(Point at, ImageSetId set, int index) override;
     void VerticalGradient(const Rect& rect, Color top, Color bottom) override;

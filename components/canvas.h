@@ -98,6 +98,8 @@ enum class ImageSetId {
     IconKinds,    // 11 pictures of the calendar-icon kinds, 16 x 16, kind order
     Users,        // 16 x 16: local user, handheld user, transfer
     ChartButtons, // 32 x 32: cycle lengths, temperature, print
+    ReportMarks,  // 16 x 16: note, calendar-method warning
+    ToolBar,      // 16 x 16: print, close, save as bitmap, print setup
 };
 
 class Canvas {
@@ -115,6 +117,9 @@ class Canvas {
     virtual void Line(Point from, Point to, const Pen& pen) = 0;
     // Text always has a transparent background; `at` is its top-left corner.
     virtual void Text(Point at, std::string_view text, const Font& font) = 0;
+    // Text over its measured extent filled with `background`, as GDI's opaque mode.
+    virtual void TextOnBackground(Point at, std::string_view text, const Font& font,
+                                  Color background) = 0;
     virtual TextExtent MeasureText(std::string_view text, const Font& font) = 0;
     // One image of a set, its mask colour left transparent.
     virtual void Image(Point at, ImageSetId set, int index) = 0;

@@ -131,6 +131,15 @@ void GdiCanvas::Text(Point at, std::string_view text, const Font& font) {
     TextOutA(dc_, at.x, at.y, text.data(), static_cast<int>(text.size()));
 }
 
+// The canvas stays transparent between calls: every other text relies on it.
+void GdiCanvas::TextOnBackground(Point at, std::string_view text, const Font& font,
+                                 Color background) {
+    SetBkMode(dc_, OPAQUE);
+    SetBkColor(dc_, background);
+    Text(at, text, font);
+    SetBkMode(dc_, TRANSPARENT);
+}
+
 TextExtent GdiCanvas::MeasureText(std::string_view text, const Font& font) {
     const HFONT handle = FontFor(font);
     if (!handle)

@@ -42,6 +42,12 @@ constexpr int kLocalUser = 0, kHandheldUser = 1, kTransfer = 2;
 namespace chart_button {
 constexpr int kCycles = 0, kTemperature = 1, kPrint = 2;
 }
+namespace report_mark {
+constexpr int kNote = 0, kCalendarMethod = 1;
+}
+namespace tool_bar {
+constexpr int kPrint = 0, kClose = 1, kSaveAsBitmap = 2, kPrintSetup = 3;
+}
 namespace temp_digits {
 constexpr int kCelsius = 0, kFahrenheit = 1;
 }

@@ -27,7 +27,12 @@ void RecordingCanvas::Line(Point from, Point to, const Pen& pen) {
 }
 
 void RecordingCanvas::Text(Point at, std::string_view text, const Font& font) {
-    calls_.push_back(TextCall{at, std::string(text), font});
+    calls_.push_back(TextCall{at, std::string(text), font, std::nullopt});
+}
+
+void RecordingCanvas::TextOnBackground(Point at, std::string_view text, const Font& font,
+                                       Color background) {
+    calls_.push_back(TextCall{at, std::string(text), font, background});
 }
 
 TextExtent RecordingCanvas::MeasureText(std::string_view text, const Font& font) {

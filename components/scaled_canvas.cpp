@@ -82,6 +82,11 @@ void ScaledCanvas::Text(Point at, std::string_view text, const Font& font) {
     device_.Text(Map(at), text, Map(font));
 }
 
+void ScaledCanvas::TextOnBackground(Point at, std::string_view text, const Font& font,
+                                    Color background) {
+    device_.TextOnBackground(Map(at), text, Map(font), background);
+}
+
 TextExtent ScaledCanvas::MeasureText(std::string_view text, const Font& font) {
     const TextExtent extent = device_.MeasureText(text, Map(font));
     return {Rounded(extent.width / scale_), Rounded(extent.height / scale_)};

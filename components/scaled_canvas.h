@@ -21,6 +21,8 @@ class ScaledCanvas final : public Canvas {
     void Polygon(std::span<const Point> points, const Pen& pen, const Brush& brush) override;
     void Line(Point from, Point to, const Pen& pen) override;
     void Text(Point at, std::string_view text, const Font& font) override;
+    void TextOnBackground(Point at, std::string_view text, const Font& font,
+                          Color background) override;
     // In the caller's pixels, so its layout holds on the device.
     TextExtent MeasureText(std::string_view text, const Font& font) override;
     // Drawn as filled runs of opaque pixels: printers drop masked blits.

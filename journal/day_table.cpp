@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace lunea {
 
@@ -58,6 +59,10 @@ const std::vector<std::uint16_t>& SlotsBySerial(std::int32_t& firstSerial) {
 DayTable::DayTable() : slots_(SlotCount) {}
 
 TDayRecord* DayTable::AtSerial(std::int32_t serial) {
+    return const_cast<TDayRecord*>(std::as_const(*this).AtSerial(serial));
+}
+
+const TDayRecord* DayTable::AtSerial(std::int32_t serial) const {
     std::int32_t firstSerial = 0;
     const std::vector<std::uint16_t>& slots = SlotsBySerial(firstSerial);
     if (serial < firstSerial || serial - firstSerial >= static_cast<std::int32_t>(slots.size()))

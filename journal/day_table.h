@@ -65,6 +65,7 @@ class DayTable {
 
     // The slot of a day serial; null for a day outside the table's years.
     TDayRecord* AtSerial(std::int32_t serial);
+    const TDayRecord* AtSerial(std::int32_t serial) const;
 
     // ClearDayRecord on every slot of the years firstYear..lastYear.
     void ClearYears(int firstYear, int lastYear);

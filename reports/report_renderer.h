@@ -39,7 +39,8 @@ struct ReportInput {
     int first = -1;        // list position of the first cycle drawn; below 1 draws nothing
     int cyclesPerPage = 3; // what the spin box says; cut to the cycles left from `first`
     AdvancedRows rows;
-    std::function<std::string(CivilDate)> shortDate; // the system's short date format
+    std::function<std::string(CivilDate)>
+        shortDate; // the system's short date format; no notes without it
 };
 
 struct PictureSize {

@@ -161,5 +161,47 @@ TEST(BitmapCanvas, TextIsDrawnInItsColourWithinItsMeasuredExtent) {
     EXPECT_GT(inside, 0);
 }
 
+TEST(BitmapCanvas, TextOnBackgroundFillsExactlyItsMeasuredExtentFirst) {
+    BitmapCanvas canvas(60, 30, kPaper);
+    Font font;
+    font.color = Rgb(0, 0, 255);
+    const Color yellow = Rgb(255, 255, 0);
+    canvas.TextOnBackground({10, 5}, "7 1", font, yellow);
+    const TextExtent extent = canvas.MeasureText("7 1", font);
+    const struct {
+        Point probe;
+        Color expected;
+    } cases[] = {{{10, 5}, yellow},      {{10 + extent.width - 1, 5 + extent.height - 1}, yellow},
+                 {{13, 10}, font.color}, {{10 + extent.width, 5}, kPaper},
+                 {{9, 10}, kPaper},      {{10, 5 + extent.height}, kPaper}};
+    for (const auto& c : cases)
+        EXPECT_EQ(canvas.PixelAt(c.probe.x, c.probe.y), c.expected)
+            << c.probe.x << "," << c.probe.y;
+}
+
+// Each point of a line but its end carries the pen's square, its extra
+// pixel below and right for an even width, whichever way the line runs.
+TEST(BitmapCanvas, LevelAndUprightLinesCoverThePensSquaresUpToTheirEnd) {
+    const struct {
+        Point from, to;
+        int width;
+        Rect covered;
+    } cases[] = {{{4, 5}, {10, 5}, 1, {4, 5, 10, 6}},  {{10, 5}, {4, 5}, 1, {5, 5, 11, 6}},
+                 {{4, 5}, {10, 5}, 2, {4, 5, 11, 7}},  {{10, 5}, {4, 5}, 3, {4, 4, 12, 7}},
+                 {{7, 2}, {7, 12}, 3, {6, 1, 9, 13}},  {{7, 12}, {7, 2}, 2, {7, 3, 9, 14}},
+                 {{7, 7}, {7, 7}, 3, {0, 0, 0, 0}}};
+    for (const auto& c : cases) {
+        BitmapCanvas canvas(20, 20, kPaper);
+        canvas.Line(c.from, c.to, {kInk, c.width});
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 20; ++x) {
+                const bool inside = x >= c.covered.left && x < c.covered.right &&
+                                    y >= c.covered.top && y < c.covered.bottom;
+                ASSERT_EQ(canvas.PixelAt(x, y), inside ? kInk : kPaper)
+                    << c.from.x << "," << c.from.y << " w" << c.width << " at " << x << "," << y;
+            }
+    }
+}
+
 } // namespace
 } // namespace lunea

@@ -97,6 +97,11 @@ TEST(ScaledCanvas, MapsPositionsPensAndFontsAndMeasuresInTheCallersPixels) {
     EXPECT_EQ(text.font.height, -30);
     const TextExtent measured = canvas.MeasureText("36.6", font);
     EXPECT_NEAR(measured.width, device.MeasureText("36.6", font).width, 1);
+    canvas.TextOnBackground({4, 8}, "36.6", font, kRed);
+    const auto onBackground = device.CallsOf<TextCall>().at(1);
+    EXPECT_EQ(onBackground.at, text.at);
+    EXPECT_EQ(onBackground.font.height, -30);
+    EXPECT_EQ(onBackground.background, kRed);
 }
 
 TEST(ScaledCanvas, ImagesArriveAsOpaqueRectanglesOfTheirColours) {

@@ -25,6 +25,7 @@ TEST(RecordingCanvas, KeepsEveryCallInOrderWithItsParameters) {
     const auto text = std::get<TextCall>(canvas.Calls()[1]);
     EXPECT_EQ(text.text, "12");
     EXPECT_EQ(text.font, font);
+    EXPECT_EQ(text.background, std::nullopt) << "plain text is transparent";
     const auto image = std::get<ImageCall>(canvas.Calls()[2]);
     EXPECT_EQ(image.at, (Point{16, 18}));
     EXPECT_EQ(image.set, ImageSetId::Bells);
@@ -33,6 +34,8 @@ TEST(RecordingCanvas, KeepsEveryCallInOrderWithItsParameters) {
 
     EXPECT_EQ(canvas.CallsOf<TextCall>().size(), 1u);
     EXPECT_TRUE(canvas.CallsOf<LineCall>().empty());
+    canvas.TextOnBackground({1, 2}, "May", font, Rgb(255, 255, 255));
+    EXPECT_EQ(canvas.CallsOf<TextCall>().back().background, Rgb(255, 255, 255));
     canvas.Clear();
     EXPECT_TRUE(canvas.Calls().empty());
 }

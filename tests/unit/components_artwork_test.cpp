@@ -57,7 +57,8 @@ TEST(ImageSets, HaveTheCountsAndSizesTheScreensExpect) {
                     {ImageSetId::Bells, 2, 16, 16},       {ImageSetId::Glyphs, 6, 12, 12},
                     {ImageSetId::PageButtons, 4, 32, 32}, {ImageSetId::TempScale, 1, 122, 8},
                     {ImageSetId::TempDigits, 2, 140, 8},  {ImageSetId::IconKinds, 11, 16, 16},
-                    {ImageSetId::Users, 3, 16, 16}};
+                    {ImageSetId::Users, 3, 16, 16},       {ImageSetId::ReportMarks, 2, 16, 16},
+                    {ImageSetId::ToolBar, 4, 16, 16}};
     for (const auto& e : expected) {
         const ImageSet& set = GetImageSet(e.id);
         SCOPED_TRACE(static_cast<int>(e.id));
@@ -71,7 +72,8 @@ TEST(ImageSets, HaveTheCountsAndSizesTheScreensExpect) {
 
 TEST(ImageSets, EveryPictureIsDistinctAndTransparentAroundItsEdges) {
     for (ImageSetId id : {ImageSetId::Icons, ImageSetId::Status, ImageSetId::Bells,
-                          ImageSetId::Glyphs, ImageSetId::PageButtons, ImageSetId::Users}) {
+                          ImageSetId::Glyphs, ImageSetId::PageButtons, ImageSetId::Users,
+                          ImageSetId::ReportMarks, ImageSetId::ToolBar}) {
         std::set<std::vector<Color>> seen;
         for (int i = 0; i < GetImageSet(id).count; ++i) {
             const PixelImage image = ImageOf(id, i);
@@ -99,6 +101,10 @@ TEST(ImageSets, PicturesHaveTheColoursTheirMeaningNeeds) {
     EXPECT_TRUE(HasPixel(ImageOf(ImageSetId::Status, 4), Reddish));
     EXPECT_TRUE(HasPixel(ImageOf(ImageSetId::Status, 5), Yellowish));
     EXPECT_FALSE(HasPixel(ImageOf(ImageSetId::Status, 6), Reddish)) << "the clear drop";
+    EXPECT_TRUE(
+        HasPixel(ImageOf(ImageSetId::ReportMarks, report_mark::kCalendarMethod), Yellowish));
+    EXPECT_TRUE(HasPixel(ImageOf(ImageSetId::ToolBar, tool_bar::kClose), Reddish));
+    EXPECT_TRUE(HasPixel(ImageOf(ImageSetId::ToolBar, tool_bar::kSaveAsBitmap), Bluish));
 }
 
 // A day with both marks gets both dots in one slot, the red over the blue.
