@@ -154,8 +154,9 @@ void TReportsForm::LayOut() {
     GetClientRect(Window(), &client);
     const ReportsFormAreas areas = layout_.AreasFor(client.right, client.bottom);
     const Rect& bar = areas.toolBar;
-    Place(ToolBar1->Window(), {bar.left, bar.top, bar.left + 80, bar.bottom});
-    const int labelLeft = bar.left + ToolBar1->ButtonsRight() + 4;
+    const int buttonsRight = bar.left + ToolBar1->ButtonsRight();
+    Place(ToolBar1->Window(), {bar.left, bar.top, buttonsRight, bar.bottom});
+    const int labelLeft = buttonsRight + 4;
     Place(Panel6->Window(), {labelLeft, bar.top + 5, labelLeft + kCyclesLabelWidth, bar.bottom});
     const int spinLeft = labelLeft + kCyclesLabelWidth + 4;
     const Rect spin{spinLeft, bar.top + 2, spinLeft + kSpinWidth, bar.bottom - 1};

@@ -132,9 +132,7 @@ TEST_F(Reports, FiveCyclesAreListedOldestFirstAndAClickedLineDrawsWhatRemains) {
     EXPECT_TRUE(SaveLook(report, "reports-standard-look.bmp"));
 
     // The fourth line: only cycles 4 and 5 remain.
-    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 3 * 15 + 7));
-    PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(10, 3 * 15 + 7));
-    ASSERT_TRUE(calendar_->WaitUntilIdle());
+    window.MouseAt(rids::ListBox1, 10, 3 * 15 + 7);
     EXPECT_EQ(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0), 15);
     EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 3);
     EXPECT_EQ(PictureOf(report), (PictureSize{866, 2 * 534}));
