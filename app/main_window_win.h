@@ -74,7 +74,6 @@ class TMainForm final : public WindowBase {
     void PlaceholderPageClick();
 
     std::string CurrentUserFile() const;
-    std::string ProgramFolder() const;
 
     HINSTANCE instance_;
     MessageBoxPrompts prompts_;
