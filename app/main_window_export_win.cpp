@@ -1,6 +1,7 @@
 // "Save Data As...": the current user's journal as a CSV file.
 #include "app/main_window_win.h"
 #include "common/desktop_contract.h"
+#include "common/program_folder_win.h"
 #include "components/save_dialog_win.h"
 #include "users/csv_export_win.h"
 

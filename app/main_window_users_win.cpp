@@ -1,6 +1,7 @@
 // The users of the main window: the list found at start-up, the start user,
 // the users button with its menu, switching and transfer.
 #include "app/main_window_win.h"
+#include "common/program_folder_win.h"
 #include "components/control_painters.h"
 #include "dialogs/welcome_form_win.h"
 #include "settings/registry_key_win.h"

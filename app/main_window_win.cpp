@@ -6,6 +6,7 @@
 #include "app/status_texts.h"
 #include "app/system_today_win.h"
 #include "common/desktop_contract.h"
+#include "common/program_folder_win.h"
 #include "components/image_sets.h"
 #include "components/message_loop_win.h"
 #include "dialogs/about_form_win.h"
@@ -164,15 +165,6 @@ void TMainForm::ReloadRequest() {
 
 std::string TMainForm::CurrentUserFile() const {
     return users_.DataFile(CurrentUser);
-}
-
-std::string TMainForm::ProgramFolder() const {
-    char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return ".\\";
-    std::string folder(path, length);
-    return folder.substr(0, folder.find_last_of('\\') + 1);
 }
 
 } // namespace lunea

@@ -80,7 +80,6 @@ class TMainForm final : public WindowBase {
     void ShowPageFromReport(void (TMainForm::*click)());
 
     std::string CurrentUserFile() const;
-    std::string ProgramFolder() const;
 
     HINSTANCE instance_;
     MessageBoxPrompts prompts_;

@@ -71,7 +71,41 @@ PrintDialogResult RunDialog(PRINTDLGW& dialog, PrinterSettings& settings) {
     return result;
 }
 
+// The dialogs' DEVMODE, locked for as long as this lives.
+class LockedDevMode {
+  public:
+    explicit LockedDevMode(const GlobalMemory& memory)
+        : memory_(memory.Get()),
+          mode_(memory_ ? static_cast<DEVMODEW*>(GlobalLock(memory_)) : nullptr) {}
+    ~LockedDevMode() {
+        if (mode_)
+            GlobalUnlock(memory_);
+    }
+    LockedDevMode(const LockedDevMode&) = delete;
+    LockedDevMode& operator=(const LockedDevMode&) = delete;
+
+    DEVMODEW* Get() const { return mode_; }
+
+  private:
+    HGLOBAL memory_;
+    DEVMODEW* mode_;
+};
+
 } // namespace
+
+bool SetOrientation(PrinterSettings& settings, short orientation) {
+    const LockedDevMode mode(settings.devMode);
+    if (!mode.Get())
+        return false;
+    mode.Get()->dmFields |= DM_ORIENTATION;
+    mode.Get()->dmOrientation = orientation;
+    return true;
+}
+
+bool ApplySettings(HDC printer, const PrinterSettings& settings) {
+    const LockedDevMode mode(settings.devMode);
+    return mode.Get() && ResetDCW(printer, mode.Get());
+}
 
 PrintDialogResult ShowPrintDialog(HWND owner, PrinterSettings& settings) {
     if (!AnyPrinterInstalled())

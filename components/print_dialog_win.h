@@ -28,6 +28,12 @@ struct PrintDialogResult {
     std::string error; // when Failed: what went wrong, for the user
 };
 
+// Sets the paper's orientation (DMORIENT_PORTRAIT or DMORIENT_LANDSCAPE) for
+// the prints that follow; false while no dialog has chosen a printer yet.
+bool SetOrientation(PrinterSettings& settings, short orientation);
+// Makes a printer's DC print with the settings from its next job on.
+bool ApplySettings(HDC printer, const PrinterSettings& settings);
+
 // The Print dialog; Chosen comes with the chosen printer's DC.
 PrintDialogResult ShowPrintDialog(HWND owner, PrinterSettings& settings);
 // The Print Setup dialog: only the settings change.

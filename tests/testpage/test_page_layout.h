@@ -7,6 +7,8 @@
 #include "components/pixel_image.h"
 
 #include <array>
+#include <string>
+#include <vector>
 
 namespace lunea::test_page {
 
@@ -56,6 +58,17 @@ inline PixelImage Picture() {
             picture.At(x, y) = kQuadrantColours[lower ? (right ? 2 : 3) : (right ? 1 : 0)];
         }
     return picture;
+}
+
+// The report printed with --report: the same picture, and notes enough for
+// a second page.
+constexpr int kReportNotes = 100;
+
+inline std::vector<std::string> ReportNotes() {
+    std::vector<std::string> notes;
+    for (int i = 1; i <= kReportNotes; ++i)
+        notes.push_back("Note " + std::to_string(i));
+    return notes;
 }
 
 } // namespace lunea::test_page

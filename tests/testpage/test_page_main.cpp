@@ -1,11 +1,15 @@
 // LuneaTestPage.exe <document name> [--setup] [--dialog] [--two-pages]
+// LuneaTestPage.exe --report
 // Prints the test page through the program's printing layer: on the default
 // printer, or on the one the Print dialog chooses (after Print Setup with
 // --setup); twice, on two pages of the job, with --two-pages. Says how it went on standard output,
 // with the exit code: 0 "printed ...", 1 "cancelled", 2 "failed: <the error text>".
+// --report prints the test picture and notes as the cycle report does, after
+// Print Setup, with the paper turned to landscape: the report turns it back.
 #include "components/gdi_canvas_win.h"
 #include "components/print_dialog_win.h"
 #include "components/print_job_win.h"
+#include "reports/report_printing_win.h"
 #include "tests/testpage/test_page_layout.h"
 
 #include <cstdio>
@@ -71,6 +75,18 @@ int PrintTestPage(const std::string& documentName, const Options& options) {
     return 0;
 }
 
+int PrintTestReport() {
+    PrinterSettings settings;
+    const PrintDialogResult setup = ShowPrinterSetup(nullptr, settings);
+    if (setup.choice != PrinterChoice::Chosen)
+        return Report(setup);
+    if (!SetOrientation(settings, DMORIENT_LANDSCAPE))
+        return Failed("Print Setup left no printer settings.");
+    PrintReport(nullptr, settings, test_page::Picture(), test_page::ReportNotes());
+    std::printf("printed the report\n");
+    return 0;
+}
+
 } // namespace
 } // namespace lunea
 
@@ -79,6 +95,8 @@ int main(int argc, char** argv) {
         std::printf("failed: no document name\n");
         return 2;
     }
+    if (std::strcmp(argv[1], "--report") == 0)
+        return lunea::PrintTestReport();
     lunea::Options options;
     for (int i = 2; i < argc; ++i) {
         options.setup = options.setup || std::strcmp(argv[i], "--setup") == 0;

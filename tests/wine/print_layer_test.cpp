@@ -2,6 +2,7 @@
 // the test page through it, CUPS-PDF writes the job as a PDF, and the page
 // pdftoppm renders from it is checked against the page's layout.
 #include "common/unique_win.h"
+#include "reports/report_page_geometry.h"
 #include "tests/testpage/test_page_layout.h"
 #include "tests/wine/native_command.h"
 #include "tests/wine/page_pixels.h"
@@ -12,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -146,6 +149,65 @@ TEST(PrintLayer, PrintSetupAndThePrintDialogAcceptedPrintAndACancelledDialogDoes
     ASSERT_TRUE(PressDialogButton(cancelled.ProcessId(), "Print", IDCANCEL));
     EXPECT_EQ(cancelled.WaitForExit(), 1) << cancelled.Output();
     EXPECT_EQ(cancelled.Output(), "cancelled");
+}
+
+// The rows above `bottom`, for looking at what stands over the picture.
+PixelImage RowsAbove(const PixelImage& page, int bottom) {
+    PixelImage rows(page.width, std::max(bottom, 0), 0);
+    for (int y = 0; y < rows.height; ++y)
+        for (int x = 0; x < rows.width; ++x)
+            rows.At(x, y) = page.At(x, y);
+    return rows;
+}
+
+TEST(PrintLayer, TheReportPrintsUprightUnderItsTitleAndItsNotesAsASecondJob) {
+    PrintedPdfs printed;
+    {
+        TestPageProcess program({"--report"});
+        ASSERT_TRUE(PressDialogButton(program.ProcessId(), "Print Setup", IDOK));
+        ASSERT_TRUE(PressDialogButton(program.ProcessId(), "Print", IDOK));
+        ASSERT_EQ(program.WaitForExit(), 0) << program.Output();
+    }
+    const auto report = printed.WaitFor("LuneaDesktop Report", "printed-report.pdf");
+    ASSERT_TRUE(report) << "no PDF of the report";
+    const auto page = RenderPdfPage(*report, 1, kRenderDpi);
+    ASSERT_TRUE(page);
+    // Upright although Print Setup's paper was turned to landscape.
+    EXPECT_NEAR(static_cast<double>(page->width) / page->height, 210.0 / 297.0, 0.005);
+    const int titleHeight = kRenderDpi * 12 / 72;
+    const auto expected = LayOutReportPage({page->width, page->height, titleHeight, 0,
+                                            test_page::kPictureWidth, test_page::kPictureHeight});
+    ASSERT_TRUE(expected);
+    // The dark quadrant's grey is also the title's blended edges: the other
+    // three span the picture.
+    const Rect picture =
+        BoundsOf(*page, std::span(test_page::kQuadrantColours).first(3), kColourTolerance);
+    EXPECT_NEAR(picture.left, expected->picture.left, 2);
+    EXPECT_NEAR(picture.right, expected->picture.right, 2);
+    EXPECT_NEAR(picture.top, expected->picture.top, 2);
+    EXPECT_NEAR(picture.bottom, expected->picture.bottom, 2);
+    const Rect title = InkBounds(RowsAbove(*page, picture.top - 1));
+    ASSERT_GT(title.Width(), 0) << "no title";
+    EXPECT_NEAR(title.left + title.right, page->width, 3) << "the title is not centred";
+    EXPECT_GE(title.top, titleHeight - 1);
+    EXPECT_LE(title.bottom, 2 * titleHeight + 2);
+
+    const auto notes = printed.WaitFor("Lunea Desktop Notes", "printed-report-notes.pdf");
+    ASSERT_TRUE(notes) << "no PDF of the notes";
+    // Arial 10 points: lines 11.2 points apart, eight blanks 22 points wide.
+    const double lineHeight = kRenderDpi * 11.2 / 72;
+    const double indent = kRenderDpi * 22.0 / 72;
+    const auto first = RenderPdfPage(*notes, 1, kRenderDpi);
+    const auto second = RenderPdfPage(*notes, 2, kRenderDpi);
+    ASSERT_TRUE(first && second) << "the notes take two pages";
+    const Rect firstInk = InkBounds(*first);
+    EXPECT_NEAR(firstInk.left, indent, 3);
+    EXPECT_GT(firstInk.top, 2 * lineHeight) << "two empty lines first";
+    EXPECT_LT(firstInk.top, 3 * lineHeight);
+    EXPECT_GT(firstInk.bottom, first->height - 2 * lineHeight) << "the first page is full";
+    const Rect secondInk = InkBounds(*second);
+    EXPECT_NEAR(secondInk.left, indent, 3);
+    EXPECT_LT(secondInk.top, lineHeight);
 }
 
 TEST(PrintLayer, WithoutAPrinterTheFailureIsToldNotTakenForACancel) {
