@@ -1,5 +1,5 @@
 // The report window's printing and saving of the picture last drawn.
-#include "common/desktop_contract.h"
+#include "components/print_command_win.h"
 #include "reports/report_bitmap_win.h"
 #include "reports/report_printing_win.h"
 #include "reports/reports_form_win.h"
@@ -22,7 +22,7 @@ std::vector<std::string> TReportsForm::NotesLines() const {
 void TReportsForm::PrintSetup1Click() {
     const PrintDialogResult result = ShowPrinterSetup(Window(), printer_);
     if (result.choice == PrinterChoice::Failed)
-        MessageBoxA(Window(), result.error.c_str(), kApplicationTitle, MB_OK | MB_ICONERROR);
+        TellPrintFailure(Window(), result.error);
 }
 
 void TReportsForm::Print1Click() {

@@ -249,6 +249,9 @@ TEST_F(Reports, PrintingPutsTheTitleAboveThePictureAndTheAdvancedNotesFollow) {
     const Color black[] = {Rgb(0, 0, 0)};
     const Rect grid = BoundsOf(*page, black, 60);
     EXPECT_GT(grid.Height(), page->height / 2) << "three blocks stretched down the page";
+    const Rect corner{ink.left, ink.top, ink.left + 8, ink.top + 8};
+    EXPECT_EQ(ShareOf(*page, corner, Rgb(255, 255, 255), 30), 1.0)
+        << "the topmost ink is the centred title, not the picture's corner";
 
     Command(report, rids::Advanced1);
     PrintedPdfs again;
