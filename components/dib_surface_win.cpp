@@ -1,5 +1,7 @@
 #include "components/dib_surface_win.h"
 
+#include <cstring>
+
 namespace lunea {
 namespace {
 
@@ -22,6 +24,19 @@ BITMAPINFO TopDownDibInfo(int width, int height) {
 
 std::uint32_t ToDibPixel(Color color) {
     return SwapRedAndBlue(color);
+}
+
+BitmapHandle DibBitmap(int width, int height, std::span<const std::uint32_t> pixels) {
+    if (width <= 0 || height <= 0 ||
+        pixels.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
+        return {};
+    const BITMAPINFO info = TopDownDibInfo(width, height);
+    void* bits = nullptr;
+    BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || !bits)
+        return {};
+    std::memcpy(bits, pixels.data(), pixels.size_bytes());
+    return bitmap;
 }
 
 DibSurface::DibSurface(int width, int height) : width_(width), height_(height), dc_(nullptr) {

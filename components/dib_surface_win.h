@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 
 namespace lunea {
 
@@ -14,6 +15,9 @@ namespace lunea {
 BITMAPINFO TopDownDibInfo(int width, int height);
 // A DIB stores blue in the low byte, a Color red.
 std::uint32_t ToDibPixel(Color color);
+// A 32-bit top-down DIB section holding these pixels (in DIB order, width x
+// height of them), selected into no DC; empty when GDI refused it.
+BitmapHandle DibBitmap(int width, int height, std::span<const std::uint32_t> pixels);
 
 class DibSurface {
   public:

@@ -62,7 +62,6 @@ DibSurface* PictureScroller::NewPicture(int width, int height) {
             view_->picture = std::move(made);
         }
     }
-    PictureChanged();
     return view_->picture.get();
 }
 

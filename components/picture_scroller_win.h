@@ -16,12 +16,13 @@ class PictureScroller final : public WindowBase {
     PictureScroller(HWND parent, int id, int pictureId, const Rect& bounds);
     ~PictureScroller() override;
 
-    // A white picture of that size to draw on, shown from the next paint;
+    // A white picture of that size to draw on, in place of the one shown;
     // null (and no picture) when the size is empty or GDI refused it.
+    // PictureChanged shows it once it is drawn.
     DibSurface* NewPicture(int width, int height);
     void RemovePicture();
     const DibSurface* Picture() const;
-    // Shows what was drawn on the picture since NewPicture.
+    // Sizes the view and the scroll bars to the picture and repaints it.
     void PictureChanged();
 
   private:

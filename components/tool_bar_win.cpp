@@ -13,16 +13,12 @@ namespace {
 
 // One image of the set as a bitmap the image list copies, masked by colour.
 BitmapHandle ImageBitmap(const ImageSet& set, int index) {
-    const BITMAPINFO info = TopDownDibInfo(set.width, set.height);
-    void* bits = nullptr;
-    BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || !bits)
-        return {};
-    auto* pixels = static_cast<std::uint32_t*>(bits);
+    std::vector<std::uint32_t> pixels;
+    pixels.reserve(static_cast<std::size_t>(set.width) * static_cast<std::size_t>(set.height));
     for (int y = 0; y < set.height; ++y)
         for (int x = 0; x < set.width; ++x)
-            pixels[y * set.width + x] = ToDibPixel(set.strip.At(x, index * set.height + y));
-    return bitmap;
+            pixels.push_back(ToDibPixel(set.strip.At(x, index * set.height + y)));
+    return DibBitmap(set.width, set.height, pixels);
 }
 
 HIMAGELIST MakeImageList(ImageSetId id) {

@@ -1,6 +1,7 @@
 // The report window's printing and saving of the picture last drawn.
 #include "components/print_command_win.h"
 #include "reports/report_bitmap_win.h"
+#include "reports/report_cycles.h"
 #include "reports/report_printing_win.h"
 #include "reports/reports_form_win.h"
 
@@ -37,11 +38,10 @@ void TReportsForm::Print1Click() {
 
 void TReportsForm::SaveAsBitmap1Click() {
     const DibSurface* picture = ScrollBox1->Picture();
-    const auto starts = context_.cycles.Starts();
-    if (!picture || FirstCycle < 1 || FirstCycle > static_cast<int>(starts.size()))
+    const std::vector<ReportCycle> shown = CyclesOnPage(Input(FirstCycle));
+    if (!picture || shown.empty())
         return;
-    const std::int32_t start = starts[starts.size() - static_cast<std::size_t>(FirstCycle)];
-    SaveReportBitmap(Window(), SerialToDate(start), picture->Pixels());
+    SaveReportBitmap(Window(), SerialToDate(shown.front().start), picture->Pixels());
 }
 
 } // namespace lunea

@@ -130,8 +130,8 @@ void TReportsForm::DrawReport(const ReportRenderer& report, int first) {
     if (DibSurface* picture = ScrollBox1->NewPicture(size.width, size.height)) {
         GdiCanvas canvas(picture->Dc());
         report.Draw(canvas, input);
-        ScrollBox1->PictureChanged();
     }
+    ScrollBox1->PictureChanged();
     std::string notes;
     for (const std::string& line : report.Notes(input))
         notes += line + "\r\n";
