@@ -214,7 +214,9 @@ TEST_F(Reports, SaveAsBitmapWritesThePictureUnderTheNameOfItsFirstCycle) {
     SetWindowTextW(GetDlgItem(dialog, 1148), wide.c_str());
     PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
     ASSERT_TRUE(WaitUntilGone(dialog, 5000));
-    ASSERT_TRUE(calendar_->WaitUntilIdle());
+    // Answered only once the command that wrote the file has returned.
+    DWORD_PTR answer = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(report, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 20000, &answer));
 
     const auto picture = ReadBmp(saved);
     ASSERT_TRUE(picture);
