@@ -191,6 +191,12 @@ TEST_F(Reports, TheCloseBoxReleasesTheButtonAndTheNextOpeningStartsAfresh) {
     driver.Click(ids::VsButton4);
     EXPECT_TRUE(WaitUntilGone(report, 5000));
     EXPECT_FALSE(driver.Checked(ids::VsButton4));
+    // And Escape, wherever the focus is.
+    report = OpenReports();
+    ASSERT_NE(report, nullptr);
+    PostMessageA(CalendarDriver(report).Control(rids::ListBox1), WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(WaitUntilGone(report, 5000));
+    EXPECT_FALSE(driver.Checked(ids::VsButton4));
     EXPECT_TRUE(driver.Save()) << "the program goes on";
 }
 
