@@ -13,6 +13,10 @@ lunea_print_scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 lunea_cups_pid=""
 lunea_cups_dir=""
 
+print_server_answers() {
+    [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ]
+}
+
 start_print_server() {
     if [ -n "$lunea_cups_pid" ] && kill -0 "$lunea_cups_pid" 2>/dev/null; then
         return 0
@@ -51,12 +55,14 @@ CONF
         </dev/null >"$dir/log/cupsd.out" 2>&1 &
     lunea_cups_pid=$!
     export CUPS_SERVER="$dir/cups.sock"
+    # lpstat -r exits 0 whether or not the scheduler answers; only its text
+    # tells. A loaded machine may take seconds to start it.
     local _
-    for _ in $(seq 100); do
-        lpstat -r >/dev/null 2>&1 && break
+    for _ in $(seq 300); do
+        print_server_answers && break
         sleep 0.1
     done
-    if ! lpstat -r >/dev/null 2>&1; then
+    if ! print_server_answers; then
         echo "the session's CUPS server did not start; see $dir/log" >&2
         return 1
     fi
