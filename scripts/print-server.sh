@@ -14,7 +14,7 @@ lunea_cups_pid=""
 lunea_cups_dir=""
 
 print_server_answers() {
-    [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ]
+    [ "$(LC_ALL=C lpstat -r 2>/dev/null)" = "scheduler is running" ]
 }
 
 start_print_server() {
