@@ -19,8 +19,7 @@ void Panel::SetBackground(Color color) {
 }
 
 void Panel::FillBackground(HDC dc) const {
-    RECT client{};
-    GetClientRect(Window(), &client);
+    const RECT client = ClientArea();
     BrushHandle brush(CreateSolidBrush(*background_));
     if (brush)
         FillRect(dc, &client, brush.Get());

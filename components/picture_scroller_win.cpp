@@ -81,8 +81,7 @@ void PictureScroller::PictureChanged() {
 }
 
 void PictureScroller::UpdateScrollBars() {
-    RECT client;
-    GetClientRect(Window(), &client);
+    const RECT client = ClientArea();
     const DibSurface* picture = Picture();
     const struct {
         int bar;

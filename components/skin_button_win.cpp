@@ -48,8 +48,7 @@ void SkinButton::Click() {
 }
 
 bool SkinButton::Contains(POINT at) const {
-    RECT client{};
-    GetClientRect(Window(), &client);
+    const RECT client = ClientArea();
     return PtInRect(&client, at) != FALSE;
 }
 

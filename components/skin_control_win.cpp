@@ -49,8 +49,7 @@ LRESULT SkinControl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 void SkinControl::PaintTo(HDC target) {
-    RECT client{};
-    GetClientRect(Window(), &client);
+    const RECT client = ClientArea();
     DibSurface buffer(client.right, client.bottom);
     if (!buffer.IsValid())
         return;

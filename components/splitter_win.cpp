@@ -16,8 +16,7 @@ Splitter::Splitter(HWND parent, int id, const Rect& bounds, SplitterAxis axis, C
 LRESULT Splitter::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_ERASEBKGND: {
-        RECT client;
-        GetClientRect(Window(), &client);
+        const RECT client = ClientArea();
         FillRect(reinterpret_cast<HDC>(wparam), &client, brush_.Get());
         return 1;
     }

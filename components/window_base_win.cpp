@@ -43,6 +43,13 @@ bool WindowBase::CreateWindowOf(const WindowClassInfo& windowClass, DWORD exStyl
                            menuOrId, GetModuleHandleA(nullptr), this) != nullptr;
 }
 
+RECT WindowBase::ClientArea() const {
+    RECT client{};
+    if (!GetClientRect(window_, &client))
+        return RECT{};
+    return client;
+}
+
 WindowBase* WindowBase::FromWindow(HWND window) {
     // The class's procedure, not the window's: hints subclass the window.
     if (!window ||

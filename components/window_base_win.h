@@ -28,6 +28,8 @@ class WindowBase {
 
     // Null when creating the window failed or after it was destroyed.
     HWND Window() const { return window_; }
+    // The window's client area; empty when it has none (no window yet).
+    RECT ClientArea() const;
 
     // The object behind a window of one of these classes, or null.
     static WindowBase* FromWindow(HWND window);

@@ -42,16 +42,12 @@ void TReportsForm::CreateControls() {
     CreateCycleList();
     Splitter1 = std::make_unique<Splitter>(
         Window(), ids::Splitter1, Rect{}, SplitterAxis::Columns, kSplitterColour, [this](Point at) {
-            RECT client;
-            GetClientRect(Window(), &client);
-            layout_.DragListSplitter(at.x, client.right);
+            layout_.DragListSplitter(at.x, ClientArea().right);
             LayOut();
         });
     Splitter3 = std::make_unique<Splitter>(
         Window(), ids::Splitter3, Rect{}, SplitterAxis::Rows, kSplitterColour, [this](Point at) {
-            RECT client;
-            GetClientRect(Window(), &client);
-            layout_.DragNotesSplitter(at.y, client.bottom);
+            layout_.DragNotesSplitter(at.y, ClientArea().bottom);
             LayOut();
         });
     Memo1 = std::make_unique<EditBox>(
@@ -150,8 +146,7 @@ LRESULT TReportsForm::ListColours(HDC dc) const {
 void TReportsForm::LayOut() {
     if (!ScrollBox1)
         return; // sized while the window is created, before its controls are
-    RECT client;
-    GetClientRect(Window(), &client);
+    const RECT client = ClientArea();
     const ReportsFormAreas areas = layout_.AreasFor(client.right, client.bottom);
     const Rect& bar = areas.toolBar;
     const int buttonsRight = bar.left + ToolBar1->ButtonsRight();
