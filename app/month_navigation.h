@@ -11,7 +11,8 @@ struct YearMonth {
     friend bool operator==(const YearMonth&, const YearMonth&) = default;
 };
 
-// The month before / after; at the ends of 2000..2019 the month stays.
+// The month before / after; at the ends of the day table's years the month
+// stays.
 YearMonth PreviousMonth(YearMonth shown);
 YearMonth NextMonth(YearMonth shown);
 

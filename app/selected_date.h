@@ -3,9 +3,9 @@
 
 namespace lunea {
 
-// The date the calendar selects for `today`: the table holds 2000..2019
-// only, so a later today selects 31 December 2019 and an earlier one
-// 1 January 2000.
+// The date the calendar selects for `today`: the table holds only the years
+// FirstYear..LastYear of DayTable, so a later today selects the last day of
+// the table and an earlier one its first.
 CivilDate InitialSelection(CivilDate today);
 
 } // namespace lunea

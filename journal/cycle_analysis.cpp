@@ -1,19 +1,12 @@
 #include "journal/cycle_analysis.h"
 
+#include "journal/month_scans.h"
+
 #include <algorithm>
 #include <cstdint>
 
 namespace lunea {
 namespace {
-
-bool IsMenstruation(std::uint8_t status) {
-    return status >= 1 && status <= 3;
-}
-
-// Only a known non-menstruation status before a flow day makes it a start.
-bool IsOtherKnownStatus(std::uint8_t status) {
-    return status == 0 || (status >= 4 && status <= 6);
-}
 
 std::uint8_t StatusOf(const DayTable& days, CivilDate date) {
     return DayTable::HasSlot(date) ? days.At(date).Status : 0;
@@ -28,22 +21,34 @@ int RoundedAverage(int sum, int count) {
     return quotient;
 }
 
-// The fertile window before a following start: sets the kind and the marks
-// when the date falls inside it.
-bool MarkFertileWindow(std::int32_t date, std::int32_t followingStart, const Settings& settings,
-                       TDayClass& result) {
+// How many days before a following start its fertile window lies: from
+// `nearest` to `farthest` days, never on the start itself or after it.
+struct FertileReach {
+    std::int64_t nearest;
+    std::int64_t farthest;
+};
+
+FertileReach FertileReachOf(const Settings& settings) {
     // 64-bit: the settings are taken from the registry unchecked, and a
     // hand-edited value near the int limit must not overflow.
-    const std::int64_t n = std::int64_t{followingStart} - date;
     const std::int64_t luteal = settings.LuterPhaseLength;
-    if (n < luteal - 1 || n > luteal + settings.Ovulation - 2)
-        return false;
+    return {std::max<std::int64_t>(1, luteal - 1), luteal + settings.Ovulation - 2};
+}
+
+// A day `daysBefore` days before a following start, within its reach.
+void MarkFertileDay(std::int64_t daysBefore, const Settings& settings, TDayClass& result) {
+    const std::int64_t luteal = settings.LuterPhaseLength;
     result.Kind = dkFertile;
-    if (n <= luteal + 1)
+    if (daysBefore <= luteal + 1)
         result.BoyMark = true;
-    if (n >= luteal + 3)
+    if (daysBefore >= luteal + 3)
         result.GirlMark = true;
-    return true;
+}
+
+// Days from a date to a start, in 64 bits: a prediction may be the largest
+// serial there is.
+std::int64_t DaysUntil(std::int32_t start, std::int32_t serial) {
+    return std::int64_t{start} - serial;
 }
 
 std::int32_t LastTableSerial() {
@@ -56,27 +61,32 @@ bool IsPlausibleCycleLength(int days) {
     return days >= kShortestPlausibleCycle && days <= kLongestPlausibleCycle;
 }
 
+bool CycleAnalysis::AddStart(std::int32_t serial) {
+    ++CCount;
+    CStart[CCount] = serial;
+    if (CCount >= 2)
+        CLen[CCount] = CStart[CCount - 1] - CStart[CCount];
+    return CCount == MaxEntries;
+}
+
 void CycleAnalysis::FindStarts(const DayTable& days) {
-    // Newest first: walk back from the last day, testing each day against
-    // the day before it. The first day of the table has no day before it.
-    std::int32_t serial = LastTableSerial();
-    bool hasLaterDay = false;
-    std::uint8_t laterStatus = 0;
-    for (int year = DayTable::LastYear; year >= DayTable::FirstYear; --year)
-        for (int month = 12; month >= 1; --month)
-            for (int day = DaysInMonth(year, month); day >= 1; --day, --serial) {
-                const std::uint8_t status = days.At(year, month, day).Status;
-                if (hasLaterDay && IsMenstruation(laterStatus) && IsOtherKnownStatus(status)) {
-                    ++CCount;
-                    CStart[CCount] = serial + 1;
-                    if (CCount >= 2)
-                        CLen[CCount] = CStart[CCount - 1] - CStart[CCount];
-                    if (CCount == MaxEntries)
-                        return;
-                }
-                laterStatus = status;
-                hasLaterDay = true;
-            }
+    // Newest first, as a walk back from the last day that tests each day
+    // against the day before it: a month's own starts, then its first day
+    // against the last day of the month before. The first day of the table
+    // has no day before it.
+    std::int32_t monthEnd = LastTableSerial();
+    for (int index = DayTable::MonthCount - 1; index >= 0; --index) {
+        const MonthScan& scan = monthScans_.Of(days, index);
+        const int length = DaysInMonth(DayTable::FirstYear + index / 12, index % 12 + 1);
+        const std::int32_t monthStart = monthEnd - length + 1;
+        for (int k = 0; k < scan.startCount; ++k)
+            if (AddStart(monthStart + scan.startDays[k] - 1))
+                return;
+        if (index > 0 && IsMenstruation(scan.firstStatus) &&
+            IsOtherKnownStatus(monthScans_.Of(days, index - 1).lastStatus) && AddStart(monthStart))
+            return;
+        monthEnd = monthStart - 1;
+    }
 }
 
 void CycleAnalysis::GetCStartAndLen(const DayTable& days, const Settings& settings) {
@@ -121,29 +131,44 @@ TDayClass CycleAnalysis::ClassifyDay(const DayTable& days, CivilDate date,
     TDayClass result;
     if (IsMenstruation(StatusOf(days, date)))
         result.Kind = dkFlow;
+    // The lists are sorted, so each rule looks only at the starts that can
+    // meet it: a month drawn in front of 500 starts stays cheap.
+    const FertileReach reach = FertileReachOf(settings);
 
     // The window before a start belongs to the cycle that ends there, the
-    // one begun at the next older start; the oldest start has none.
+    // one begun at the next older start; the oldest start has none. Of the
+    // starts in reach the latest with a plausible cycle before it counts.
     const std::span<const std::int32_t> starts = Starts();
     const std::span<const int> lengths = Lengths();
-    for (std::size_t i = 0; i + 1 < starts.size(); ++i)
-        if (serial < starts[i] && IsPlausibleCycleLength(lengths[i + 1]) &&
-            MarkFertileWindow(serial, starts[i], settings, result))
-            break;
-
-    const std::span<const std::int32_t> predicted = PredictedStarts();
-    for (const std::int32_t start : predicted)
-        if (start <= serial && serial < std::int64_t{start} + settings.Menstruation) {
-            result.Kind = dkPredicted;
+    const auto latestInReach =
+        std::partition_point(starts.begin(), starts.end(), [&](std::int32_t start) {
+            return DaysUntil(start, serial) > reach.farthest;
+        });
+    for (auto start = latestInReach;
+         start + 1 < starts.end() && DaysUntil(*start, serial) >= reach.nearest; ++start)
+        if (IsPlausibleCycleLength(lengths[static_cast<std::size_t>(start - starts.begin()) + 1])) {
+            MarkFertileDay(DaysUntil(*start, serial), settings, result);
             break;
         }
 
-    // The window before the first prediction is the current cycle's; the
-    // last prediction has no following start and so no window.
-    for (std::size_t k = 0; k + 1 < predicted.size(); ++k)
-        if (serial < predicted[k] && MarkFertileWindow(serial, predicted[k], settings, result))
-            break;
+    // The latest prediction on or before the date reaches farthest.
+    const std::span<const std::int32_t> predicted = PredictedStarts();
+    const auto after = std::upper_bound(predicted.begin(), predicted.end(), serial);
+    if (after != predicted.begin() && serial < std::int64_t{*(after - 1)} + settings.Menstruation)
+        result.Kind = dkPredicted;
 
+    // The window before the first prediction is the current cycle's; the
+    // last prediction has no following start and so no window. The earliest
+    // prediction in reach counts.
+    if (!predicted.empty()) {
+        const auto last = predicted.end() - 1;
+        const auto earliestInReach =
+            std::partition_point(predicted.begin(), last, [&](std::int32_t start) {
+                return DaysUntil(start, serial) < reach.nearest;
+            });
+        if (earliestInReach != last && DaysUntil(*earliestInReach, serial) <= reach.farthest)
+            MarkFertileDay(DaysUntil(*earliestInReach, serial), settings, result);
+    }
     return result;
 }
 

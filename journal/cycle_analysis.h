@@ -3,6 +3,7 @@
 // predicted cycle starts, and the classification of a date for the calendar.
 #include "journal/day_serial.h"
 #include "journal/day_table.h"
+#include "journal/month_scans.h"
 #include "settings/settings.h"
 
 #include <array>
@@ -65,6 +66,9 @@ class CycleAnalysis {
             1, static_cast<std::size_t>(count));
     }
     void FindStarts(const DayTable& days);
+    // Stores the next older start; true when the list is full.
+    bool AddStart(std::int32_t serial);
+    MonthScans monthScans_;
 };
 
 } // namespace lunea

@@ -11,45 +11,62 @@ namespace lunea {
 
 namespace {
 
-// Small enough for the allocator's fast path: a load runs at every start,
-// reload and user switch, and millions of times under the fuzzer.
-constexpr std::size_t kRecordsPerRead = 64;
+// Large blocks keep the calls few; a fixed size keeps a hostile file of any
+// length from being taken into memory at once, and stays within the heap's
+// fast path (a load runs at every start, reload and user switch, and
+// millions of times under the fuzzer).
+constexpr std::size_t kRecordsPerRead = 512;
 
 } // namespace
 
 Journal::Journal(FileSystem& files, UserPrompts& prompts) : files_(files), prompts_(prompts) {}
 
 void Journal::LoadData(const std::string& fileName) {
-    days_.ClearAll();
     heldAside_.clear();
-    std::unique_ptr<OpenFile> file;
-    switch (files_.OpenExisting(fileName, file)) {
-    case OpenStatus::NotFound:
+    std::string error;
+    switch (RefillFrom(fileName, error)) {
+    case LoadOutcome::NotFound:
         // Nothing there to protect: the first save creates the file.
         unread_.erase(fileName);
         return;
-    case OpenStatus::Failed:
+    case LoadOutcome::NotOpened:
         // Locked, read-only or a directory: stay silent, but never let a save
         // replace a journal we could not see.
         MarkUnread(fileName);
         return;
-    case OpenStatus::Opened:
-        break;
-    }
-    if (!ReadRecords(*file) || !file->Close()) {
-        const std::string error = files_.LastErrorText();
+    case LoadOutcome::ReadFailed:
         MarkUnread(fileName);
         prompts_.ReportIoError(error);
         return;
+    case LoadOutcome::Read:
+        unread_.erase(fileName);
+        return;
     }
-    unread_.erase(fileName);
+}
+
+Journal::LoadOutcome Journal::RefillFrom(const std::string& fileName, std::string& error) {
+    DayTable::Refill refill(days_);
+    std::unique_ptr<OpenFile> file;
+    switch (files_.OpenExisting(fileName, file)) {
+    case OpenStatus::NotFound:
+        return LoadOutcome::NotFound;
+    case OpenStatus::Failed:
+        return LoadOutcome::NotOpened;
+    case OpenStatus::Opened:
+        break;
+    }
+    if (!ReadRecords(*file, refill) || !file->Close()) {
+        error = files_.LastErrorText();
+        return LoadOutcome::ReadFailed;
+    }
+    return LoadOutcome::Read;
 }
 
 void Journal::MarkUnread(const std::string& fileName) {
     unread_[fileName] = EncodeAll();
 }
 
-bool Journal::ReadRecords(OpenFile& file) {
+bool Journal::ReadRecords(OpenFile& file, DayTable::Refill& refill) {
     std::vector<std::uint8_t> buffer(kRecordsPerRead * datafile::kRecordSize);
     for (;;) {
         std::size_t got = 0;
@@ -61,7 +78,7 @@ bool Journal::ReadRecords(OpenFile& file) {
             const std::uint16_t serial = datafile::ReadU16(raw + datafile::kDateOffset);
             if (serial == 0)
                 continue;
-            if (TDayRecord* slot = days_.AtSerial(serial)) {
+            if (TDayRecord* slot = refill.AtSerial(serial)) {
                 // A later record of the same date replaces the earlier one whole.
                 DecodeDayRecord(raw, *slot);
             } else {
@@ -82,7 +99,9 @@ std::vector<std::uint8_t> Journal::EncodeAll() const {
     std::vector<std::uint8_t> bytes;
     EncodedRecord record;
     for (int year = DayTable::FirstYear; year <= DayTable::LastYear; ++year)
-        for (int month = 1; month <= 12; ++month)
+        for (int month = 1; month <= 12; ++month) {
+            if (days_.MonthStamp(DayTable::MonthIndex(year, month)) == 0)
+                continue; // an empty month
             for (int day = 1; day <= DaysInMonth(year, month); ++day) {
                 const TDayRecord& slot = days_.At(year, month, day);
                 if (!DayHasData(slot))
@@ -91,6 +110,7 @@ std::vector<std::uint8_t> Journal::EncodeAll() const {
                 EncodeDayRecord(slot, serial, record.data());
                 bytes.insert(bytes.end(), record.begin(), record.end());
             }
+        }
     for (const EncodedRecord& kept : heldAside_)
         bytes.insert(bytes.end(), kept.begin(), kept.end());
     return bytes;

@@ -58,7 +58,11 @@ class Journal {
     bool IsUnread(const std::string& fileName) const { return unread_.count(fileName) != 0; }
 
   private:
-    bool ReadRecords(OpenFile& file);
+    enum class LoadOutcome { NotFound, NotOpened, ReadFailed, Read };
+    // Fills the table from the file; what was read before a failure stays,
+    // and error tells the failure.
+    LoadOutcome RefillFrom(const std::string& fileName, std::string& error);
+    bool ReadRecords(OpenFile& file, DayTable::Refill& refill);
     void MarkUnread(const std::string& fileName);
     std::vector<std::uint8_t> EncodeAll() const;
     // Puts the table into fileName's recovery file; notice precedes its path

@@ -1,8 +1,8 @@
 #include "journal/day_table.h"
 
 #include <algorithm>
+#include <atomic>
 #include <stdexcept>
-#include <utility>
 
 namespace lunea {
 
@@ -36,38 +36,61 @@ bool DayHasData(const TDayRecord& record) {
 
 namespace {
 
-// Slot indices of the table's days by serial: loading looks up every record,
-// and converting serials to dates is the costly part of that.
-const std::vector<std::uint16_t>& SlotsBySerial(std::int32_t& firstSerial) {
-    static const std::int32_t first = DateToSerial({DayTable::FirstYear, 1, 1});
-    static const std::vector<std::uint16_t> slots = [] {
-        std::vector<std::uint16_t> bySerial;
-        const std::int32_t last = DateToSerial({DayTable::LastYear, 12, 31});
-        for (std::int32_t serial = first; serial <= last; ++serial) {
-            const CivilDate date = SerialToDate(serial);
-            bySerial.push_back(static_cast<std::uint16_t>(
-                ((date.year - DayTable::FirstYear) * 12 + (date.month - 1)) * 31 + (date.day - 1)));
-        }
-        return bySerial;
-    }();
-    firstSerial = first;
-    return slots;
+std::uint64_t NewIdentity() {
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
 }
 
 } // namespace
 
-DayTable::DayTable() : slots_(SlotCount) {}
+const std::int32_t DayTable::firstSerial_ = DateToSerial({FirstYear, 1, 1});
 
-TDayRecord* DayTable::AtSerial(std::int32_t serial) {
-    return const_cast<TDayRecord*>(std::as_const(*this).AtSerial(serial));
+// Slot indices of the table's days by serial: converting serials to dates is
+// the costly part of a lookup.
+const std::vector<std::uint16_t> DayTable::slotsBySerial_ = [] {
+    std::vector<std::uint16_t> bySerial;
+    const std::int32_t last = DateToSerial({LastYear, 12, 31});
+    for (std::int32_t serial = DateToSerial({FirstYear, 1, 1}); serial <= last; ++serial) {
+        const CivilDate date = SerialToDate(serial);
+        bySerial.push_back(
+            static_cast<std::uint16_t>(MonthIndex(date.year, date.month) * 31 + (date.day - 1)));
+    }
+    return bySerial;
+}();
+
+DayTable::DayTable() : slots_(SlotCount), monthStamps_(MonthCount), identity_(NewIdentity()) {}
+
+DayTable::DayTable(const DayTable& other)
+    : slots_(other.slots_), monthStamps_(other.monthStamps_), changes_(other.changes_),
+      identity_(NewIdentity()) {}
+
+DayTable& DayTable::operator=(const DayTable& other) {
+    slots_ = other.slots_;
+    monthStamps_ = other.monthStamps_;
+    changes_ = other.changes_;
+    identity_ = NewIdentity();
+    return *this;
 }
 
-const TDayRecord* DayTable::AtSerial(std::int32_t serial) const {
-    std::int32_t firstSerial = 0;
-    const std::vector<std::uint16_t>& slots = SlotsBySerial(firstSerial);
-    if (serial < firstSerial || serial - firstSerial >= static_cast<std::int32_t>(slots.size()))
-        return nullptr;
-    return &slots_[slots[static_cast<std::size_t>(serial - firstSerial)]];
+DayTable::Refill::Refill(DayTable& days) : days_(days) {
+    days_.refilled_.assign(SlotCount, 0);
+}
+
+DayTable::Refill::~Refill() {
+    for (int month = 0; month < MonthCount; ++month) {
+        std::uint64_t& stamp = days_.monthStamps_[static_cast<std::size_t>(month)];
+        if (stamp == 0)
+            continue;
+        bool kept = false;
+        for (std::size_t slot = static_cast<std::size_t>(month) * 31, end = slot + 31; slot < end;
+             ++slot)
+            if (days_.refilled_[slot])
+                kept = true;
+            else
+                ClearDayRecord(days_.slots_[slot]);
+        if (!kept)
+            stamp = 0;
+    }
 }
 
 bool DayTable::HasSlot(int year, int month, int day) {
@@ -78,11 +101,11 @@ bool DayTable::HasSlot(int year, int month, int day) {
 std::size_t DayTable::SlotIndex(int year, int month, int day) {
     if (!HasSlot(year, month, day))
         throw std::out_of_range("no day table slot for this date");
-    return static_cast<std::size_t>(((year - FirstYear) * 12 + (month - 1)) * 31 + (day - 1));
+    return static_cast<std::size_t>(MonthIndex(year, month) * 31 + (day - 1));
 }
 
 TDayRecord& DayTable::At(int year, int month, int day) {
-    return slots_[SlotIndex(year, month, day)];
+    return Written(SlotIndex(year, month, day));
 }
 
 const TDayRecord& DayTable::At(int year, int month, int day) const {
@@ -94,9 +117,14 @@ void DayTable::ClearYears(int firstYear, int lastYear) {
     const int last = std::min(lastYear, LastYear);
     if (first > last)
         return;
-    const auto begin = slots_.begin() + static_cast<std::ptrdiff_t>(SlotIndex(first, 1, 1));
-    const auto end = slots_.begin() + static_cast<std::ptrdiff_t>(SlotIndex(last, 12, 31)) + 1;
-    std::for_each(begin, end, ClearDayRecord);
+    for (int month = MonthIndex(first, 1); month <= MonthIndex(last, 12); ++month) {
+        std::uint64_t& stamp = monthStamps_[static_cast<std::size_t>(month)];
+        if (stamp == 0)
+            continue;
+        const auto begin = slots_.begin() + month * 31;
+        std::for_each(begin, begin + 31, ClearDayRecord);
+        stamp = 0;
+    }
 }
 
 } // namespace lunea

@@ -14,7 +14,8 @@ class CycleAnalysisTest : public ::testing::Test {
     void Flow(CivilDate first, int days, std::uint8_t status = 2) {
         const std::int32_t start = DateToSerial(first);
         for (int i = 0; i < days; ++i)
-            table->At(SerialToDate(start + i)).Status = status;
+            if (TDayRecord* day = table->AtSerial(start + i)) // none past the table
+                day->Status = status;
     }
     void Analyse() { analysis.GetCStartAndLen(*table, settings); }
     TDayClass Classify(CivilDate date) const {
@@ -86,25 +87,33 @@ TEST_F(CycleAnalysisTest, StartsNeedAKnownNonFlowDayBefore) {
 }
 
 TEST_F(CycleAnalysisTest, ASingleStartAveragesTo28AndPredictsEvery28Days) {
-    Flow({2019, 10, 1}, 5);
+    Flow({2078, 10, 1}, 5);
     Analyse();
     EXPECT_EQ(analysis.CCount, 1);
     EXPECT_EQ(analysis.AvgLen, 28);
-    EXPECT_EQ(analysis.EstCount, 3); // 29 Oct, 26 Nov, 24 Dec 2019
-    EXPECT_EQ(analysis.EstStart[3], Serial({2019, 12, 24}));
+    EXPECT_EQ(analysis.EstCount, 3); // 29 Oct, 26 Nov, 24 Dec 2078
+    EXPECT_EQ(analysis.EstStart[3], Serial({2078, 12, 24}));
     EXPECT_EQ(analysis.EstStart[4], 0);
     // The last prediction has its flow but no fertile window before it.
-    EXPECT_EQ(Classify({2019, 12, 24}).Kind, dkPredicted);
-    EXPECT_EQ(Classify({2019, 12, 31}).Kind, dkClear);
-    EXPECT_EQ(Classify({2019, 12, 10}).Kind, dkClear);
-    EXPECT_EQ(Classify({2019, 11, 12}).Kind, dkFertile);
+    EXPECT_EQ(Classify({2078, 12, 24}).Kind, dkPredicted);
+    EXPECT_EQ(Classify({2078, 12, 31}).Kind, dkClear);
+    EXPECT_EQ(Classify({2078, 12, 10}).Kind, dkClear);
+    EXPECT_EQ(Classify({2078, 11, 12}).Kind, dkFertile);
 }
 
 TEST_F(CycleAnalysisTest, TheFirstPredictionIsKeptWhateverItsYear) {
-    Flow({2019, 12, 20}, 3);
-    Analyse();
-    EXPECT_EQ(analysis.EstCount, 1);
-    EXPECT_EQ(analysis.EstStart[1], Serial({2020, 1, 17}));
+    const struct {
+        CivilDate flow;
+        CivilDate firstPrediction;
+    } cases[] = {{{2078, 12, 20}, {2079, 1, 17}}, {{2078, 12, 31}, {2079, 1, 28}}};
+    for (const auto& c : cases) {
+        table = std::make_unique<DayTable>();
+        Flow(c.flow, 3); // past the table's last day for the second
+        Analyse();
+        EXPECT_EQ(analysis.CStart[1], Serial(c.flow));
+        EXPECT_EQ(analysis.EstCount, 1);
+        EXPECT_EQ(analysis.EstStart[1], Serial(c.firstPrediction));
+    }
 }
 
 TEST_F(CycleAnalysisTest, OnlyPlausibleLengthsCountAndTheAverageRoundsHalfToEven) {
@@ -163,12 +172,12 @@ TEST_F(CycleAnalysisTest, TheAverageSurvivesAnAnalysisWithoutStarts) {
 
 TEST_F(CycleAnalysisTest, AtMost500StartsAnd500Predictions) {
     // A flow day every other day: over 3600 starts, the newest 500 kept.
-    for (std::int32_t serial = Serial({2000, 1, 2}); serial <= Serial({2019, 12, 31}); serial += 2)
+    for (std::int32_t serial = Serial({2000, 1, 2}); serial <= Serial({2078, 12, 31}); serial += 2)
         table->At(SerialToDate(serial)).Status = 1;
     Analyse();
     EXPECT_EQ(analysis.CCount, 500);
     EXPECT_EQ(analysis.CStart[1],
-              Serial({2019, 12, 31}) - (Serial({2019, 12, 31}) - Serial({2000, 1, 2})) % 2);
+              Serial({2078, 12, 31}) - (Serial({2078, 12, 31}) - Serial({2000, 1, 2})) % 2);
     EXPECT_EQ(analysis.CStart[500], analysis.CStart[1] - 2 * 499);
 
     table = std::make_unique<DayTable>();
@@ -189,14 +198,14 @@ TEST_F(CycleAnalysisTest, ViewsHoldTheFilledEntriesOfTheOneBasedLists) {
     } cases[] = {
         {"worked example",
          [&] {
-             Flow({2010, 3, 1}, 5);
-             Flow({2010, 3, 29}, 4);
+             Flow({2078, 3, 1}, 5);
+             Flow({2078, 3, 29}, 4);
          },
-         0, 2, 127},
+         0, 2, 9},
         {"empty journal", [] {}, 0, 0, 0},
         {"a flow day every other day",
          [&] {
-             for (std::int32_t serial = Serial({2000, 1, 2}); serial <= Serial({2019, 12, 31});
+             for (std::int32_t serial = Serial({2000, 1, 2}); serial <= Serial({2078, 12, 31});
                   serial += 2)
                  table->At(SerialToDate(serial)).Status = 1;
          },
@@ -269,6 +278,96 @@ TEST_F(CycleAnalysisTest, HandEditedSettingsAtTheIntLimitDoNotOverflow) {
     EXPECT_EQ(analysis.EstCount, 1);
     EXPECT_EQ(analysis.EstStart[1], INT32_MAX);
     EXPECT_EQ(Classify({2010, 3, 20}).Kind, dkClear);
+}
+
+// The classification rule read literally, every start tried in list order.
+TDayClass ClassifyByEveryStart(const CycleAnalysis& analysis, const DayTable& days, CivilDate date,
+                               const Settings& settings) {
+    const std::int64_t serial = DateToSerial(date), luteal = settings.LuterPhaseLength;
+    TDayClass result;
+    const std::uint8_t status = days.At(date).Status;
+    if (status >= 1 && status <= 3)
+        result.Kind = dkFlow;
+    auto fertile = [&](std::int64_t start) {
+        const std::int64_t n = start - serial;
+        if (n < 1 || n < luteal - 1 || n > luteal + settings.Ovulation - 2)
+            return false;
+        result.Kind = dkFertile;
+        result.BoyMark = n <= luteal + 1;
+        result.GirlMark = n >= luteal + 3;
+        return true;
+    };
+    const auto starts = analysis.Starts();
+    for (std::size_t i = 0; i + 1 < starts.size(); ++i)
+        if (IsPlausibleCycleLength(analysis.Lengths()[i + 1]) && fertile(starts[i]))
+            break;
+    const auto predicted = analysis.PredictedStarts();
+    for (const std::int32_t start : predicted)
+        if (start <= serial && serial < std::int64_t{start} + settings.Menstruation)
+            result.Kind = dkPredicted;
+    for (std::size_t k = 0; k + 1 < predicted.size(); ++k)
+        if (fertile(predicted[k]))
+            break;
+    return result;
+}
+
+TEST_F(CycleAnalysisTest, TheSortedListsClassifyAsEveryStartTriedInTurn) {
+    const struct {
+        int luteal, ovulation, menstruation, fixedLength;
+    } settingsCases[] = {{14, 6, 5, 0},
+                         {2, 40, 30, 0},
+                         {-5, 3, -2, 0},
+                         {30, 1, 60, 21},
+                         {INT32_MAX, INT32_MAX, INT32_MAX, 0},
+                         {0, 0, 0, 2}};
+    // Cycles of 20 to 45 days from 2070 on: plausible and implausible ones.
+    std::int32_t start = Serial({2070, 1, 4});
+    for (int i = 0; start < Serial({2078, 10, 1}); start += 20 + (i++ * 7) % 26)
+        Flow(SerialToDate(start), 1 + i % 6);
+    for (const auto& c : settingsCases) {
+        settings.LuterPhaseLength = c.luteal;
+        settings.Ovulation = c.ovulation;
+        settings.Menstruation = c.menstruation;
+        settings.FCycles = c.fixedLength;
+        Analyse();
+        for (std::int32_t serial = Serial({2069, 12, 1}); serial <= Serial({2078, 12, 31});
+             ++serial) {
+            const CivilDate date = SerialToDate(serial);
+            const TDayClass expected = ClassifyByEveryStart(analysis, *table, date, settings);
+            const TDayClass got = Classify(date);
+            ASSERT_TRUE(got.Kind == expected.Kind && got.BoyMark == expected.BoyMark &&
+                        got.GirlMark == expected.GirlMark)
+                << c.luteal << "/" << c.ovulation << " on " << date.day << "." << date.month << "."
+                << date.year;
+        }
+    }
+}
+
+TEST_F(CycleAnalysisTest, AnAnalysisKeptBetweenEditsSeesEachEditAndEachTable) {
+    Flow({2026, 1, 31}, 3);
+    Flow({2026, 3, 1}, 3);
+    Analyse();
+    ASSERT_EQ(analysis.CCount, 2);
+
+    const auto expectSameAsFresh = [&](const DayTable& days, const char* step) {
+        analysis.GetCStartAndLen(days, settings);
+        CycleAnalysis fresh;
+        fresh.GetCStartAndLen(days, settings);
+        EXPECT_EQ(analysis.CCount, fresh.CCount) << step;
+        EXPECT_EQ(analysis.CStart, fresh.CStart) << step;
+    };
+    table->At(2026, 1, 30).Status = 1; // the start moves back a day
+    expectSameAsFresh(*table, "an edit");
+    EXPECT_EQ(analysis.CStart[2], Serial({2026, 1, 30}));
+    table->At(2026, 2, 28).Status = 5; // the month before a start, at its end
+    table->At(2026, 3, 1).Status = 0;
+    expectSameAsFresh(*table, "an edit at a month's end");
+    DayTable copy = *table;
+    copy.At(2026, 3, 2).Status = 3;
+    expectSameAsFresh(copy, "a copy, edited");
+    table->ClearYears(2026, 2026);
+    expectSameAsFresh(*table, "a cleared year");
+    EXPECT_EQ(analysis.CCount, 0);
 }
 
 } // namespace

@@ -94,7 +94,7 @@ TEST_F(JournalDataFile, StoredTemperaturesAreRoundedToHundredths) {
 
 TEST_F(JournalDataFile, SaveWritesRecordedDaysInDateOrderAndDropsEmptyOnes) {
     std::vector<std::uint8_t> bytes;
-    Append(bytes, Encoded(DayWithStatus(5), {2019, 12, 31}));
+    Append(bytes, Encoded(DayWithStatus(5), {2078, 12, 31}));
     Append(bytes, Encoded(DayWithStatus(2), {2000, 1, 1}));
     Append(bytes, Encoded(DayWithStatus(6), {2008, 2, 29}));
     WriteBytes(dataFile, bytes);
@@ -117,30 +117,36 @@ TEST_F(JournalDataFile, SaveWritesRecordedDaysInDateOrderAndDropsEmptyOnes) {
     Append(expected, Encoded(secretOnly, {2001, 1, 1}));
     Append(expected, Encoded(flagOnly, {2001, 1, 2}));
     Append(expected, Encoded(DayWithStatus(6), {2008, 2, 29}));
-    Append(expected, Encoded(DayWithStatus(5), {2019, 12, 31}));
+    Append(expected, Encoded(DayWithStatus(5), {2078, 12, 31}));
     EXPECT_EQ(ReadBytes(dataFile), expected);
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"Lunea.dat"});
 }
 
 TEST_F(JournalDataFile, RecordsOutsideTheTableYearsAreKeptAndWrittenAfterTheTable) {
+    // Days of 2020 and 2026 were held aside by older versions of the program
+    // and come after the table's records; now they are in the table.
     std::vector<std::uint8_t> bytes;
-    const EncodedRecord later = Encoded(DayWithStatus(2), {2026, 6, 1});
     const EncodedRecord inside = Encoded(DayWithStatus(1), {2011, 11, 11});
+    const EncodedRecord later = Encoded(DayWithStatus(2), {2079, 1, 1});
     const EncodedRecord earlier = Encoded(DayWithStatus(4), {1999, 12, 31});
-    Append(bytes, later);
-    Append(bytes, inside);
-    Append(bytes, earlier);
+    EncodedRecord last = Encoded(DayWithStatus(3), {2000, 1, 1});
+    last[0] = last[1] = 0xFF; // serial 65535, 4 June 2079
+    const EncodedRecord today = Encoded(DayWithStatus(5), {2026, 12, 9});
+    const EncodedRecord olderSide = Encoded(DayWithStatus(6), {2020, 1, 1});
+    for (const EncodedRecord& record : {later, inside, earlier, last, today, olderSide})
+        Append(bytes, record);
     WriteBytes(dataFile, bytes);
 
     journal.LoadData(dataFile);
     EXPECT_EQ(journal.Days().At(2011, 11, 11).Status, 1);
-    ASSERT_EQ(journal.HeldAside().size(), 2u);
+    EXPECT_EQ(journal.Days().At(2020, 1, 1).Status, 6);
+    EXPECT_EQ(journal.Days().At(2026, 12, 9).Status, 5);
+    ASSERT_EQ(journal.HeldAside().size(), 3u);
     journal.SaveData(dataFile);
 
     std::vector<std::uint8_t> expected;
-    Append(expected, inside);
-    Append(expected, later);
-    Append(expected, earlier);
+    for (const EncodedRecord& record : {inside, olderSide, today, later, earlier, last})
+        Append(expected, record);
     EXPECT_EQ(ReadBytes(dataFile), expected);
 
     journal.LoadData(folder.File("Other.dat"));
@@ -246,7 +252,7 @@ TEST_F(JournalDataFile, AnUnreadJournalKeepsTheSessionsEditsBesideItAndSaysWhere
 TEST_F(JournalDataFile, ClearDatabaseAsksFirstAndEmptiesEverything) {
     std::vector<std::uint8_t> bytes;
     Append(bytes, Encoded(DayWithStatus(2), {2002, 2, 2}));
-    Append(bytes, Encoded(DayWithStatus(2), {2030, 3, 3}));
+    Append(bytes, Encoded(DayWithStatus(2), {2079, 3, 3}));
     WriteBytes(dataFile, bytes);
     journal.LoadData(dataFile);
 

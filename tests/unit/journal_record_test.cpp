@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <string>
 
 namespace lunea {
@@ -69,6 +71,33 @@ TEST(JournalRecordCodec, TemperatureRoundsToHundredthsWithTiesToEven) {
     };
     for (const auto& [stored, loaded] : cases)
         EXPECT_EQ(RoundTemperature(stored), loaded) << stored;
+}
+
+TEST(JournalRecordCodec, WholeNumbersRoundAsTheLibraryDoes) {
+    const double cases[] = {0.5,
+                            1.5,
+                            2.5,
+                            -0.5,
+                            -2.5,
+                            -0.3,
+                            0.49999999999999994,
+                            3665.4999999999995,
+                            4503599627370495.5,
+                            4503599627370497.0,
+                            -4503599627370495.5,
+                            1e300,
+                            -1e300,
+                            std::numeric_limits<double>::denorm_min(),
+                            std::numeric_limits<double>::infinity(),
+                            -std::numeric_limits<double>::infinity()};
+    for (const double value : cases) {
+        const double expected = std::nearbyint(value);
+        EXPECT_EQ(RoundToWhole(value), expected) << value;
+        EXPECT_EQ(std::signbit(RoundToWhole(value)), std::signbit(expected)) << value;
+    }
+    EXPECT_TRUE(std::isnan(RoundToWhole(std::numeric_limits<double>::quiet_NaN())));
+    for (double value = -100000.0; value < 100000.0; value += 0.37109375) // exact steps
+        ASSERT_EQ(RoundToWhole(value), std::nearbyint(value)) << value;
 }
 
 TEST(JournalDayHasData, EachObservationCountsAndATemperatureOnlyAboveOne) {

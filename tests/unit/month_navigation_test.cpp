@@ -14,8 +14,9 @@ TEST(MonthNavigationTest, PagesAcrossYearsWithinTheTable) {
 
 TEST(MonthNavigationTest, StaysAtTheEndsOfTheTable) {
     EXPECT_EQ(PreviousMonth({2000, 1}), (YearMonth{2000, 1}));
-    EXPECT_EQ(NextMonth({2019, 12}), (YearMonth{2019, 12}));
-    EXPECT_EQ(NextMonth({2019, 11}), (YearMonth{2019, 12}));
+    EXPECT_EQ(NextMonth({2078, 12}), (YearMonth{2078, 12}));
+    EXPECT_EQ(NextMonth({2078, 11}), (YearMonth{2078, 12}));
+    EXPECT_EQ(NextMonth({2019, 12}), (YearMonth{2020, 1}));
     EXPECT_EQ(PreviousMonth({2000, 2}), (YearMonth{2000, 1}));
 }
 

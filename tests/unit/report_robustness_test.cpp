@@ -48,9 +48,9 @@ TEST(ReportRobustness, ForeignTemperaturesStayNearThePicture) {
 TEST(ReportRobustness, DaysPastTheTableDrawNothing) {
     for (const ReportRenderer* renderer : kRenderers) {
         ReportJournal journal;
-        journal.Day({2019, 12, 30}).Status = 0;
-        journal.Day({2019, 12, 31}).Status = 2;
-        journal.Day({2019, 12, 31}).Temperature = 36.5;
+        journal.Day({2078, 12, 30}).Status = 0;
+        journal.Day({2078, 12, 31}).Status = 2;
+        journal.Day({2078, 12, 31}).Temperature = 36.5;
         RecordingCanvas canvas;
         renderer->Draw(canvas, journal.Input());
         const std::vector<TextCall> dates = testing::TextsAt(canvas, 20);
