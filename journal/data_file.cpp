@@ -9,16 +9,6 @@
 
 namespace lunea {
 
-namespace {
-
-// Large blocks keep the calls few; a fixed size keeps a hostile file of any
-// length from being taken into memory at once, and stays within the heap's
-// fast path (a load runs at every start, reload and user switch, and
-// millions of times under the fuzzer).
-constexpr std::size_t kRecordsPerRead = 512;
-
-} // namespace
-
 Journal::Journal(FileSystem& files, UserPrompts& prompts) : files_(files), prompts_(prompts) {}
 
 void Journal::LoadData(const std::string& fileName) {
@@ -67,20 +57,20 @@ void Journal::MarkUnread(const std::string& fileName) {
 }
 
 bool Journal::ReadRecords(OpenFile& file, DayTable::Refill& refill) {
-    std::vector<std::uint8_t> buffer(kRecordsPerRead * datafile::kRecordSize);
     for (;;) {
+        // Straight into the table: a hostile file of any length is read a
+        // room at a time, and a real one is copied only by the read itself.
+        std::uint8_t* const room = refill.Room();
         std::size_t got = 0;
-        const bool readOk = file.Read(buffer.data(), buffer.size(), got);
+        const bool readOk = file.Read(room, DayTable::Refill::RoomBytes(), got);
         // A trailing remainder shorter than a record is ignored.
-        for (std::size_t offset = 0; offset + datafile::kRecordSize <= got;
-             offset += datafile::kRecordSize) {
-            const std::uint8_t* raw = buffer.data() + offset;
+        for (std::size_t index = 0; index < got / datafile::kRecordSize; ++index) {
+            const std::uint8_t* raw = room + index * datafile::kRecordSize;
             const std::uint16_t serial = datafile::ReadU16(raw + datafile::kDateOffset);
             if (serial == 0)
                 continue;
-            if (TDayRecord* slot = refill.AtSerial(serial)) {
-                // A later record of the same date replaces the earlier one whole.
-                DecodeDayRecord(raw, *slot);
+            if (TDayRecord* day = refill.Adopt(index, serial)) {
+                DecodeDayRecord(reinterpret_cast<const std::uint8_t*>(day), *day);
             } else {
                 EncodedRecord kept;
                 std::memcpy(kept.data(), raw, kept.size());
@@ -90,7 +80,7 @@ bool Journal::ReadRecords(OpenFile& file, DayTable::Refill& refill) {
         // What was read before an error stays in the table.
         if (!readOk)
             return false;
-        if (got < buffer.size())
+        if (got < DayTable::Refill::RoomBytes())
             return true;
     }
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <stdexcept>
 
 namespace lunea {
@@ -58,39 +59,46 @@ const std::vector<std::uint16_t> DayTable::slotsBySerial_ = [] {
     return bySerial;
 }();
 
-DayTable::DayTable() : slots_(SlotCount), monthStamps_(MonthCount), identity_(NewIdentity()) {}
+const TDayRecord DayTable::kEmptyDay{};
 
-DayTable::DayTable(const DayTable& other)
-    : slots_(other.slots_), monthStamps_(other.monthStamps_), changes_(other.changes_),
+DayTable::DayTable()
+    : records_(kCapacity), positions_(SlotCount), monthStamps_(MonthCount),
       identity_(NewIdentity()) {}
 
+DayTable::DayTable(const DayTable& other)
+    : records_(other.records_), used_(other.used_), positions_(other.positions_),
+      monthStamps_(other.monthStamps_), changes_(other.changes_), identity_(NewIdentity()) {}
+
 DayTable& DayTable::operator=(const DayTable& other) {
-    slots_ = other.slots_;
+    records_ = other.records_;
+    used_ = other.used_;
+    positions_ = other.positions_;
     monthStamps_ = other.monthStamps_;
     changes_ = other.changes_;
     identity_ = NewIdentity();
     return *this;
 }
 
-DayTable::Refill::Refill(DayTable& days) : days_(days) {
-    days_.refilled_.assign(SlotCount, 0);
+TDayRecord& DayTable::Written(std::size_t slot) {
+    std::uint16_t& position = positions_[slot];
+    if (position == 0) {
+        // Never more records than slots, so the room always fits behind.
+        records_[used_] = TDayRecord{};
+        position = static_cast<std::uint16_t>(++used_);
+    }
+    monthStamps_[slot / 31] = ++changes_;
+    return records_[position - 1u];
 }
 
-DayTable::Refill::~Refill() {
-    for (int month = 0; month < MonthCount; ++month) {
-        std::uint64_t& stamp = days_.monthStamps_[static_cast<std::size_t>(month)];
-        if (stamp == 0)
-            continue;
-        bool kept = false;
-        for (std::size_t slot = static_cast<std::size_t>(month) * 31, end = slot + 31; slot < end;
-             ++slot)
-            if (days_.refilled_[slot])
-                kept = true;
-            else
-                ClearDayRecord(days_.slots_[slot]);
-        if (!kept)
-            stamp = 0;
-    }
+DayTable::Refill::Refill(DayTable& days) : days_(days) {
+    days_.used_ = 0;
+    std::fill(days_.positions_.begin(), days_.positions_.end(), std::uint16_t{0});
+    std::fill(days_.monthStamps_.begin(), days_.monthStamps_.end(), std::uint64_t{0});
+}
+
+std::uint8_t* DayTable::Refill::Room() {
+    roomStart_ = days_.used_;
+    return reinterpret_cast<std::uint8_t*>(&days_.records_[roomStart_]);
 }
 
 bool DayTable::HasSlot(int year, int month, int day) {
@@ -104,14 +112,6 @@ std::size_t DayTable::SlotIndex(int year, int month, int day) {
     return static_cast<std::size_t>(MonthIndex(year, month) * 31 + (day - 1));
 }
 
-TDayRecord& DayTable::At(int year, int month, int day) {
-    return Written(SlotIndex(year, month, day));
-}
-
-const TDayRecord& DayTable::At(int year, int month, int day) const {
-    return slots_[SlotIndex(year, month, day)];
-}
-
 void DayTable::ClearYears(int firstYear, int lastYear) {
     const int first = std::max(firstYear, FirstYear);
     const int last = std::min(lastYear, LastYear);
@@ -121,8 +121,10 @@ void DayTable::ClearYears(int firstYear, int lastYear) {
         std::uint64_t& stamp = monthStamps_[static_cast<std::size_t>(month)];
         if (stamp == 0)
             continue;
-        const auto begin = slots_.begin() + month * 31;
-        std::for_each(begin, begin + 31, ClearDayRecord);
+        for (int day = 0; day < 31; ++day)
+            if (const std::uint16_t position =
+                    positions_[static_cast<std::size_t>(month * 31 + day)])
+                ClearDayRecord(records_[position - 1u]);
         stamp = 0;
     }
 }

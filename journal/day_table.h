@@ -5,6 +5,7 @@
 #include "journal/day_serial.h"
 
 #include <array>
+#include <cstring>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -44,8 +45,11 @@ void ClearDayRecord(TDayRecord& record);
 // Whether a day is recorded, that is saved and exported.
 bool DayHasData(const TDayRecord& record);
 
-// 79 x 12 x 31 = 29388 records (about 4.5 MB). The records live on the heap,
-// so a DayTable may be a member or a local anywhere: MinGW's stack is 2 MiB.
+// A slot for every (year, month 1..12, day 1..31) of 2000..2078: 29388
+// slots. Only the slots ever written hold a record of their own, in one
+// block on the heap (at most about 4.5 MB), so a DayTable may be a member or
+// a local anywhere: MinGW's stack is 2 MiB. Reading an empty slot gives an
+// empty record.
 //
 // Most of a journal is empty, and what holds data changes a month at a time.
 // So the table keeps, for each month, a stamp that changes whenever one of
@@ -73,8 +77,10 @@ class DayTable {
     static int MonthIndex(int year, int month) { return (year - FirstYear) * 12 + (month - 1); }
 
     // Throws std::out_of_range for a slot outside the table.
-    TDayRecord& At(int year, int month, int day);
-    const TDayRecord& At(int year, int month, int day) const;
+    TDayRecord& At(int year, int month, int day) { return Written(SlotIndex(year, month, day)); }
+    const TDayRecord& At(int year, int month, int day) const {
+        return Read(SlotIndex(year, month, day));
+    }
     TDayRecord& At(CivilDate date) { return At(date.year, date.month, date.day); }
     const TDayRecord& At(CivilDate date) const { return At(date.year, date.month, date.day); }
 
@@ -85,34 +91,35 @@ class DayTable {
     }
     const TDayRecord* AtSerial(std::int32_t serial) const {
         const std::size_t slot = SlotOfSerial(serial);
-        return slot == kNoSlot ? nullptr : &slots_[slot];
+        return slot == kNoSlot ? nullptr : &Read(slot);
     }
 
     // ClearDayRecord on every slot of the years firstYear..lastYear.
     void ClearYears(int firstYear, int lastYear);
     void ClearAll() { ClearYears(FirstYear, LastYear); }
 
-    // Reloading the whole table from a file: the refill's AtSerial hands out
-    // a day's slot for the caller to overwrite in full, and when the refill
-    // ends every slot it did not hand out is cleared. The same as ClearAll
-    // and then AtSerial for each record, without clearing a slot that is
-    // written anyway.
+    // Reloading the whole table from a file without copying its records
+    // twice: the table is emptied, the file's bytes are read straight into
+    // the table's free room, and each record read there is adopted by the
+    // slot of its serial, to be decoded in place.
     class Refill {
       public:
+        static constexpr std::size_t kRoomRecords = 1024;
         explicit Refill(DayTable& days);
-        ~Refill();
-        Refill(const Refill&) = delete;
-        Refill& operator=(const Refill&) = delete;
-        TDayRecord* AtSerial(std::int32_t serial) {
-            const std::size_t slot = SlotOfSerial(serial);
-            if (slot == kNoSlot)
-                return nullptr;
-            days_.refilled_[slot] = 1;
-            return &days_.Written(slot);
-        }
+        // Free storage for the next kRoomRecords records read, as raw bytes;
+        // what was adopted from the room before stays.
+        std::uint8_t* Room();
+        static constexpr std::size_t RoomBytes() { return kRoomRecords * sizeof(TDayRecord); }
+        // Adopts the bytes of the index-th record of the room for the slot of
+        // serial: moved to where they stay (over the slot's earlier record when
+        // the serial came before) and returned, still raw. Null for a serial
+        // outside the table, whose bytes stay where they were until the next
+        // adoption. Records are adopted in room order, each at most once.
+        TDayRecord* Adopt(std::size_t index, std::int32_t serial);
 
       private:
         DayTable& days_;
+        std::size_t roomStart_ = 0;
     };
 
     // No two tables alive at once share an identity; with the month stamps
@@ -121,13 +128,11 @@ class DayTable {
     std::uint64_t MonthStamp(int monthIndex) const {
         return monthStamps_[static_cast<std::size_t>(monthIndex)];
     }
-    // The 31 slots of a month, day 1 first; read-only.
-    const TDayRecord* MonthSlots(int monthIndex) const {
-        return &slots_[static_cast<std::size_t>(monthIndex) * 31];
-    }
 
   private:
     static constexpr std::size_t kNoSlot = SlotCount;
+    // A record for each slot at most, and the room for a refill's reading.
+    static constexpr std::size_t kCapacity = SlotCount + Refill::kRoomRecords;
     static std::size_t SlotIndex(int year, int month, int day);
     // Inline with its table: loading looks up every record.
     static std::size_t SlotOfSerial(std::int32_t serial) {
@@ -136,16 +141,39 @@ class DayTable {
     }
     static const std::int32_t firstSerial_;
     static const std::vector<std::uint16_t> slotsBySerial_;
-    TDayRecord& Written(std::size_t slot) {
-        monthStamps_[slot / 31] = ++changes_;
-        return slots_[slot];
-    }
+    static const TDayRecord kEmptyDay;
 
-    std::vector<TDayRecord> slots_;
+    const TDayRecord& Read(std::size_t slot) const {
+        const std::uint16_t position = positions_[slot];
+        return position == 0 ? kEmptyDay : records_[position - 1u];
+    }
+    TDayRecord& Written(std::size_t slot);
+
+    std::vector<TDayRecord> records_; // kCapacity; used_ of them hold days
+    std::size_t used_ = 0;
+    std::vector<std::uint16_t> positions_; // by slot: 0 none, else index + 1
     std::vector<std::uint64_t> monthStamps_;
-    std::vector<std::uint8_t> refilled_; // by slot, during a refill
     std::uint64_t changes_ = 0;
     std::uint64_t identity_;
 };
+
+// Inline: a load adopts every record.
+inline TDayRecord* DayTable::Refill::Adopt(std::size_t index, std::int32_t serial) {
+    const std::size_t slot = SlotOfSerial(serial);
+    if (slot == kNoSlot || index >= kRoomRecords)
+        return nullptr;
+    TDayRecord& raw = days_.records_[roomStart_ + index];
+    std::uint16_t& position = days_.positions_[slot];
+    // A later record of the same date replaces the earlier one whole; a new
+    // date's record closes up behind the last one kept, never past its own
+    // place in the room, since each adoption keeps at most one record.
+    if (position == 0)
+        position = static_cast<std::uint16_t>(++days_.used_);
+    TDayRecord& kept = days_.records_[position - 1u];
+    if (&kept != &raw)
+        std::memcpy(&kept, &raw, sizeof raw);
+    days_.monthStamps_[slot / 31] = ++days_.changes_;
+    return &kept;
+}
 
 } // namespace lunea

@@ -16,13 +16,18 @@ MonthScan ScanMonth(const DayTable& days, int monthIndex) {
     MonthScan scan;
     if (days.MonthStamp(monthIndex) == 0)
         return scan; // never written since cleared: every day is empty
-    const TDayRecord* slots = days.MonthSlots(monthIndex);
-    const int length = DaysInMonth(DayTable::FirstYear + monthIndex / 12, monthIndex % 12 + 1);
-    scan.firstStatus = slots[0].Status;
-    scan.lastStatus = slots[length - 1].Status;
-    for (int day = length; day >= 2; --day)
-        if (IsMenstruation(slots[day - 1].Status) && IsOtherKnownStatus(slots[day - 2].Status))
+    const int year = DayTable::FirstYear + monthIndex / 12;
+    const int month = monthIndex % 12 + 1;
+    const int length = DaysInMonth(year, month);
+    std::uint8_t later = days.At(year, month, length).Status;
+    scan.lastStatus = later;
+    for (int day = length; day >= 2; --day) {
+        const std::uint8_t status = days.At(year, month, day - 1).Status;
+        if (IsMenstruation(later) && IsOtherKnownStatus(status))
             scan.startDays[scan.startCount++] = static_cast<std::uint8_t>(day);
+        later = status;
+    }
+    scan.firstStatus = later;
     return scan;
 }
 

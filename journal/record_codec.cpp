@@ -7,6 +7,13 @@ namespace lunea {
 
 using namespace datafile;
 
+const std::array<double, 8192> kHundredths = [] {
+    std::array<double, 8192> table{};
+    for (std::size_t k = 0; k < table.size(); ++k)
+        table[k] = static_cast<double>(k) / 100.0;
+    return table;
+}();
+
 void EncodeDayRecord(const TDayRecord& day, std::uint16_t serial, std::uint8_t* out) {
     std::memset(out, 0, kRecordSize);
     WriteU16(out + kDateOffset, serial);

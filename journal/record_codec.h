@@ -4,6 +4,7 @@
 #include "journal/day_table.h"
 
 #include <array>
+#include <cstddef>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -32,32 +33,50 @@ inline double RoundToWhole(double value) {
 #endif
 }
 
+// k / 100 for the whole numbers k below 8192 (up to 81.91 degrees): the
+// division was what a load spent most on.
+extern const std::array<double, 8192> kHundredths;
+
 // round(celsius * 100) / 100, a half going to the even neighbour.
 inline double RoundTemperature(double celsius) {
-    return RoundToWhole(celsius * 100.0) / 100.0;
+    const double hundredths = RoundToWhole(celsius * 100.0);
+    const double magnitude = std::fabs(hundredths);
+    if (magnitude < static_cast<double>(kHundredths.size())) // false for NaN
+        return std::copysign(kHundredths[static_cast<std::size_t>(magnitude)], hundredths);
+    return hundredths / 100.0;
 }
 
+// The file's record and the day's memory have the same size and, from the
+// temperature on, the same places: a load reads the file straight into the
+// table and turns each record into a day where it lies.
+static_assert(sizeof(TDayRecord) == datafile::kRecordSize);
+static_assert(offsetof(TDayRecord, Temperature) == datafile::kTemperatureOffset &&
+              offsetof(TDayRecord, PMS) == datafile::kPmsOffset &&
+              offsetof(TDayRecord, Sex) == datafile::kSexOffset &&
+              offsetof(TDayRecord, Cramping) == datafile::kCrampingOffset &&
+              offsetof(TDayRecord, Secrets) == datafile::kSecretsOffset &&
+              offsetof(TDayRecord, Protect) == datafile::kProtectOffset &&
+              offsetof(TDayRecord, Note) + offsetof(TDayNote, Length) ==
+                  datafile::kNoteLengthOffset &&
+              offsetof(TDayRecord, Note) + offsetof(TDayNote, Chars) == datafile::kNoteTextOffset);
+
 // Returns the record's day serial (0 = unused record) and fills day: the
-// temperature rounded to two decimals, the note cut to 128 characters.
-// Inline: a load runs it for every record.
+// temperature rounded to two decimals, the note cut to 128 characters. `in`
+// may be the bytes of `day` itself. Inline: a load runs it for every record.
 inline std::uint16_t DecodeDayRecord(const std::uint8_t* in, TDayRecord& day) {
     using namespace datafile;
-    day.Flag = in[kFlagOffset];
-    day.Status = in[kStatusOffset];
-    day.Appointment = in[kAppointmentOffset];
-    day.Temperature = RoundTemperature(ReadDouble(in + kTemperatureOffset));
-    day.PMS = in[kPmsOffset];
-    day.Sex = in[kSexOffset];
-    day.Cramping = in[kCrampingOffset];
-    day.Secrets = in[kSecretsOffset];
-    day.Protect = in[kProtectOffset];
-    // The whole note area: a fixed-size copy is much cheaper than one of the
-    // note's length, and the characters past the length carry no meaning.
-    std::memcpy(day.Note.Chars.data(), in + kNoteTextOffset, kNoteCapacity);
-    day.Note.Length = in[kNoteLengthOffset] < kNoteCapacity
-                          ? in[kNoteLengthOffset]
-                          : static_cast<std::uint8_t>(kNoteCapacity);
-    return ReadU16(in + kDateOffset);
+    // The fields before the temperature move; read them before any write.
+    std::uint8_t head[kTemperatureOffset];
+    std::memcpy(head, in, sizeof head);
+    if (in != reinterpret_cast<const std::uint8_t*>(&day))
+        std::memcpy(&day, in, kRecordSize); // the note's characters past its length too
+    day.Flag = head[kFlagOffset];
+    day.Status = head[kStatusOffset];
+    day.Appointment = head[kAppointmentOffset];
+    day.Temperature = RoundTemperature(day.Temperature); // read from its own bytes
+    if (day.Note.Length > kNoteCapacity)
+        day.Note.Length = static_cast<std::uint8_t>(kNoteCapacity);
+    return ReadU16(head + kDateOffset);
 }
 
 } // namespace lunea
