@@ -13,12 +13,12 @@
 namespace lunea {
 namespace {
 
-// Twenty years of a 28-day cycle with five flow days and a temperature and
-// a note every day: a heavily used journal.
-std::unique_ptr<DayTable> TwentyYearJournal() {
+// A 28-day cycle with five flow days and a temperature and a note every day
+// from 2000 to lastYear: a heavily used journal.
+std::unique_ptr<DayTable> JournalUntil(int lastYear) {
     auto table = std::make_unique<DayTable>();
     const std::int32_t first = DateToSerial({2000, 1, 3});
-    const std::int32_t last = DateToSerial({2019, 12, 31});
+    const std::int32_t last = DateToSerial({lastYear, 12, 31});
     for (std::int32_t serial = first; serial <= last; ++serial) {
         TDayRecord& day = table->At(SerialToDate(serial));
         const int cycleDay = (serial - first) % 28;
@@ -31,8 +31,9 @@ std::unique_ptr<DayTable> TwentyYearJournal() {
     return table;
 }
 
+// After an edit of a day of the month shown, as every redraw follows one.
 void BM_FullCalendarRedraw(benchmark::State& state) {
-    const auto table = TwentyYearJournal();
+    const auto table = JournalUntil(static_cast<int>(state.range(0)));
     Settings settings;
     settings.calIcon = {1, 2, 3, 4, 5, 6, 7, 10};
     CycleAnalysis analysis;
@@ -40,6 +41,7 @@ void BM_FullCalendarRedraw(benchmark::State& state) {
     BitmapCanvas canvas(kMainImageWidth, kMainImageHeight);
     MonthViewInput input{*table, settings, 2019, 6, {2019, 6, 12}, {}};
     for (auto _ : state) {
+        table->At(2019, 6, 12).PMS ^= 1;
         analysis.GetCStartAndLen(*table, settings);
         cells = MonthCells(input.year, input.month, input.locale.mondayFirst);
         DrawMonth(canvas, input, analysis);
@@ -47,12 +49,12 @@ void BM_FullCalendarRedraw(benchmark::State& state) {
         benchmark::DoNotOptimize(canvas.PixelAt(100, 100));
     }
 }
-BENCHMARK(BM_FullCalendarRedraw)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FullCalendarRedraw)->Arg(2019)->Arg(DayTable::LastYear)->Unit(benchmark::kMicrosecond);
 
 constexpr Rect kChartBounds{0, 0, 340, 311};
 
 void BM_TemperatureChart(benchmark::State& state) {
-    const auto table = TwentyYearJournal();
+    const auto table = JournalUntil(2019);
     Chart chart = MakeTemperatureChart();
     BitmapCanvas canvas(kChartBounds.right, kChartBounds.bottom);
     for (auto _ : state) {
@@ -64,7 +66,7 @@ void BM_TemperatureChart(benchmark::State& state) {
 BENCHMARK(BM_TemperatureChart)->Unit(benchmark::kMicrosecond);
 
 void BM_CycleChart(benchmark::State& state) {
-    const auto table = TwentyYearJournal();
+    const auto table = JournalUntil(2019);
     const Settings settings;
     CycleAnalysis analysis;
     Chart chart = MakeCycleChart();

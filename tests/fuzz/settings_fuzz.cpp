@@ -1,5 +1,6 @@
 // Any registry strings give settings without undefined behaviour, also in
-// the cycle analysis and the month drawn with them on a 20-year journal; the
+// the cycle analysis and the month drawn with them on a journal of every year
+// of the table; the
 // settings written back read as the same settings.
 #include "app/month_view.h"
 #include "components/recording_canvas.h"
@@ -22,8 +23,8 @@ const std::array<const char*, 20> kValueNames = {
     "calIcon3",  "calIcon4",     "calIcon5", "calIcon6",         "calIcon7", "Unknown"};
 
 // Cycles of 21 to 44 days with five flow days and a cervical-fluid status
-// here and there, from 2000 to 2019: made once, the same for every input.
-const DayTable& TwentyYears() {
+// here and there, over the table's years: made once, the same for every input.
+const DayTable& WholeTable() {
     static const DayTable days = [] {
         DayTable table;
         std::uint32_t state = 12345;
@@ -64,7 +65,8 @@ void CheckAnalysis(const CycleAnalysis& analysis) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::FuzzInput input(data, size);
-    const int year = DayTable::FirstYear + input.Byte() % 20;
+    const int year =
+        DayTable::FirstYear + input.Byte() % (DayTable::LastYear - DayTable::FirstYear + 1);
     const int month = 1 + input.Byte() % 12;
     const bool mondayFirst = input.Byte() & 1;
     MemoryRegistryKey key;
@@ -86,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Check(Fields(ReadSettings(written)) == Fields(settings),
                 "the settings written read back the same");
 
-    const DayTable& days = TwentyYears();
+    const DayTable& days = WholeTable();
     CycleAnalysis analysis;
     analysis.GetCStartAndLen(days, settings);
     CheckAnalysis(analysis);
@@ -97,7 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RecordingCanvas canvas;
     MonthViewLocale locale;
     locale.mondayFirst = mondayFirst;
-    DrawMonth(canvas, MonthViewInput{days, settings, year, month, {2019, 12, 31}, locale},
+    DrawMonth(canvas,
+              MonthViewInput{days, settings, year, month, {DayTable::LastYear, 12, 31}, locale},
               analysis);
     fuzz::Check(!canvas.Calls().empty(), "the month is drawn");
     return 0;

@@ -3,6 +3,7 @@
 #include "app/control_ids.h"
 #include "app/month_navigation.h"
 #include "app/month_view.h"
+#include "app/selected_date.h"
 #include "common/desktop_contract.h"
 #include "journal/record_codec.h"
 #include "tests/wine/journal_files.h"
@@ -21,13 +22,15 @@ void Settle(HWND window) {
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
+// The en-US month names the test session's locale gives the program.
+const char* const kNames[] = {"January",   "February", "March",    "April",
+                              "May",       "June",     "July",     "August",
+                              "September", "October",  "November", "December"};
+
 YearMonth ShownMonth(const CalendarDriver& driver) {
     const std::string caption = driver.Text(ids::MonthButton);
     const auto comma = caption.rfind(", ");
     const int year = comma == std::string::npos ? 0 : std::atoi(caption.c_str() + comma + 2);
-    static const char* const kNames[] = {"January",   "February", "March",    "April",
-                                         "May",       "June",     "July",     "August",
-                                         "September", "October",  "November", "December"};
     for (int month = 1; month <= 12; ++month)
         if (caption.rfind(kNames[month - 1], 0) == 0)
             return {year, month};
@@ -132,7 +135,7 @@ void CalendarDriver::ClickDay(int year, int month, int day) const {
 
 void CalendarDriver::ShowMonth(int year, int month) const {
     const YearMonth wanted{year, month};
-    for (int step = 0; step < 240 && !(ShownMonth(*this) == wanted); ++step) {
+    for (int step = 0; step < DayTable::MonthCount && !(ShownMonth(*this) == wanted); ++step) {
         const YearMonth shown = ShownMonth(*this);
         const bool back = shown.year * 12 + shown.month > year * 12 + month;
         Click(back ? ids::SpeedButton6 : ids::SpeedButton5);
@@ -176,6 +179,16 @@ std::unique_ptr<DayTable> ReadSavedJournal() {
             table->At(date) = day;
     }
     return table;
+}
+
+CivilDate DaySelectedAtStart() {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    return InitialSelection({now.wYear, now.wMonth, now.wDay});
+}
+
+std::string MonthButtonCaption(int year, int month) {
+    return MonthCaption(kNames[month - 1], year);
 }
 
 } // namespace lunea::test

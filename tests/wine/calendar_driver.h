@@ -49,4 +49,9 @@ class CalendarDriver {
 // The journal as the program saved it.
 std::unique_ptr<DayTable> ReadSavedJournal();
 
+// The day a start selects: today, brought within the table's years.
+CivilDate DaySelectedAtStart();
+// The month button's caption for a month, as the test session shows it.
+std::string MonthButtonCaption(int year, int month);
+
 } // namespace lunea::test

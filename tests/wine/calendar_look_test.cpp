@@ -22,15 +22,15 @@ TDayRecord Flow(std::uint8_t status) {
     return day;
 }
 
-// Starts on 8 October and 1 November 2019 (24 days): November shows its
+// Starts on 8 October and 1 November 2026 (24 days): November shows its
 // flow, the fertile days 8..12 with boy and girl marks, and the predicted
 // flow from 25 November.
 std::vector<DatedRecord> FilledNovember() {
     std::vector<DatedRecord> records;
     const std::uint8_t flow[] = {3, 3, 2, 1, 1};
     for (int i = 0; i < 5; ++i) {
-        records.push_back({{2019, 10, 8 + i}, Flow(flow[i])});
-        records.push_back({{2019, 11, 1 + i}, Flow(flow[i])});
+        records.push_back({{2026, 10, 8 + i}, Flow(flow[i])});
+        records.push_back({{2026, 11, 1 + i}, Flow(flow[i])});
     }
     for (int day = 6; day <= 24; ++day) {
         TDayRecord record;
@@ -43,7 +43,7 @@ std::vector<DatedRecord> FilledNovember() {
         record.Secrets = day == 14;
         if (day == 7 || day == 18)
             record.Note.Assign("check-up at ten");
-        records.push_back({{2019, 11, day}, record});
+        records.push_back({{2026, 11, day}, record});
     }
     std::sort(records.begin(), records.end(), [](const DatedRecord& a, const DatedRecord& b) {
         return DateToSerial(a.date) < DateToSerial(b.date);
@@ -72,20 +72,20 @@ TEST_F(CalendarLook, AFilledMonthShowsColoursIconsAndTheEditor) {
     const HWND window = calendar.WaitForMainWindow();
     ASSERT_NE(window, nullptr);
     const CalendarDriver driver(window);
-    driver.ShowMonth(2019, 11);
-    driver.ClickDay(2019, 11, 12);
+    driver.ShowMonth(2026, 11);
+    driver.ClickDay(2026, 11, 12);
 
-    EXPECT_EQ(driver.CellColor(2019, 11, 2), Color{13027071});
-    EXPECT_EQ(driver.CellColor(2019, 11, 10), Color{13106894});
-    EXPECT_EQ(driver.CellColor(2019, 11, 26), Color{16762618});
-    EXPECT_EQ(driver.CellColor(2019, 11, 20), Color{15780518});
+    EXPECT_EQ(driver.CellColor(2026, 11, 2), Color{13027071});
+    EXPECT_EQ(driver.CellColor(2026, 11, 10), Color{13106894});
+    EXPECT_EQ(driver.CellColor(2026, 11, 26), Color{16762618});
+    EXPECT_EQ(driver.CellColor(2026, 11, 20), Color{15780518});
     EXPECT_EQ(driver.Text(ids::Memo1), "");
     EXPECT_TRUE(driver.Checked(ids::SexBox));
     EXPECT_TRUE(driver.Checked(ids::ProtectBox));
     EXPECT_EQ(driver.Text(ids::TempEdit), "36.8");
 
     // Each recorded day's icons cover part of its cell.
-    const CellDayList cells = MonthCells(2019, 11, false);
+    const CellDayList cells = MonthCells(2026, 11, false);
     const Rect cell =
         DayCellRect(static_cast<int>(std::find(cells.begin(), cells.end(), 12) - cells.begin()));
     int iconPixels = 0;

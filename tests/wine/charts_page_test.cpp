@@ -20,12 +20,12 @@
 namespace lunea::test {
 namespace {
 
-// Six cycles from May to November 2019 with temperatures through October
+// Six cycles from May to November 2026 with temperatures through October
 // and the first days of November.
 std::vector<DatedRecord> SixCycles() {
     std::vector<DatedRecord> records;
-    const CivilDate starts[] = {{2019, 5, 6},  {2019, 6, 3},  {2019, 7, 2},  {2019, 7, 31},
-                                {2019, 8, 27}, {2019, 9, 26}, {2019, 10, 24}};
+    const CivilDate starts[] = {{2026, 5, 6},  {2026, 6, 3},  {2026, 7, 2},  {2026, 7, 31},
+                                {2026, 8, 27}, {2026, 9, 26}, {2026, 10, 24}};
     for (const CivilDate& start : starts)
         for (int i = 0; i < 4; ++i) {
             TDayRecord flow;
@@ -33,7 +33,7 @@ std::vector<DatedRecord> SixCycles() {
             records.push_back({SerialToDate(DateToSerial(start) + i), flow});
         }
     for (int i = 0; i < 40; ++i) {
-        const std::int32_t serial = DateToSerial({2019, 9, 26}) + i;
+        const std::int32_t serial = DateToSerial({2026, 9, 26}) + i;
         if (i % 5 == 3)
             continue; // a day without a reading
         auto found = std::find_if(records.begin(), records.end(), [serial](const DatedRecord& r) {
@@ -97,7 +97,7 @@ TEST_F(ChartsPage, OpensOnTheCycleChartAndTheTemperatureChartFollowsTheMonth) {
     const HWND window = calendar.WaitForMainWindow();
     ASSERT_NE(window, nullptr);
     const CalendarDriver driver(window);
-    driver.ShowMonth(2019, 11);
+    driver.ShowMonth(2026, 11);
     EXPECT_FALSE(IsWindowVisible(driver.Control(ids::TempChartBtn)));
 
     driver.Click(ids::ChartsRadioBtn);
@@ -132,7 +132,7 @@ TEST_F(ChartsPage, PrintChartPrintsTheShowingChartOnOnePageKeepingItsProportions
     const HWND window = calendar.WaitForMainWindow();
     ASSERT_NE(window, nullptr);
     const CalendarDriver driver(window);
-    driver.ShowMonth(2019, 11);
+    driver.ShowMonth(2026, 11);
     driver.Click(ids::ChartsRadioBtn);
 
     PrintedPdfs printed;

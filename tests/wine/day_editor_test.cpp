@@ -16,6 +16,7 @@ class DayEditor : public FirstStartTest {
         const HWND window = calendar_->WaitForMainWindow();
         EXPECT_NE(window, nullptr);
         CalendarDriver driver(window);
+        driver.ShowMonth(2019, 12);
         driver.ClickDay(2019, 12, 10);
         return driver;
     }

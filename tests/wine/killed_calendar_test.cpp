@@ -22,9 +22,9 @@ constexpr int kKills = 200;
 // Long enough for several saves of a full journal after the window shows.
 constexpr int kLongestLifeMs = 900;
 
-// Every day of the twenty years recorded: a save then takes long enough to
+// Every day of the table recorded: a save then takes long enough to
 // be killed in the middle of it.
-Bytes TwentyYears() {
+Bytes EveryDayOfTheTable() {
     std::vector<DatedRecord> records;
     for (int year = DayTable::FirstYear; year <= DayTable::LastYear; ++year)
         for (int month = 1; month <= 12; ++month)
@@ -53,12 +53,15 @@ bool TemporaryFilesLeft() {
     return static_cast<bool>(search);
 }
 
-// One change through the day editor's controls of a December 2019 day (the
-// month a start shows), made in the program and in the model alike.
+// One change through the day editor's controls of a day of the month a start
+// shows, made in the program and in the model alike.
 void EditADay(const CalendarDriver& driver, DayTable& model, std::mt19937& random, int serial) {
-    const int dayOfMonth = static_cast<int>(random() % 31) + 1;
-    driver.ClickDay(2019, 12, dayOfMonth);
-    TDayRecord& day = model.At(2019, 12, dayOfMonth);
+    const CivilDate shown = DaySelectedAtStart();
+    const int dayOfMonth =
+        static_cast<int>(random() % static_cast<unsigned>(DaysInMonth(shown.year, shown.month))) +
+        1;
+    driver.ClickDay(shown.year, shown.month, dayOfMonth);
+    TDayRecord& day = model.At(shown.year, shown.month, dayOfMonth);
     struct Box {
         int id;
         std::uint8_t TDayRecord::*field;
@@ -100,7 +103,7 @@ struct KillCounts {
 
 TEST(KilledCalendar, TheJournalIsAlwaysAWholeSaveAndNoTemporaryFileIsLeft) {
     ForgetProgramState();
-    WriteFileBytes(LocalDataFile(), TwentyYears());
+    WriteFileBytes(LocalDataFile(), EveryDayOfTheTable());
     DayTable completed = *ReadSavedJournal(); // the last save that completed
     std::mt19937 random(20261208);
     KillCounts counts;

@@ -107,6 +107,7 @@ TEST_F(PrefsPage, ColourAndFertilePeriodAreStoredWhenLeftAndTheCalendarUsesThem)
     EXPECT_EQ(ReadSetting("Menstruation"), "10");
     EXPECT_EQ(ReadSetting("TempFormat"), "Celsius");
     EXPECT_TRUE(IsWindowVisible(driver.Control(ids::MainImage)));
+    driver.ShowMonth(2019, 12);
     EXPECT_EQ(driver.CellColor(2019, 12, 10), Rgb(10, 200, 30)) << "a clear day";
 }
 

@@ -24,11 +24,11 @@ namespace {
 
 namespace rids = report_ids;
 
-// Cycles of 27 to 31 days from 3 March 2019 on, each with four days of flow,
+// Cycles of 27 to 31 days from 3 March 2026 on, each with four days of flow,
 // intercourse on day 12, a biphasic temperature curve and a note on day 2.
 std::vector<DatedRecord> Cycles(int count) {
     std::vector<DatedRecord> records;
-    std::int32_t start = DateToSerial({2019, 3, 3});
+    std::int32_t start = DateToSerial({2026, 3, 3});
     for (int cycle = 0; cycle < count; ++cycle) {
         const int length = 27 + cycle % 5;
         for (int i = 0; i < length; ++i) {
@@ -115,7 +115,7 @@ TEST_F(Reports, FiveCyclesAreListedOldestFirstAndAClickedLineDrawsWhatRemains) {
     ASSERT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 5);
     wchar_t line[64] = {};
     SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(line));
-    EXPECT_STREQ(line, L"3/3/2019") << "oldest first, in the session's en-US short date";
+    EXPECT_STREQ(line, L"3/3/2026") << "oldest first, in the session's en-US short date";
     EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 0);
     EXPECT_EQ(PictureOf(report), (PictureSize{866, 3 * 534}));
     EXPECT_TRUE(SaveLook(report, "reports-standard-look.bmp"));
@@ -128,8 +128,8 @@ TEST_F(Reports, FiveCyclesAreListedOldestFirstAndAClickedLineDrawsWhatRemains) {
 
     // An edit in the main window brings the report back to the first cycle.
     const CalendarDriver driver(main_);
-    driver.ShowMonth(2019, 3);
-    driver.ClickDay(2019, 3, 20);
+    driver.ShowMonth(2026, 3);
+    driver.ClickDay(2026, 3, 20);
     driver.Click(ids::PMSBox);
     ASSERT_TRUE(calendar_->WaitUntilIdle());
     EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 0);
@@ -204,7 +204,7 @@ TEST_F(Reports, SaveAsBitmapWritesThePictureUnderTheNameOfItsFirstCycle) {
     PostMessageA(report, WM_COMMAND, rids::ToolButton3, 0);
     const HWND dialog = WaitForWindow(calendar_->ProcessId(), "#32770", "Save As Bitmap");
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(CalendarDriver(dialog).Text(1148), "Cycle3.3.2019.bmp");
+    EXPECT_EQ(CalendarDriver(dialog).Text(1148), "Cycle3.3.2026.bmp");
     const std::wstring wide(saved.begin(), saved.end());
     SetWindowTextW(GetDlgItem(dialog, 1148), wide.c_str());
     PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);

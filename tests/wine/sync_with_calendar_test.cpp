@@ -72,6 +72,7 @@ TEST_F(SyncWithCalendar, ADayMarkedOnlyProtectedOrSecretOutlivesTheSaveAfterASyn
     const HWND window = calendar.WaitForMainWindow();
     ASSERT_NE(window, nullptr);
     const CalendarDriver driver(window);
+    driver.ShowMonth(2019, 12);
     driver.ClickDay(2019, 12, 5);
     driver.Click(ids::ProtectBox);
 

@@ -35,6 +35,7 @@ TEST_F(UnreadJournal, TheEditsGoBesideItAndTheCloseSaysWhere) {
     holder.Reset();
 
     const CalendarDriver driver(window);
+    driver.ShowMonth(2019, 12);
     driver.ClickDay(2019, 12, 3);
     driver.Click(ids::PMSBox);
     ASSERT_TRUE(driver.Save()) << "the provider's save request is answered";

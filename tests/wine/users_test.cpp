@@ -85,7 +85,9 @@ TEST_F(Users, SwitchingSavesTheOldJournalBeforeLoadingTheNewAndRecordsTheUserAtO
     const HWND window = calendar.WaitForMainWindow();
     ASSERT_NE(window, nullptr);
     const CalendarDriver driver(window);
-    driver.Click(ids::StatusBtn1); // 31 December 2019 is selected
+    driver.ShowMonth(2019, 12);
+    driver.ClickDay(2019, 12, 31);
+    driver.Click(ids::StatusBtn1);
 
     ASSERT_TRUE(driver.ChooseFromMenu(ids::UsersButton, 1));
     EXPECT_EQ(ReadSetting("LastUser"), "PPC - Anna") << "recorded at once";
