@@ -47,9 +47,9 @@ bool DayHasData(const TDayRecord& record);
 
 // A slot for every (year, month 1..12, day 1..31) of 2000..2078: 29388
 // slots. Only the slots ever written hold a record of their own, in one
-// block on the heap (at most about 4.5 MB), so a DayTable may be a member or
-// a local anywhere: MinGW's stack is 2 MiB. Reading an empty slot gives an
-// empty record.
+// block on the heap (about 4.7 MB with the room a load reads into), so a
+// DayTable may be a member or a local anywhere: MinGW's stack is 2 MiB.
+// Reading an empty slot gives an empty record.
 //
 // Most of a journal is empty, and what holds data changes a month at a time.
 // So the table keeps, for each month, a stamp that changes whenever one of
@@ -96,7 +96,6 @@ class DayTable {
 
     // ClearDayRecord on every slot of the years firstYear..lastYear.
     void ClearYears(int firstYear, int lastYear);
-    void ClearAll() { ClearYears(FirstYear, LastYear); }
 
     // Reloading the whole table from a file without copying its records
     // twice: the table is emptied, the file's bytes are read straight into

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
+#include <string>
+#include <utility>
 
 namespace lunea {
 namespace {
@@ -76,6 +79,44 @@ TEST_F(JournalDataFile, UnusedRecordsAreSkippedAndALaterDuplicateReplacesTheEarl
     journal.LoadData(dataFile);
     EXPECT_EQ(journal.Days().At(2004, 2, 29), DayWithStatus(3)) << "no merging of duplicates";
     EXPECT_EQ(journal.Days().At(2004, 1, 1), TDayRecord{});
+}
+
+TEST_F(JournalDataFile, ALongFileMixingEveryKindOfRecordLoadsAsReadOneByOne) {
+    // Thousands of records, so unused, repeated and outside ones fall on
+    // every side of where the reading goes on; loaded over another journal.
+    journal.Days().At(2050, 5, 5).Note.Assign("a previous user's");
+    std::vector<std::uint8_t> bytes;
+    std::map<std::int32_t, TDayRecord> expected;
+    std::vector<EncodedRecord> outside;
+    const std::int32_t first = DateToSerial({2030, 1, 1});
+    for (int i = 0; i < 5000; ++i) {
+        TDayRecord day = DayWithStatus(static_cast<std::uint8_t>(1 + i % 6));
+        day.Note.Assign("record " + std::to_string(i));
+        std::int32_t serial = first + i;
+        if (i % 7 == 3)
+            serial = first + i / 2; // a date that came before
+        EncodedRecord record = Encoded(day, SerialToDate(serial));
+        if (i % 11 == 5)
+            record[0] = record[1] = 0; // unused
+        else if (i % 13 == 6)
+            outside.push_back(record = Encoded(day, {1990, 1, 1 + i % 28}));
+        else
+            expected[serial] = day;
+        Append(bytes, record);
+    }
+    WriteBytes(dataFile, bytes);
+    journal.LoadData(dataFile);
+
+    std::size_t recorded = 0;
+    for (std::int32_t serial = DateToSerial({DayTable::FirstYear, 1, 1});
+         serial <= DateToSerial({DayTable::LastYear, 12, 31}); ++serial) {
+        const auto found = expected.find(serial);
+        const TDayRecord& day = *std::as_const(journal.Days()).AtSerial(serial);
+        ASSERT_EQ(day, found == expected.end() ? TDayRecord{} : found->second) << serial;
+        recorded += found != expected.end();
+    }
+    EXPECT_EQ(recorded, expected.size());
+    EXPECT_EQ(journal.HeldAside(), outside);
 }
 
 TEST_F(JournalDataFile, StoredTemperaturesAreRoundedToHundredths) {
