@@ -1,7 +1,6 @@
 #pragma once
 // The 152-byte record of the data file "Lunea.dat", shared by the desktop
 // program and the sync provider: offsets and little-endian field access.
-#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -41,12 +40,8 @@ inline void WriteU32(std::uint8_t* p, std::uint32_t value) {
 }
 inline double ReadDouble(const std::uint8_t* p) {
     std::uint64_t bits = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(&bits, p, sizeof bits); // one load: every record's load runs it
-    } else {
-        for (int i = 7; i >= 0; --i)
-            bits = (bits << 8) | p[i];
-    }
+    for (int i = 7; i >= 0; --i)
+        bits = (bits << 8) | p[i];
     double value;
     std::memcpy(&value, &bits, sizeof value);
     return value;

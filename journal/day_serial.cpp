@@ -36,17 +36,6 @@ CivilDate SerialToDate(std::int32_t serial) {
     return {year, month, day};
 }
 
-bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int DaysInMonth(int year, int month) {
-    static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12)
-        return 0;
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
-
 bool IsRealDate(CivilDate date) {
     return date.day >= 1 && date.day <= DaysInMonth(date.year, date.month);
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cstring>
 #include <stdexcept>
 
 namespace lunea {
@@ -44,40 +43,31 @@ std::uint64_t NewIdentity() {
 
 } // namespace
 
+DayTable::UniqueIdentity::UniqueIdentity() : value(NewIdentity()) {}
+
+DayTable::UniqueIdentity& DayTable::UniqueIdentity::operator=(const UniqueIdentity&) {
+    value = NewIdentity();
+    return *this;
+}
+
 const std::int32_t DayTable::firstSerial_ = DateToSerial({FirstYear, 1, 1});
 
-// Slot indices of the table's days by serial: converting serials to dates is
-// the costly part of a lookup.
-const std::vector<std::uint16_t> DayTable::slotsBySerial_ = [] {
-    std::vector<std::uint16_t> bySerial;
-    const std::int32_t last = DateToSerial({LastYear, 12, 31});
-    for (std::int32_t serial = DateToSerial({FirstYear, 1, 1}); serial <= last; ++serial) {
-        const CivilDate date = SerialToDate(serial);
-        bySerial.push_back(
-            static_cast<std::uint16_t>(MonthIndex(date.year, date.month) * 31 + (date.day - 1)));
-    }
+// Slot indices of the table's days by serial, laid out at compile time:
+// converting serials to dates is the costly part of a lookup.
+constinit const DayTable::SlotsBySerial DayTable::slotsBySerial_ = [] {
+    SlotsBySerial bySerial{};
+    std::size_t serial = 0;
+    for (int year = FirstYear; year <= LastYear; ++year)
+        for (int month = 1; month <= 12; ++month)
+            for (int day = 1; day <= DaysInMonth(year, month); ++day)
+                bySerial[serial++] =
+                    static_cast<std::uint16_t>(MonthIndex(year, month) * 31 + day - 1);
     return bySerial;
 }();
 
 const TDayRecord DayTable::kEmptyDay{};
 
-DayTable::DayTable()
-    : records_(kCapacity), positions_(SlotCount), monthStamps_(MonthCount),
-      identity_(NewIdentity()) {}
-
-DayTable::DayTable(const DayTable& other)
-    : records_(other.records_), used_(other.used_), positions_(other.positions_),
-      monthStamps_(other.monthStamps_), changes_(other.changes_), identity_(NewIdentity()) {}
-
-DayTable& DayTable::operator=(const DayTable& other) {
-    records_ = other.records_;
-    used_ = other.used_;
-    positions_ = other.positions_;
-    monthStamps_ = other.monthStamps_;
-    changes_ = other.changes_;
-    identity_ = NewIdentity();
-    return *this;
-}
+DayTable::DayTable() : records_(kCapacity), positions_(SlotCount), monthStamps_(MonthCount) {}
 
 TDayRecord& DayTable::Written(std::size_t slot) {
     std::uint16_t& position = positions_[slot];

@@ -1,13 +1,13 @@
 #pragma once
-// One user's journal in memory: a record for every (year, month, day) slot
-// of 2000..2078, including slots of dates that do not exist. 2078 is the
+// One user's journal in memory: a slot for every (year, month, day) of
+// 2000..2078, including dates that do not exist. 2078 is the
 // last whole year a 16-bit day serial reaches (65535 is 4 June 2079).
 #include "journal/day_serial.h"
 
 #include <array>
-#include <cstring>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -66,15 +66,14 @@ class DayTable {
     static constexpr int SlotCount = MonthCount * 31;
 
     DayTable();
-    // A copy holds the same days under another identity.
-    DayTable(const DayTable& other);
-    DayTable& operator=(const DayTable& other);
 
     // Whether (year, month 1..12, day 1..31) names a slot of the table.
     static bool HasSlot(int year, int month, int day);
     static bool HasSlot(CivilDate date) { return HasSlot(date.year, date.month, date.day); }
     // 0 for January 2000 .. MonthCount - 1 for December 2078.
-    static int MonthIndex(int year, int month) { return (year - FirstYear) * 12 + (month - 1); }
+    static constexpr int MonthIndex(int year, int month) {
+        return (year - FirstYear) * 12 + (month - 1);
+    }
 
     // Throws std::out_of_range for a slot outside the table.
     TDayRecord& At(int year, int month, int day) { return Written(SlotIndex(year, month, day)); }
@@ -123,7 +122,7 @@ class DayTable {
 
     // No two tables alive at once share an identity; with the month stamps
     // it tells whether a month is still as it was when last read.
-    std::uint64_t Identity() const { return identity_; }
+    std::uint64_t Identity() const { return identity_.value; }
     std::uint64_t MonthStamp(int monthIndex) const {
         return monthStamps_[static_cast<std::size_t>(monthIndex)];
     }
@@ -138,8 +137,9 @@ class DayTable {
         const auto offset = static_cast<std::size_t>(std::int64_t{serial} - firstSerial_);
         return offset < slotsBySerial_.size() ? slotsBySerial_[offset] : kNoSlot;
     }
+    using SlotsBySerial = std::array<std::uint16_t, DaysOfYears(FirstYear, LastYear)>;
     static const std::int32_t firstSerial_;
-    static const std::vector<std::uint16_t> slotsBySerial_;
+    static const SlotsBySerial slotsBySerial_;
     static const TDayRecord kEmptyDay;
 
     const TDayRecord& Read(std::size_t slot) const {
@@ -153,7 +153,13 @@ class DayTable {
     std::vector<std::uint16_t> positions_; // by slot: 0 none, else index + 1
     std::vector<std::uint64_t> monthStamps_;
     std::uint64_t changes_ = 0;
-    std::uint64_t identity_;
+    // A copy holds the same days under an identity of its own.
+    struct UniqueIdentity {
+        UniqueIdentity();
+        UniqueIdentity(const UniqueIdentity&) : UniqueIdentity() {}
+        UniqueIdentity& operator=(const UniqueIdentity&);
+        std::uint64_t value;
+    } identity_;
 };
 
 // Inline: a load adopts every record.

@@ -7,7 +7,7 @@ namespace lunea {
 
 using namespace datafile;
 
-const std::array<double, 8192> kHundredths = [] {
+constinit const std::array<double, 8192> kHundredths = [] {
     std::array<double, 8192> table{};
     for (std::size_t k = 0; k < table.size(); ++k)
         table[k] = static_cast<double>(k) / 100.0;
