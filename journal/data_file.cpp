@@ -62,47 +62,60 @@ bool Journal::ReadRecords(OpenFile& file, DayTable::Refill& refill) {
         // room at a time, and a real one is copied only by the read itself.
         std::uint8_t* const room = refill.Room();
         std::size_t got = 0;
-        const bool readOk = file.Read(room, DayTable::Refill::RoomBytes(), got);
+        const bool readOk = file.Read(room, refill.RoomBytes(), got);
         // A trailing remainder shorter than a record is ignored.
-        for (std::size_t index = 0; index < got / datafile::kRecordSize; ++index) {
-            const std::uint8_t* raw = room + index * datafile::kRecordSize;
-            const std::uint16_t serial = datafile::ReadU16(raw + datafile::kDateOffset);
-            if (serial == 0)
-                continue;
-            if (TDayRecord* day = refill.Adopt(index, serial)) {
-                DecodeDayRecord(reinterpret_cast<const std::uint8_t*>(day), *day);
-            } else {
+        refill.AdoptRoom(
+            got / datafile::kRecordSize,
+            [](const std::uint8_t* raw) { return datafile::ReadU16(raw + datafile::kDateOffset); },
+            [](TDayRecord& day) {
+                DecodeDayRecord(reinterpret_cast<const std::uint8_t*>(&day), day);
+            },
+            [this](const std::uint8_t* raw, std::int32_t serial) {
+                if (serial == 0)
+                    return; // an unused record
                 EncodedRecord kept;
                 std::memcpy(kept.data(), raw, kept.size());
                 heldAside_.push_back(kept);
-            }
-        }
+            });
         // What was read before an error stays in the table.
         if (!readOk)
             return false;
-        if (got < DayTable::Refill::RoomBytes())
+        if (got < refill.RoomBytes())
             return true;
     }
 }
 
-std::vector<std::uint8_t> Journal::EncodeAll() const {
-    std::vector<std::uint8_t> bytes;
-    EncodedRecord record;
+namespace {
+
+// visit(day, serial) for every recorded day of the table, in date order.
+template <class Visit> void ForEachRecordedDay(const DayTable& days, Visit visit) {
     for (int year = DayTable::FirstYear; year <= DayTable::LastYear; ++year)
         for (int month = 1; month <= 12; ++month) {
-            if (days_.MonthStamp(DayTable::MonthIndex(year, month)) == 0)
+            if (days.MonthStamp(DayTable::MonthIndex(year, month)) == 0)
                 continue; // an empty month
             for (int day = 1; day <= DaysInMonth(year, month); ++day) {
-                const TDayRecord& slot = days_.At(year, month, day);
-                if (!DayHasData(slot))
-                    continue;
-                const auto serial = static_cast<std::uint16_t>(DateToSerial({year, month, day}));
-                EncodeDayRecord(slot, serial, record.data());
-                bytes.insert(bytes.end(), record.begin(), record.end());
+                const TDayRecord& slot = days.At(year, month, day);
+                if (DayHasData(slot))
+                    visit(slot, static_cast<std::uint16_t>(DateToSerial({year, month, day})));
             }
         }
+}
+
+} // namespace
+
+std::vector<std::uint8_t> Journal::EncodeAll() const {
+    // Sized once: growing megabytes record by record took far longer than
+    // writing them, each new page being faulted in twice.
+    std::size_t recorded = 0;
+    ForEachRecordedDay(days_, [&recorded](const TDayRecord&, std::uint16_t) { ++recorded; });
+    std::vector<std::uint8_t> bytes((recorded + heldAside_.size()) * datafile::kRecordSize);
+    std::uint8_t* out = bytes.data();
+    ForEachRecordedDay(days_, [&out](const TDayRecord& day, std::uint16_t serial) {
+        EncodeDayRecord(day, serial, out);
+        out += datafile::kRecordSize;
+    });
     for (const EncodedRecord& kept : heldAside_)
-        bytes.insert(bytes.end(), kept.begin(), kept.end());
+        out = std::copy(kept.begin(), kept.end(), out);
     return bytes;
 }
 

@@ -88,6 +88,7 @@ DayTable::Refill::Refill(DayTable& days) : days_(days) {
 
 std::uint8_t* DayTable::Refill::Room() {
     roomStart_ = days_.used_;
+    roomRecords_ = kCapacity - roomStart_;
     return reinterpret_cast<std::uint8_t*>(&days_.records_[roomStart_]);
 }
 

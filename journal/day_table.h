@@ -93,6 +93,12 @@ class DayTable {
         return slot == kNoSlot ? nullptr : &Read(slot);
     }
 
+    // Day 1..31 of the month monthIndex (0..MonthCount - 1), unchecked: for
+    // walks over whole months, which would otherwise check every day.
+    const TDayRecord& InMonth(int monthIndex, int day) const {
+        return Read(static_cast<std::size_t>(monthIndex * 31 + day - 1));
+    }
+
     // ClearDayRecord on every slot of the years firstYear..lastYear.
     void ClearYears(int firstYear, int lastYear);
 
@@ -102,22 +108,28 @@ class DayTable {
     // slot of its serial, to be decoded in place.
     class Refill {
       public:
-        static constexpr std::size_t kRoomRecords = 1024;
         explicit Refill(DayTable& days);
-        // Free storage for the next kRoomRecords records read, as raw bytes;
-        // what was adopted from the room before stays.
+        // Free storage for the next records read, as raw bytes: all the
+        // table's storage behind what was adopted before, so a journal of
+        // the table's size is read at once and a longer file still only a
+        // table's worth at a time.
         std::uint8_t* Room();
-        static constexpr std::size_t RoomBytes() { return kRoomRecords * sizeof(TDayRecord); }
-        // Adopts the bytes of the index-th record of the room for the slot of
-        // serial: moved to where they stay (over the slot's earlier record when
-        // the serial came before) and returned, still raw. Null for a serial
-        // outside the table, whose bytes stay where they were until the next
-        // adoption. Records are adopted in room order, each at most once.
-        TDayRecord* Adopt(std::size_t index, std::int32_t serial);
+        // The size of the room last handed out.
+        std::size_t RoomBytes() const { return roomRecords_ * sizeof(TDayRecord); }
+        // Adopts the room's first count records in room order: each is moved
+        // to where it stays (over the slot's earlier record when its serial
+        // came before) and handed to decode, still raw, to be turned into a
+        // day there. serialOf reads a record's serial from its raw bytes; a
+        // record whose serial is outside the table goes to keepOutside, as
+        // raw bytes valid until the next call.
+        template <class SerialOf, class Decode, class KeepOutside>
+        void AdoptRoom(std::size_t count, SerialOf serialOf, Decode decode,
+                       KeepOutside keepOutside);
 
       private:
         DayTable& days_;
         std::size_t roomStart_ = 0;
+        std::size_t roomRecords_ = 0;
     };
 
     // No two tables alive at once share an identity; with the month stamps
@@ -129,8 +141,9 @@ class DayTable {
 
   private:
     static constexpr std::size_t kNoSlot = SlotCount;
-    // A record for each slot at most, and the room for a refill's reading.
-    static constexpr std::size_t kCapacity = SlotCount + Refill::kRoomRecords;
+    // A record for each slot at most, and room for a refill to read on
+    // behind a full table.
+    static constexpr std::size_t kCapacity = SlotCount + 1024;
     static std::size_t SlotIndex(int year, int month, int day);
     // Inline with its table: loading looks up every record.
     static std::size_t SlotOfSerial(std::int32_t serial) {
@@ -162,23 +175,41 @@ class DayTable {
     } identity_;
 };
 
-// Inline: a load adopts every record.
-inline TDayRecord* DayTable::Refill::Adopt(std::size_t index, std::int32_t serial) {
-    const std::size_t slot = SlotOfSerial(serial);
-    if (slot == kNoSlot || index >= kRoomRecords)
-        return nullptr;
-    TDayRecord& raw = days_.records_[roomStart_ + index];
-    std::uint16_t& position = days_.positions_[slot];
-    // A later record of the same date replaces the earlier one whole; a new
-    // date's record closes up behind the last one kept, never past its own
-    // place in the room, since each adoption keeps at most one record.
-    if (position == 0)
-        position = static_cast<std::uint16_t>(++days_.used_);
-    TDayRecord& kept = days_.records_[position - 1u];
-    if (&kept != &raw)
-        std::memcpy(&kept, &raw, sizeof raw);
-    days_.monthStamps_[slot / 31] = ++days_.changes_;
-    return &kept;
+// Inline, with the table's counters in locals for the whole room: a load
+// adopts every record, and the decoder's byte stores would otherwise make
+// the compiler reload them after each one.
+template <class SerialOf, class Decode, class KeepOutside>
+void DayTable::Refill::AdoptRoom(std::size_t count, SerialOf serialOf, Decode decode,
+                                 KeepOutside keepOutside) {
+    TDayRecord* const records = days_.records_.data();
+    std::uint16_t* const positions = days_.positions_.data();
+    std::uint64_t* const stamps = days_.monthStamps_.data();
+    const std::size_t roomStart = roomStart_;
+    std::size_t used = days_.used_;
+    // One stamp for the whole room: each month it touches changes all the same.
+    const std::uint64_t stamp = ++days_.changes_;
+    const std::size_t end = count < roomRecords_ ? count : roomRecords_;
+    for (std::size_t index = 0; index < end; ++index) {
+        TDayRecord& raw = records[roomStart + index];
+        const std::int32_t serial = serialOf(reinterpret_cast<const std::uint8_t*>(&raw));
+        const std::size_t slot = SlotOfSerial(serial);
+        if (slot == kNoSlot) {
+            keepOutside(reinterpret_cast<const std::uint8_t*>(&raw), serial);
+            continue;
+        }
+        // A later record of the same date replaces the earlier one whole; a
+        // new date's record closes up behind the last one kept, never past
+        // its own place in the room, since each adoption keeps one record.
+        std::uint16_t& position = positions[slot];
+        if (position == 0)
+            position = static_cast<std::uint16_t>(++used);
+        TDayRecord& kept = records[position - 1u];
+        if (&kept != &raw)
+            std::memcpy(&kept, &raw, sizeof raw);
+        stamps[slot / 31] = stamp;
+        decode(kept);
+    }
+    days_.used_ = used;
 }
 
 } // namespace lunea

@@ -16,13 +16,11 @@ MonthScan ScanMonth(const DayTable& days, int monthIndex) {
     MonthScan scan;
     if (days.MonthStamp(monthIndex) == 0)
         return scan; // never written since cleared: every day is empty
-    const int year = DayTable::FirstYear + monthIndex / 12;
-    const int month = monthIndex % 12 + 1;
-    const int length = DaysInMonth(year, month);
-    std::uint8_t later = days.At(year, month, length).Status;
+    const int length = DaysInMonth(DayTable::FirstYear + monthIndex / 12, monthIndex % 12 + 1);
+    std::uint8_t later = days.InMonth(monthIndex, length).Status;
     scan.lastStatus = later;
     for (int day = length; day >= 2; --day) {
-        const std::uint8_t status = days.At(year, month, day - 1).Status;
+        const std::uint8_t status = days.InMonth(monthIndex, day - 1).Status;
         if (IsMenstruation(later) && IsOtherKnownStatus(status))
             scan.startDays[scan.startCount++] = static_cast<std::uint8_t>(day);
         later = status;

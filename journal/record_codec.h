@@ -4,6 +4,7 @@
 #include "journal/day_table.h"
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cfloat>
 #include <cmath>
@@ -16,6 +17,9 @@ using EncodedRecord = std::array<std::uint8_t, datafile::kRecordSize>;
 
 // Padding and the note bytes beyond its length are written as zeros.
 void EncodeDayRecord(const TDayRecord& day, std::uint16_t serial, std::uint8_t* out);
+
+// The smallest double without fraction bits: 2^52.
+inline constexpr double kNoFractionBits = 4503599627370496.0;
 // The nearest whole number, a half going to the even one, as nearbyint in
 // the default rounding mode gives it, without the library call that
 // dominated a load: adding and taking away 2^52 leaves no fraction bits, so
@@ -23,7 +27,6 @@ void EncodeDayRecord(const TDayRecord& day, std::uint16_t serial, std::uint8_t* 
 // doubles (not in x87 extended precision).
 inline double RoundToWhole(double value) {
 #if FLT_EVAL_METHOD == 0
-    constexpr double kNoFractionBits = 4503599627370496.0; // 2^52
     const double magnitude = std::fabs(value);
     if (!(magnitude < kNoFractionBits))
         return value; // already whole, infinite or NaN
@@ -39,11 +42,20 @@ extern const std::array<double, 8192> kHundredths;
 
 // round(celsius * 100) / 100, a half going to the even neighbour.
 inline double RoundTemperature(double celsius) {
-    const double hundredths = RoundToWhole(celsius * 100.0);
+    const double hundredths = celsius * 100.0;
     const double magnitude = std::fabs(hundredths);
-    if (magnitude < static_cast<double>(kHundredths.size())) // false for NaN
-        return std::copysign(kHundredths[static_cast<std::size_t>(magnitude)], hundredths);
-    return hundredths / 100.0;
+    // Below this the nearest whole number indexes the table; false for NaN.
+    constexpr double kTableEnd = static_cast<double>(kHundredths.size()) - 0.5;
+    if (!(magnitude < kTableEnd))
+        return RoundToWhole(hundredths) / 100.0;
+#if FLT_EVAL_METHOD == 0
+    // The sum's mantissa is the magnitude rounded, by the addition itself.
+    const std::uint64_t whole =
+        std::bit_cast<std::uint64_t>(magnitude + kNoFractionBits) & 0xFFFFFFFFFFFFFull;
+#else
+    const auto whole = static_cast<std::uint64_t>(std::nearbyint(magnitude));
+#endif
+    return std::copysign(kHundredths[whole], hundredths);
 }
 
 // The file's record and the day's memory have the same size and, from the

@@ -82,19 +82,21 @@ TEST_F(JournalDataFile, UnusedRecordsAreSkippedAndALaterDuplicateReplacesTheEarl
 }
 
 TEST_F(JournalDataFile, ALongFileMixingEveryKindOfRecordLoadsAsReadOneByOne) {
-    // Thousands of records, so unused, repeated and outside ones fall on
-    // every side of where the reading goes on; loaded over another journal.
+    // More records than the table holds, every date of it taken and then
+    // taken again, so unused, repeated and outside ones fall on every side
+    // of where the reading goes on; loaded over another journal.
     journal.Days().At(2050, 5, 5).Note.Assign("a previous user's");
     std::vector<std::uint8_t> bytes;
     std::map<std::int32_t, TDayRecord> expected;
     std::vector<EncodedRecord> outside;
-    const std::int32_t first = DateToSerial({2030, 1, 1});
-    for (int i = 0; i < 5000; ++i) {
+    const std::int32_t first = DateToSerial({DayTable::FirstYear, 1, 1});
+    const std::int32_t days = DateToSerial({DayTable::LastYear, 12, 31}) - first + 1;
+    for (int i = 0; i < 40000; ++i) {
         TDayRecord day = DayWithStatus(static_cast<std::uint8_t>(1 + i % 6));
         day.Note.Assign("record " + std::to_string(i));
-        std::int32_t serial = first + i;
+        std::int32_t serial = first + i % days;
         if (i % 7 == 3)
-            serial = first + i / 2; // a date that came before
+            serial = first + (i / 2) % days; // a date that came before
         EncodedRecord record = Encoded(day, SerialToDate(serial));
         if (i % 11 == 5)
             record[0] = record[1] = 0; // unused

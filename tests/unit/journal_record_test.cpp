@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -71,6 +72,14 @@ TEST(JournalRecordCodec, TemperatureRoundsToHundredthsWithTiesToEven) {
     };
     for (const auto& [stored, loaded] : cases)
         EXPECT_EQ(RoundTemperature(stored), loaded) << stored;
+    // Across both signs and past the end of the table of hundredths, to the bit.
+    for (double value = -90.0; value < 90.0; value += 0.0009765625) { // exact steps
+        const double expected = std::nearbyint(value * 100.0) / 100.0;
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(RoundTemperature(value)),
+                  std::bit_cast<std::uint64_t>(expected))
+            << value;
+    }
+    EXPECT_TRUE(std::isnan(RoundTemperature(std::numeric_limits<double>::quiet_NaN())));
 }
 
 TEST(JournalRecordCodec, WholeNumbersRoundAsTheLibraryDoes) {
