@@ -22,5 +22,12 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -q
-apt-get install -y -q --no-install-recommends "${missing[@]}"
+release=()
+if ! apt-get update -q; then
+    # A list that failed to refresh (a mirror caught mid-sync) leaves the two
+    # architectures' lists at different versions, which multiarch packages
+    # cannot mix: take both from the release's own lists instead.
+    release=(-t "$(. /etc/os-release && echo "$VERSION_CODENAME")")
+    echo "Some package lists could not be refreshed; installing from ${release[1]}" >&2
+fi
+apt-get install -y -q --no-install-recommends "${release[@]}" "${missing[@]}"
