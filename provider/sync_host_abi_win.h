@@ -61,7 +61,8 @@ struct SDREQUEST {
     BYTE* lpbData;
     UINT cbData;
 };
-static_assert(sizeof(SDREQUEST) == 116);
+// The published size; a 64-bit test build lays it out with its own pointers.
+static_assert(sizeof(void*) != 4 || sizeof(SDREQUEST) == 116);
 
 struct REPLSETUP {
     UINT cbStruct;

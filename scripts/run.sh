@@ -5,20 +5,21 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 
-cmake --preset windows >/dev/null
-cmake --build --preset windows -j "$(nproc)" --target LuneaCalendar
+source scripts/windows-flavour.sh
+cmake --preset "$lunea_windows_preset" >/dev/null
+cmake --build --preset "$lunea_windows_preset" -j "$(nproc)" --target LuneaCalendar
 
-program=build/windows/bin/LuneaCalendar.exe
+program=build/$lunea_windows_preset/bin/LuneaCalendar.exe
 if [ -n "${DISPLAY:-}" ]; then
     source scripts/wine-env.sh
     wineserver -p </dev/null >/dev/null 2>&1 || true
-    exec wine "$program"
+    exec "$lunea_wine" "$program"
 fi
 
 source scripts/wine-session.sh
 trap stop_wine_session EXIT
 start_wine_session
-wine "$program" </dev/null >/dev/null 2>&1 &
+"$lunea_wine" "$program" </dev/null >/dev/null 2>&1 &
 sleep "${LUNEA_SCREENSHOT_DELAY:-4}"
 screenshot="$PWD/build/screenshot.png"
 import -window root "$screenshot"

@@ -32,7 +32,7 @@ start_wine_session() {
     wineserver -p </dev/null >/dev/null 2>&1 || true # already running for this prefix
     if [ ! -d "$WINEPREFIX/drive_c/windows" ]; then
         echo "Creating the Wine prefix $WINEPREFIX"
-        wineboot -i </dev/null >/dev/null 2>&1
+        "$lunea_wine" wineboot -i </dev/null >/dev/null 2>&1
     fi
     # The caption buttons' glyphs come from Wine's Marlett font, which this
     # Wine finds only in the prefix.
@@ -42,7 +42,7 @@ start_wine_session() {
     fi
     # Also warms the server. No window manager runs on the private display:
     # windows Wine leaves to one wait two seconds for it whenever they hide.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+    "$lunea_wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
 }
 
 stop_wine_session() {

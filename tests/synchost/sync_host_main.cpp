@@ -57,7 +57,8 @@ HRESULT RegisterProvider(const std::string& path) {
     if (!module)
         return HRESULT_FROM_WIN32(GetLastError());
     using EntryPoint = HRESULT(STDAPICALLTYPE*)();
-    auto registerServer = reinterpret_cast<EntryPoint>(GetProcAddress(module, "DllRegisterServer"));
+    auto registerServer = reinterpret_cast<EntryPoint>(
+        reinterpret_cast<void (*)()>(GetProcAddress(module, "DllRegisterServer")));
     const HRESULT result = registerServer ? registerServer() : HRESULT_FROM_WIN32(GetLastError());
     FreeLibrary(module);
     return result;
