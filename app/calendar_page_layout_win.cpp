@@ -7,6 +7,7 @@
 #include "app/status_texts.h"
 #include "app/temperature_scale.h"
 #include "components/control_painters.h"
+#include "components/desktop_skin.h"
 #include "components/image_sets.h"
 
 namespace lunea {
@@ -52,7 +53,7 @@ CalendarPage::CalendarPage(HWND mainWindow, Hints& hints, CalendarPageContext co
 void CalendarPage::CreateMonthImage() {
     CalendarPanel = PlaceBox(page_.Window(), ids::CalendarPanel);
     CalendarPanel->SetPainter([](Canvas& canvas, const Rect& client) {
-        canvas.Rectangle(client, Pen::None(), Brush{kCalendarPanelColor});
+        canvas.Rectangle(client, Pen::None(), Brush{kPagePanelColor});
     });
     MainImage = PlaceBox(CalendarPanel->Window(), ids::MainImage);
     MainImage->SetPainter([this](Canvas& canvas, const Rect&) { MainImagePaint(canvas); });

@@ -9,7 +9,7 @@ namespace lunea {
 
 void CalendarPage::DrawCalendar() {
     CellDays = MonthCells(view_.SelectedYear, view_.SelectedMonth, LocaleWeek().mondayFirst);
-    context_.analysis.GetCStartAndLen(context_.days, context_.settings);
+    context_.analysis.GetCStartAndLen(context_.days, CycleRulesOf(context_.settings));
     SelectDay(view_.SelectedDay);
 }
 

@@ -6,6 +6,7 @@
 #include "app/labelled_button_win.h"
 #include "app/main_window_layout.h"
 #include "app/month_view.h"
+#include "components/desktop_skin.h"
 #include "components/image_sets.h"
 
 namespace lunea {
@@ -28,7 +29,7 @@ ChartsPage::ChartsPage(HWND mainWindow, ChartsPageContext context)
     ChartsPanel = std::make_unique<PaintBox>(page_.Window(), ids::ChartsPanel,
                                              BoundsInParent(ids::ChartsPanel));
     ChartsPanel->SetPainter([](Canvas& canvas, const Rect& client) {
-        canvas.Rectangle(client, Pen::None(), Brush{kCalendarPanelColor});
+        canvas.Rectangle(client, Pen::None(), Brush{kPagePanelColor});
     });
     Chart1 = ChartBox(ChartsPanel->Window(), ids::Chart1, temperatureChart_);
     Chart2 = ChartBox(ChartsPanel->Window(), ids::Chart2, cycleChart_);
@@ -104,7 +105,7 @@ void ChartsPage::DrawTempChart() {
 void ChartsPage::DrawCycleChart() {
     ShowWindow(Chart1->Window(), SW_HIDE);
     ShowWindow(Chart2->Window(), SW_SHOWNA);
-    context_.analysis.GetCStartAndLen(context_.days, context_.settings);
+    context_.analysis.GetCStartAndLen(context_.days, CycleRulesOf(context_.settings));
     FillCycleChart(cycleChart_, context_.analysis, context_.view.SelectedYear,
                    context_.view.SelectedMonth);
     Chart2->Repaint();

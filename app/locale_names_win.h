@@ -2,7 +2,7 @@
 // What the user's locale says about weeks, months and dates.
 
 #include "app/month_view.h"
-#include "journal/day_serial.h"
+#include "common/day_serial.h"
 
 #include <array>
 #include <string>

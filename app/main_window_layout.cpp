@@ -4,8 +4,8 @@
 #include "app/month_view.h"
 #include "app/status_texts.h"
 #include "components/control_classes.h"
+#include "settings/prefs_ids.h"
 
-#include <stdexcept>
 #include <vector>
 
 namespace lunea {
@@ -78,13 +78,14 @@ std::vector<ControlSpec> BuildLayout() {
         {PrintChartLabel, cc::kLabel, ChartsPage, At(492, 251, 90, 14), "Print Chart", ""},
         // The Preferences page stands there too.
         {PrefsPage, cc::kPanel, 0, At(97, 32, 495, 319), "", ""},
-        {PrefsPanel, cc::kPaintBox, PrefsPage, At(97, 32, 348, 319), "", ""},
-        {PrefsPageControl, cc::kTabControl, PrefsPanel, At(101, 36, 338, 310), "", ""},
+        {prefs_ids::PrefsPanel, cc::kPaintBox, PrefsPage, At(97, 32, 348, 319), "", ""},
+        {prefs_ids::PrefsPageControl, cc::kTabControl, prefs_ids::PrefsPanel, At(101, 36, 338, 310),
+         "", ""},
     };
     // Lines between the editor's groups.
     for (int i = 0; const int top : {66, 139, 198, 264})
-        layout.push_back({EditorBevel0 + i++, cc::kPaintBox, CalendarPage, At(451, top, 140, 2),
-                          "", ""});
+        layout.push_back(
+            {EditorBevel0 + i++, cc::kPaintBox, CalendarPage, At(451, top, 140, 2), "", ""});
     for (int status = 0; status < kStatusCount; ++status)
         layout.push_back({StatusBtn0 + status, cc::kRadioButton, CalendarPage,
                           At(kStatusButtonX[status], 120, 16, 16), "", StatusHint(status)});
@@ -98,13 +99,6 @@ std::span<const ControlSpec> MainWindowLayout() {
     return layout;
 }
 
-const ControlSpec& SpecIn(std::span<const ControlSpec> layout, int id) {
-    for (const ControlSpec& entry : layout)
-        if (entry.id == id)
-            return entry;
-    throw std::out_of_range("no control " + std::to_string(id) + " in the layout");
-}
-
 const ControlSpec& LayoutOf(int id) {
     return SpecIn(MainWindowLayout(), id);
 }
@@ -113,9 +107,7 @@ Rect BoundsInParent(int id) {
     const ControlSpec& entry = LayoutOf(id);
     if (entry.parent == 0)
         return entry.bounds;
-    const Rect& parent = LayoutOf(entry.parent).bounds;
-    return {entry.bounds.left - parent.left, entry.bounds.top - parent.top,
-            entry.bounds.right - parent.left, entry.bounds.bottom - parent.top};
+    return RelativeTo(entry.bounds, LayoutOf(entry.parent).bounds);
 }
 
 bool StandsIn(int id, int ancestor) {

@@ -3,26 +3,14 @@
 // rectangle in the window's client area, caption and hint. The window is
 // built from this table and the layout tests read the same table.
 
-#include "components/canvas.h"
+#include "components/control_layout.h"
 
 #include <span>
-#include <string>
 
 namespace lunea {
 
-struct ControlSpec {
-    int id = 0;
-    const char* windowClass = "";
-    // The id of the control it stands in; 0 for the main window itself.
-    int parent = 0;
-    Rect bounds; // in the main window's client area
-    std::string text;
-    std::string hint;
-};
-
+// Bounds are in the main window's client area.
 std::span<const ControlSpec> MainWindowLayout();
-// The entry of a layout; an id the layout lacks is a programming error.
-const ControlSpec& SpecIn(std::span<const ControlSpec> layout, int id);
 // The control's entry; an id the table lacks is a programming error.
 const ControlSpec& LayoutOf(int id);
 // The control's rectangle relative to the control it stands in.

@@ -3,6 +3,7 @@
 #include "app/control_ids.h"
 #include "app/labelled_button_win.h"
 #include "app/main_window_layout.h"
+#include "settings/prefs_ids.h"
 #include "app/main_window_win.h"
 #include "components/image_sets.h"
 
@@ -19,11 +20,15 @@ void TMainForm::CreateControls() {
                                        CalendarPageContext{journal_.Days(), settings_, analysis_,
                                                            view_, [this] { RepaintView(); }});
     chartsPage_ = std::make_unique<ChartsPage>(
-        Window(), ChartsPageContext{journal_.Days(), settings_, analysis_, view_,
-                                    [this] { RepaintView(); }});
-    prefsPage_ = std::make_unique<PrefsPage>(
-        Window(), PrefsPageContext{settings_, journal_, analysis_, [this] { RepaintView(); },
-                                   [this] { SpeedButton1Click(); }});
+        Window(),
+        ChartsPageContext{journal_.Days(), settings_, analysis_, view_, [this] { RepaintView(); }});
+    const PrefsPagePlace prefsPlace{ids::PrefsPage, BoundsInParent(ids::PrefsPage),
+                                    BoundsInParent(prefs_ids::PrefsPanel),
+                                    BoundsInParent(prefs_ids::PrefsPageControl)};
+    prefsPage_ = std::make_unique<PrefsPage>(Window(), prefsPlace,
+                                             PrefsPageContext{settings_, journal_, analysis_,
+                                                              [this] { RepaintView(); },
+                                                              [this] { SpeedButton1Click(); }});
     // The pages cover the month navigation's place: they stay beneath it.
     for (HWND page :
          {calendarPage_->Container(), chartsPage_->Container(), prefsPage_->Container()})

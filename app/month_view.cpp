@@ -1,5 +1,6 @@
 #include "app/month_view.h"
 
+#include "components/desktop_skin.h"
 #include "components/image_sets.h"
 
 namespace lunea {
@@ -170,17 +171,18 @@ CellDayList MonthCells(int year, int month, bool mondayFirst) {
 
 void DrawMonth(Canvas& canvas, const MonthViewInput& input, const CycleAnalysis& analysis) {
     canvas.Rectangle({-1, -1, kMainImageWidth + 1, kMainImageHeight + 1}, Pen::None(),
-                     Brush{kCalendarPanelColor});
+                     Brush{kPagePanelColor});
     DrawHeader(canvas, input.locale);
 
     const CellDayList cells = MonthCells(input.year, input.month, input.locale.mondayFirst);
+    const CycleRules rules = CycleRulesOf(input.settings);
     for (int cell = 0; cell < kCellCount; ++cell) {
         const int day = cells[static_cast<std::size_t>(cell)];
         if (day == 0)
             continue;
         const CivilDate date{input.year, input.month, day};
         const TDayRecord& record = input.days.At(date);
-        const TDayClass dayClass = analysis.ClassifyDay(input.days, date, input.settings);
+        const TDayClass dayClass = analysis.ClassifyDay(input.days, date, rules);
         const Rect rect = DayCellRect(cell);
         canvas.RoundRect(rect, kCorner, kCorner, Pen{kBlack},
                          Brush{KindColor(dayClass.Kind, input.settings)});

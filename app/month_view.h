@@ -16,7 +16,6 @@ namespace lunea {
 
 inline constexpr int kMainImageWidth = 340;
 inline constexpr int kMainImageHeight = 311;
-inline constexpr Color kCalendarPanelColor = 13280868;
 inline constexpr int kGridColumns = 7;
 inline constexpr int kGridRows = 6;
 inline constexpr int kCellCount = kGridColumns * kGridRows;

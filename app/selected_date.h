@@ -1,5 +1,5 @@
 #pragma once
-#include "journal/day_serial.h"
+#include "common/day_serial.h"
 
 namespace lunea {
 

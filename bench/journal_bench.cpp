@@ -120,16 +120,16 @@ BENCHMARK(BM_PlainWriteAndFlush)->Arg(kTwentyYears)->Arg(kWholeTable)->UseRealTi
 void BM_AnalyseAndClassifyMonth(benchmark::State& state) {
     auto days = std::make_unique<DayTable>();
     FillYears(*days, static_cast<int>(state.range(0)));
-    const Settings settings;
+    const CycleRules rules;
     CycleAnalysis analysis;
-    analysis.GetCStartAndLen(*days, settings);
+    analysis.GetCStartAndLen(*days, rules);
     const std::int32_t firstCell = DateToSerial({2019, 6, 1}) - DayOfWeek({2019, 6, 1});
     for (auto _ : state) {
         days->At(2019, 6, 12).PMS ^= 1;
-        analysis.GetCStartAndLen(*days, settings);
+        analysis.GetCStartAndLen(*days, rules);
         for (int cell = 0; cell < 42; ++cell)
             benchmark::DoNotOptimize(
-                analysis.ClassifyDay(*days, SerialToDate(firstCell + cell), settings));
+                analysis.ClassifyDay(*days, SerialToDate(firstCell + cell), rules));
     }
 }
 BENCHMARK(BM_AnalyseAndClassifyMonth)
@@ -140,15 +140,14 @@ BENCHMARK(BM_AnalyseAndClassifyMonth)
 // The first redraw after a load, which has changed every month.
 void BM_AnalyseAfterLoad(benchmark::State& state) {
     JournalOnDisk disk(static_cast<int>(state.range(0)));
-    const Settings settings;
+    const CycleRules rules;
     CycleAnalysis analysis;
     for (auto _ : state) {
         state.PauseTiming();
         disk.journal.LoadData(disk.dataFile);
         state.ResumeTiming();
-        analysis.GetCStartAndLen(disk.journal.Days(), settings);
-        benchmark::DoNotOptimize(
-            analysis.ClassifyDay(disk.journal.Days(), {2019, 6, 12}, settings));
+        analysis.GetCStartAndLen(disk.journal.Days(), rules);
+        benchmark::DoNotOptimize(analysis.ClassifyDay(disk.journal.Days(), {2019, 6, 12}, rules));
     }
 }
 BENCHMARK(BM_AnalyseAfterLoad)->Arg(kTwentyYears)->Arg(kWholeTable)->Unit(benchmark::kMicrosecond);

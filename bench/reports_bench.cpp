@@ -48,7 +48,7 @@ void BM_AdvancedReportSixCycles(benchmark::State& state) {
     const auto table = RecordedYears();
     const Settings settings;
     CycleAnalysis cycles;
-    cycles.GetCStartAndLen(*table, settings);
+    cycles.GetCStartAndLen(*table, CycleRulesOf(settings));
     const ReportInput input = SixCycles(*table, cycles, settings);
     const PictureSize size = AdvancedReport().SizeOf(input);
     BitmapCanvas canvas(size.width, size.height);
@@ -67,7 +67,7 @@ void BM_EditWhileTheReportIsOpen(benchmark::State& state) {
     BitmapCanvas month(kMainImageWidth, kMainImageHeight);
     const MonthViewInput monthInput{*table, settings, 2019, 6, {2019, 6, 12}, {}};
     for (auto _ : state) {
-        cycles.GetCStartAndLen(*table, settings);
+        cycles.GetCStartAndLen(*table, CycleRulesOf(settings));
         const CellDayList cells = MonthCells(monthInput.year, monthInput.month, false);
         DrawMonth(month, monthInput, cycles);
         DrawSelectionFrame(month, cells, 12);

@@ -1,6 +1,6 @@
 #include "components/chart_ticks.h"
 
-#include "journal/day_serial.h"
+#include "common/day_serial.h"
 
 #include <algorithm>
 #include <cmath>

@@ -14,6 +14,8 @@ constexpr int kSkinHeight = 361;
 constexpr int kSkinTitleBarHeight = 26;
 constexpr Point kSkinTitleTextAt{31, 5};
 constexpr Color kSkinTitleTextColor = Rgb(255, 255, 255);
+// Behind every page, in the central panel.
+constexpr Color kPagePanelColor = 13280868;
 
 // "LuneaDesktopSkin.bmp": painted by the program itself, so every build
 // and every test has the same picture without a file beside the program.

@@ -28,16 +28,16 @@ struct FertileReach {
     std::int64_t farthest;
 };
 
-FertileReach FertileReachOf(const Settings& settings) {
+FertileReach FertileReachOf(const CycleRules& rules) {
     // 64-bit: the settings are taken from the registry unchecked, and a
     // hand-edited value near the int limit must not overflow.
-    const std::int64_t luteal = settings.LuterPhaseLength;
-    return {std::max<std::int64_t>(1, luteal - 1), luteal + settings.Ovulation - 2};
+    const std::int64_t luteal = rules.lutealDays;
+    return {std::max<std::int64_t>(1, luteal - 1), luteal + rules.fertileDays - 2};
 }
 
 // A day `daysBefore` days before a following start, within its reach.
-void MarkFertileDay(std::int64_t daysBefore, const Settings& settings, TDayClass& result) {
-    const std::int64_t luteal = settings.LuterPhaseLength;
+void MarkFertileDay(std::int64_t daysBefore, const CycleRules& rules, TDayClass& result) {
+    const std::int64_t luteal = rules.lutealDays;
     result.Kind = dkFertile;
     if (daysBefore <= luteal + 1)
         result.BoyMark = true;
@@ -89,7 +89,7 @@ void CycleAnalysis::FindStarts(const DayTable& days) {
     }
 }
 
-void CycleAnalysis::GetCStartAndLen(const DayTable& days, const Settings& settings) {
+void CycleAnalysis::GetCStartAndLen(const DayTable& days, const CycleRules& rules) {
     CStart.fill(0);
     CLen.fill(0);
     CCount = 0;
@@ -107,7 +107,7 @@ void CycleAnalysis::GetCStartAndLen(const DayTable& days, const Settings& settin
         AvgLen = count > 0 ? RoundedAverage(sum, count) : 28;
     }
 
-    EffLen = settings.FCycles > 0 ? settings.FCycles : AvgLen;
+    EffLen = rules.customLength > 0 ? rules.customLength : AvgLen;
     CLen[1] = EffLen;
 
     EstStart.fill(0);
@@ -126,14 +126,14 @@ void CycleAnalysis::GetCStartAndLen(const DayTable& days, const Settings& settin
 }
 
 TDayClass CycleAnalysis::ClassifyDay(const DayTable& days, CivilDate date,
-                                     const Settings& settings) const {
+                                     const CycleRules& rules) const {
     const std::int32_t serial = DateToSerial(date);
     TDayClass result;
     if (IsMenstruation(StatusOf(days, date)))
         result.Kind = dkFlow;
     // The lists are sorted, so each rule looks only at the starts that can
     // meet it: a month drawn in front of 500 starts stays cheap.
-    const FertileReach reach = FertileReachOf(settings);
+    const FertileReach reach = FertileReachOf(rules);
 
     // The window before a start belongs to the cycle that ends there, the
     // one begun at the next older start; the oldest start has none. Of the
@@ -147,14 +147,14 @@ TDayClass CycleAnalysis::ClassifyDay(const DayTable& days, CivilDate date,
     for (auto start = latestInReach;
          start + 1 < starts.end() && DaysUntil(*start, serial) >= reach.nearest; ++start)
         if (IsPlausibleCycleLength(lengths[static_cast<std::size_t>(start - starts.begin()) + 1])) {
-            MarkFertileDay(DaysUntil(*start, serial), settings, result);
+            MarkFertileDay(DaysUntil(*start, serial), rules, result);
             break;
         }
 
     // The latest prediction on or before the date reaches farthest.
     const std::span<const std::int32_t> predicted = PredictedStarts();
     const auto after = std::upper_bound(predicted.begin(), predicted.end(), serial);
-    if (after != predicted.begin() && serial < std::int64_t{*(after - 1)} + settings.Menstruation)
+    if (after != predicted.begin() && serial < std::int64_t{*(after - 1)} + rules.menstruationDays)
         result.Kind = dkPredicted;
 
     // The window before the first prediction is the current cycle's; the
@@ -167,7 +167,7 @@ TDayClass CycleAnalysis::ClassifyDay(const DayTable& days, CivilDate date,
                 return DaysUntil(start, serial) < reach.nearest;
             });
         if (earliestInReach != last && DaysUntil(*earliestInReach, serial) <= reach.farthest)
-            MarkFertileDay(DaysUntil(*earliestInReach, serial), settings, result);
+            MarkFertileDay(DaysUntil(*earliestInReach, serial), rules, result);
     }
     return result;
 }

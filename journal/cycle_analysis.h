@@ -1,10 +1,10 @@
 #pragma once
 // Cycles found in the day table, the average and effective cycle length, the
 // predicted cycle starts, and the classification of a date for the calendar.
-#include "journal/day_serial.h"
+#include "common/day_serial.h"
+#include "journal/cycle_rules.h"
 #include "journal/day_table.h"
 #include "journal/month_scans.h"
-#include "settings/settings.h"
 
 #include <array>
 #include <cstdint>
@@ -36,10 +36,10 @@ class CycleAnalysis {
 
     // Recomputes everything from the whole table. AvgLen keeps its previous
     // value when no cycle start is found.
-    void GetCStartAndLen(const DayTable& days, const Settings& settings);
+    void GetCStartAndLen(const DayTable& days, const CycleRules& rules);
 
     // Classifies a date of the table with the results of the last analysis.
-    TDayClass ClassifyDay(const DayTable& days, CivilDate date, const Settings& settings) const;
+    TDayClass ClassifyDay(const DayTable& days, CivilDate date, const CycleRules& rules) const;
 
     // CStart[1..CCount]: the newest start first.
     std::span<const std::int32_t> Starts() const { return FilledEntries(CStart, CCount); }

@@ -2,7 +2,7 @@
 // One user's journal in memory: a slot for every (year, month, day) of
 // 2000..2078, including dates that do not exist. 2078 is the
 // last whole year a 16-bit day serial reaches (65535 is 4 June 2079).
-#include "journal/day_serial.h"
+#include "common/day_serial.h"
 
 #include <array>
 #include <cstddef>

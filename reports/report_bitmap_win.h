@@ -3,7 +3,7 @@
 // own pixel size, under the name the user chooses.
 
 #include "components/pixel_image.h"
-#include "journal/day_serial.h"
+#include "common/day_serial.h"
 
 #include <windows.h>
 

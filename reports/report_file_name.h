@@ -1,7 +1,7 @@
 #pragma once
 // The name the saved report picture is offered under.
 
-#include "journal/day_serial.h"
+#include "common/day_serial.h"
 
 #include <string>
 

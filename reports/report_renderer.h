@@ -4,7 +4,7 @@
 
 #include "components/canvas.h"
 #include "journal/cycle_analysis.h"
-#include "journal/day_serial.h"
+#include "common/day_serial.h"
 #include "journal/day_table.h"
 #include "settings/settings.h"
 

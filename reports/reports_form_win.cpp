@@ -1,7 +1,6 @@
 // The report window's life and its handlers.
 #include "reports/reports_form_win.h"
 
-#include "app/locale_names_win.h"
 #include "common/desktop_contract.h"
 #include "components/gdi_canvas_win.h"
 #include "components/message_loop_win.h"
@@ -19,10 +18,10 @@ namespace ids = report_ids;
 TReportsForm::TReportsForm(ReportsContext context) : context_(std::move(context)) {
     // No owner: a task-bar button of its own, and the main window may come
     // in front of it.
-    CreateWindowOf({"TReportsForm", CS_HREDRAW | CS_VREDRAW, IDC_ARROW,
-                    GetSysColorBrush(COLOR_BTNFACE)},
-                   WS_EX_APPWINDOW, "Standard Report", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                   CW_USEDEFAULT, CW_USEDEFAULT, 900, 700, nullptr, menu_.Handle());
+    CreateWindowOf(
+        {"TReportsForm", CS_HREDRAW | CS_VREDRAW, IDC_ARROW, GetSysColorBrush(COLOR_BTNFACE)},
+        WS_EX_APPWINDOW, "Standard Report", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
+        CW_USEDEFAULT, 900, 700, nullptr, menu_.Handle());
     if (!Window())
         return;
     menu_.AttachedTo(Window());
@@ -104,7 +103,7 @@ void TReportsForm::RefreshReport() {
     const auto starts = context_.cycles.Starts();
     for (auto start = starts.rbegin(); start != starts.rend(); ++start)
         SendMessageA(ListBox1, LB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(ShortDateText(SerialToDate(*start)).c_str()));
+                     reinterpret_cast<LPARAM>(context_.shortDate(SerialToDate(*start)).c_str()));
     FirstCycle = -1;
     ScrollBox1->RemovePicture();
     if (starts.empty()) {
@@ -118,8 +117,8 @@ void TReportsForm::RefreshReport() {
 }
 
 ReportInput TReportsForm::Input(int first) const {
-    return ReportInput{context_.days,          context_.cycles, context_.settings, first,
-                       CntSpinEdit1->Value(), menu_.Rows(),    ShortDateText};
+    return ReportInput{context_.days,         context_.cycles, context_.settings, first,
+                       CntSpinEdit1->Value(), menu_.Rows(),    context_.shortDate};
 }
 
 void TReportsForm::DrawReport(const ReportRenderer& report, int first) {

@@ -28,6 +28,8 @@ struct ReportsContext {
     const DayTable& days;
     const CycleAnalysis& cycles;
     const Settings& settings;
+    // A date as the user's locale writes it short.
+    std::function<std::string(CivilDate)> shortDate;
     // The page buttons: the main window shows that page and comes to the front.
     std::function<void()> showCalendar;
     std::function<void()> showCharts;

@@ -1,7 +1,7 @@
 #include "settings/prefs_page_layout.h"
 
-#include "app/control_ids.h"
 #include "components/control_classes.h"
+#include "settings/prefs_ids.h"
 
 #include <string>
 #include <vector>
@@ -18,7 +18,7 @@ Rect At(int left, int top, int width, int height) {
 constexpr Rect kDefaultButton{175, 248, 325, 273};
 
 std::vector<ControlSpec> BuildSheets() {
-    using namespace ids;
+    using namespace prefs_ids;
     std::vector<ControlSpec> layout = {
         {TempFormatLabel, cc::kLabel, GeneralSheet, At(13, 7, 140, 15), "Temperature Format", ""},
         {CelBtn, cc::kPushButton, GeneralSheet, At(226, 11, 22, 20),

@@ -1,15 +1,16 @@
 // Creates the Preferences page's controls where its layout puts them and
 // connects each to its handler.
-#include "app/control_ids.h"
-#include "app/main_window_layout.h"
-#include "app/month_view.h"
 #include "components/control_painters.h"
+#include "components/desktop_skin.h"
 #include "components/image_sets.h"
+#include "settings/prefs_ids.h"
 #include "settings/prefs_page_layout.h"
 #include "settings/prefs_page_win.h"
 
 namespace lunea {
 namespace {
+
+namespace ids = prefs_ids;
 
 constexpr Color kEditColor = 15390143;
 constexpr int kTemperatureGroup = 3;
@@ -20,9 +21,7 @@ Rect Local(int id) {
     const ControlSpec& entry = PrefsLayoutOf(id);
     if (entry.parent != ids::IconFrame)
         return entry.bounds;
-    const Rect& frame = PrefsLayoutOf(ids::IconFrame).bounds;
-    return {entry.bounds.left - frame.left, entry.bounds.top - frame.top,
-            entry.bounds.right - frame.left, entry.bounds.bottom - frame.top};
+    return RelativeTo(entry.bounds, PrefsLayoutOf(ids::IconFrame).bounds);
 }
 
 std::unique_ptr<PushButton> Button(HWND parent, int id,
@@ -47,16 +46,15 @@ EditBoxStyle EditStyle(DWORD style, int limit) {
 
 } // namespace
 
-PrefsPage::PrefsPage(HWND mainWindow, PrefsPageContext context)
+PrefsPage::PrefsPage(HWND mainWindow, const PrefsPagePlace& place, PrefsPageContext context)
     : mainWindow_(mainWindow), context_(std::move(context)),
-      page_(mainWindow, ids::PrefsPage, BoundsInParent(ids::PrefsPage)) {
-    PrefsPanel = std::make_unique<PaintBox>(page_.Window(), ids::PrefsPanel,
-                                            BoundsInParent(ids::PrefsPanel));
+      page_(mainWindow, place.containerId, place.container) {
+    PrefsPanel = std::make_unique<PaintBox>(page_.Window(), ids::PrefsPanel, place.panel);
     PrefsPanel->SetPainter([](Canvas& canvas, const Rect& client) {
-        canvas.Rectangle(client, Pen::None(), Brush{kCalendarPanelColor});
+        canvas.Rectangle(client, Pen::None(), Brush{kPagePanelColor});
     });
     PrefsPageControl = std::make_unique<TabControl>(
-        *PrefsPanel, ids::PrefsPageControl, BoundsInParent(ids::PrefsPageControl), TabFont(),
+        *PrefsPanel, ids::PrefsPageControl, place.pageControl, TabFont(),
         [this](HDC dc, int index, const Rect& tab, bool active) {
             PrefsPageControlDrawTab(dc, index, tab, active);
         });

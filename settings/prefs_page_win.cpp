@@ -2,11 +2,11 @@
 // buttons, colour panels and icon slots.
 #include "settings/prefs_page_win.h"
 
-#include "app/control_ids.h"
 #include "components/color_dialog_win.h"
 #include "components/control_painters.h"
 #include "components/gdi_canvas_win.h"
 #include "components/image_sets.h"
+#include "settings/prefs_ids.h"
 #include "settings/prefs_page_layout.h"
 
 namespace lunea {
@@ -28,7 +28,7 @@ void PrefsPage::Fill() {
                static_cast<Color>(values.colors[2]), static_cast<Color>(values.colors[3])};
     for (const auto& panel : colorPanels_)
         panel->Repaint();
-    context_.analysis.GetCStartAndLen(context_.journal.Days(), settings);
+    context_.analysis.GetCStartAndLen(context_.journal.Days(), CycleRulesOf(settings));
     DaysLabel1->SetText(std::to_string(context_.analysis.AvgLen) + " days");
     DaysEdit1->SetText(values.customDays);
     (values.customCycle ? CustomButton : AverageButton)->SetChecked(true);
@@ -97,7 +97,7 @@ void PrefsPage::IconBtnClick(int slot) {
     SelIconSlot = slot;
     // A kind outside the menu (a hand-edited registry) checks no item.
     CalIconsPopupMenu.Check(context_.settings.calIcon[static_cast<std::size_t>(slot)]);
-    const Rect& button = PrefsLayoutOf(ids::IconBtn0 + slot).bounds;
+    const Rect& button = PrefsLayoutOf(prefs_ids::IconBtn0 + slot).bounds;
     RECT frame{};
     GetWindowRect(mainWindow_, &frame);
     const int kind = CalIconsPopupMenu.Track(mainWindow_, frame.left + button.left + 140,

@@ -31,9 +31,18 @@ struct PrefsPageContext {
     std::function<void()> exportData;
 };
 
+// Where the main window puts the page: its container's id and bounds in the
+// main window, the panel's in the container, the page control's in the panel.
+struct PrefsPagePlace {
+    int containerId = 0;
+    Rect container;
+    Rect panel;
+    Rect pageControl;
+};
+
 class PrefsPage {
   public:
-    PrefsPage(HWND mainWindow, PrefsPageContext context);
+    PrefsPage(HWND mainWindow, const PrefsPagePlace& place, PrefsPageContext context);
 
     HWND Container() const { return page_.Window(); }
     void Show(bool visible) const { page_.Show(visible); }

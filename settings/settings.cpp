@@ -77,4 +77,11 @@ int ClampCustomCycleLength(int days) {
     return std::clamp(days, 24, 40);
 }
 
+CycleRules CycleRulesOf(const Settings& settings) {
+    return {.customLength = settings.FCycles,
+            .fertileDays = settings.Ovulation,
+            .menstruationDays = settings.Menstruation,
+            .lutealDays = settings.LuterPhaseLength};
+}
+
 } // namespace lunea

@@ -1,5 +1,6 @@
 #pragma once
 // The program's settings fields, their defaults, and their registry values.
+#include "journal/cycle_rules.h"
 #include "settings/registry_key.h"
 
 #include <array>
@@ -34,6 +35,9 @@ Settings ReadSettings(const RegistryKey& key);
 // False when any write failed (the rest are still attempted).
 bool WriteAllSettings(RegistryKey& key, const Settings& settings);
 bool WriteLastUser(RegistryKey& key, const Settings& settings);
+
+// What of the settings the cycle analysis follows.
+CycleRules CycleRulesOf(const Settings& settings);
 
 // A custom cycle length as the Preferences page stores it: within 24..40.
 int ClampCustomCycleLength(int days);

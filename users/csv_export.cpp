@@ -1,6 +1,6 @@
 #include "users/csv_export.h"
 
-#include "journal/day_serial.h"
+#include "common/day_serial.h"
 
 #include <cstdio>
 

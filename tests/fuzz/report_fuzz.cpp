@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     files.files.clear();
     files.files[kDataFile].assign(file.begin(), file.end());
     journal.LoadData(kDataFile);
-    cycles.GetCStartAndLen(journal.Days(), settings);
+    cycles.GetCStartAndLen(journal.Days(), CycleRulesOf(settings));
 
     const ReportInput report{
         journal.Days(), cycles, settings, first, perPage, rows, [](CivilDate d) {

@@ -90,10 +90,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const DayTable& days = WholeTable();
     CycleAnalysis analysis;
-    analysis.GetCStartAndLen(days, settings);
+    analysis.GetCStartAndLen(days, CycleRulesOf(settings));
     CheckAnalysis(analysis);
     for (int day = 1; day <= DaysInMonth(year, month); ++day) {
-        const TDayKind kind = analysis.ClassifyDay(days, {year, month, day}, settings).Kind;
+        const TDayKind kind =
+            analysis.ClassifyDay(days, {year, month, day}, CycleRulesOf(settings)).Kind;
         fuzz::Check(kind >= dkClear && kind <= dkPredicted, "every day has a kind");
     }
     RecordingCanvas canvas;

@@ -17,14 +17,12 @@ class CycleAnalysisTest : public ::testing::Test {
             if (TDayRecord* day = table->AtSerial(start + i)) // none past the table
                 day->Status = status;
     }
-    void Analyse() { analysis.GetCStartAndLen(*table, settings); }
-    TDayClass Classify(CivilDate date) const {
-        return analysis.ClassifyDay(*table, date, settings);
-    }
+    void Analyse() { analysis.GetCStartAndLen(*table, rules); }
+    TDayClass Classify(CivilDate date) const { return analysis.ClassifyDay(*table, date, rules); }
     static std::int32_t Serial(CivilDate date) { return DateToSerial(date); }
 
     std::unique_ptr<DayTable> table = std::make_unique<DayTable>();
-    Settings settings;
+    CycleRules rules;
     CycleAnalysis analysis;
 };
 
@@ -140,7 +138,7 @@ TEST_F(CycleAnalysisTest, AFixedLengthDrivesThePredictionsButNotTheAverage) {
     Flow({2012, 1, 1}, 4);
     Flow({2012, 1, 29}, 4);
     Flow({2012, 2, 26}, 4);
-    settings.FCycles = 35;
+    rules.customLength = 35;
     Analyse();
     EXPECT_EQ(analysis.AvgLen, 28);
     EXPECT_EQ(analysis.EffLen, 35);
@@ -165,7 +163,7 @@ TEST_F(CycleAnalysisTest, TheAverageSurvivesAnAnalysisWithoutStarts) {
     EXPECT_EQ(Classify({2012, 2, 2}).Kind, dkClear);
 
     CycleAnalysis fresh; // no average yet: nothing predicted
-    fresh.GetCStartAndLen(*table, settings);
+    fresh.GetCStartAndLen(*table, rules);
     EXPECT_EQ(fresh.EffLen, 0);
     EXPECT_EQ(fresh.EstCount, 0);
 }
@@ -182,7 +180,7 @@ TEST_F(CycleAnalysisTest, AtMost500StartsAnd500Predictions) {
 
     table = std::make_unique<DayTable>();
     Flow({2000, 1, 10}, 1);
-    settings.FCycles = 2;
+    rules.customLength = 2;
     Analyse();
     EXPECT_EQ(analysis.EstCount, 500);
     EXPECT_EQ(analysis.EstStart[500], Serial({2000, 1, 10}) + 1000);
@@ -220,7 +218,7 @@ TEST_F(CycleAnalysisTest, ViewsHoldTheFilledEntriesOfTheOneBasedLists) {
         SCOPED_TRACE(c.name);
         table = std::make_unique<DayTable>();
         c.record();
-        settings.FCycles = c.fixedLength;
+        rules.customLength = c.fixedLength;
         analysis = CycleAnalysis{};
         Analyse();
 
@@ -246,10 +244,10 @@ TEST_F(CycleAnalysisTest, LaterStepsOverrideEarlierOnes) {
     EXPECT_TRUE(flowInWindow.BoyMark);
 
     // A predicted flow day inside the window of the following prediction.
-    settings.FCycles = 24;
-    settings.Menstruation = 10;
-    settings.Ovulation = 10;
-    settings.LuterPhaseLength = 8;
+    rules.customLength = 24;
+    rules.menstruationDays = 10;
+    rules.fertileDays = 10;
+    rules.lutealDays = 8;
     Analyse();
     const std::int32_t first = analysis.EstStart[1];
     EXPECT_EQ(Classify(SerialToDate(first + 7)).Kind, dkPredicted);
@@ -269,10 +267,10 @@ TEST_F(CycleAnalysisTest, ImplausibleRecordedCyclesHaveNoFertileWindow) {
 TEST_F(CycleAnalysisTest, HandEditedSettingsAtTheIntLimitDoNotOverflow) {
     Flow({2010, 3, 1}, 5);
     Flow({2010, 3, 29}, 4);
-    settings.FCycles = INT32_MAX;
-    settings.LuterPhaseLength = INT32_MAX;
-    settings.Ovulation = INT32_MAX;
-    settings.Menstruation = INT32_MAX;
+    rules.customLength = INT32_MAX;
+    rules.lutealDays = INT32_MAX;
+    rules.fertileDays = INT32_MAX;
+    rules.menstruationDays = INT32_MAX;
     Analyse();
 
     EXPECT_EQ(analysis.EstCount, 1);
@@ -282,15 +280,15 @@ TEST_F(CycleAnalysisTest, HandEditedSettingsAtTheIntLimitDoNotOverflow) {
 
 // The classification rule read literally, every start tried in list order.
 TDayClass ClassifyByEveryStart(const CycleAnalysis& analysis, const DayTable& days, CivilDate date,
-                               const Settings& settings) {
-    const std::int64_t serial = DateToSerial(date), luteal = settings.LuterPhaseLength;
+                               const CycleRules& rules) {
+    const std::int64_t serial = DateToSerial(date), luteal = rules.lutealDays;
     TDayClass result;
     const std::uint8_t status = days.At(date).Status;
     if (status >= 1 && status <= 3)
         result.Kind = dkFlow;
     auto fertile = [&](std::int64_t start) {
         const std::int64_t n = start - serial;
-        if (n < 1 || n < luteal - 1 || n > luteal + settings.Ovulation - 2)
+        if (n < 1 || n < luteal - 1 || n > luteal + rules.fertileDays - 2)
             return false;
         result.Kind = dkFertile;
         result.BoyMark = n <= luteal + 1;
@@ -303,7 +301,7 @@ TDayClass ClassifyByEveryStart(const CycleAnalysis& analysis, const DayTable& da
             break;
     const auto predicted = analysis.PredictedStarts();
     for (const std::int32_t start : predicted)
-        if (start <= serial && serial < std::int64_t{start} + settings.Menstruation)
+        if (start <= serial && serial < std::int64_t{start} + rules.menstruationDays)
             result.Kind = dkPredicted;
     for (std::size_t k = 0; k + 1 < predicted.size(); ++k)
         if (fertile(predicted[k]))
@@ -314,26 +312,26 @@ TDayClass ClassifyByEveryStart(const CycleAnalysis& analysis, const DayTable& da
 TEST_F(CycleAnalysisTest, TheSortedListsClassifyAsEveryStartTriedInTurn) {
     const struct {
         int luteal, ovulation, menstruation, fixedLength;
-    } settingsCases[] = {{14, 6, 5, 0},
-                         {2, 40, 30, 0},
-                         {-5, 3, -2, 0},
-                         {30, 1, 60, 21},
-                         {INT32_MAX, INT32_MAX, INT32_MAX, 0},
-                         {0, 0, 0, 2}};
+    } rulesCases[] = {{14, 6, 5, 0},
+                      {2, 40, 30, 0},
+                      {-5, 3, -2, 0},
+                      {30, 1, 60, 21},
+                      {INT32_MAX, INT32_MAX, INT32_MAX, 0},
+                      {0, 0, 0, 2}};
     // Cycles of 20 to 45 days from 2070 on: plausible and implausible ones.
     std::int32_t start = Serial({2070, 1, 4});
     for (int i = 0; start < Serial({2078, 10, 1}); start += 20 + (i++ * 7) % 26)
         Flow(SerialToDate(start), 1 + i % 6);
-    for (const auto& c : settingsCases) {
-        settings.LuterPhaseLength = c.luteal;
-        settings.Ovulation = c.ovulation;
-        settings.Menstruation = c.menstruation;
-        settings.FCycles = c.fixedLength;
+    for (const auto& c : rulesCases) {
+        rules.lutealDays = c.luteal;
+        rules.fertileDays = c.ovulation;
+        rules.menstruationDays = c.menstruation;
+        rules.customLength = c.fixedLength;
         Analyse();
         for (std::int32_t serial = Serial({2069, 12, 1}); serial <= Serial({2078, 12, 31});
              ++serial) {
             const CivilDate date = SerialToDate(serial);
-            const TDayClass expected = ClassifyByEveryStart(analysis, *table, date, settings);
+            const TDayClass expected = ClassifyByEveryStart(analysis, *table, date, rules);
             const TDayClass got = Classify(date);
             ASSERT_TRUE(got.Kind == expected.Kind && got.BoyMark == expected.BoyMark &&
                         got.GirlMark == expected.GirlMark)
@@ -350,9 +348,9 @@ TEST_F(CycleAnalysisTest, AnAnalysisKeptBetweenEditsSeesEachEditAndEachTable) {
     ASSERT_EQ(analysis.CCount, 2);
 
     const auto expectSameAsFresh = [&](const DayTable& days, const char* step) {
-        analysis.GetCStartAndLen(days, settings);
+        analysis.GetCStartAndLen(days, rules);
         CycleAnalysis fresh;
-        fresh.GetCStartAndLen(days, settings);
+        fresh.GetCStartAndLen(days, rules);
         EXPECT_EQ(analysis.CCount, fresh.CCount) << step;
         EXPECT_EQ(analysis.CStart, fresh.CStart) << step;
     };

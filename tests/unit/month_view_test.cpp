@@ -1,5 +1,6 @@
 #include "app/month_view.h"
 
+#include "components/desktop_skin.h"
 #include "components/image_sets.h"
 #include "components/recording_canvas.h"
 
@@ -16,7 +17,7 @@ class MonthViewTest : public ::testing::Test {
     void Draw(int year, int month, CivilDate today = {2019, 12, 31}) {
         canvas.Clear();
         MonthViewInput input{*table, settings, year, month, today, locale};
-        analysis.GetCStartAndLen(*table, settings);
+        analysis.GetCStartAndLen(*table, CycleRulesOf(settings));
         cells = MonthCells(year, month, locale.mondayFirst);
         DrawMonth(canvas, input, analysis);
     }
@@ -71,7 +72,7 @@ TEST_F(MonthViewTest, GridGeometryAndBackground) {
     const auto fills = canvas.CallsOf<RectangleCall>();
     ASSERT_EQ(fills.size(), 1u);
     EXPECT_EQ(fills[0].rect, (Rect{-1, -1, 341, 312}));
-    EXPECT_EQ(fills[0].brush.color, kCalendarPanelColor);
+    EXPECT_EQ(fills[0].brush.color, kPagePanelColor);
 
     const auto rounded = canvas.CallsOf<RoundRectCall>();
     ASSERT_EQ(rounded.size(), 7u + 30u);

@@ -1,5 +1,5 @@
 // The Preferences page's sheets as the page builds them.
-#include "app/control_ids.h"
+#include "settings/prefs_ids.h"
 #include "settings/prefs_page_layout.h"
 
 #include <gtest/gtest.h>
@@ -28,21 +28,24 @@ TEST(PrefsPageLayout, ControlsFitTheirSheetAndDoNotOverlap) {
     std::set<int> ids;
     for (const ControlSpec& entry : layout) {
         EXPECT_TRUE(ids.insert(entry.id).second) << entry.id;
-        const Rect parent =
-            entry.parent == ids::IconFrame ? PrefsLayoutOf(ids::IconFrame).bounds : kSheet;
+        const Rect parent = entry.parent == prefs_ids::IconFrame
+                                ? PrefsLayoutOf(prefs_ids::IconFrame).bounds
+                                : kSheet;
         EXPECT_TRUE(Inside(entry.bounds, parent)) << entry.id;
     }
     for (std::size_t i = 0; i < layout.size(); ++i)
         for (std::size_t j = i + 1; j < layout.size(); ++j) {
             const ControlSpec& a = layout[i];
             const ControlSpec& b = layout[j];
-            const bool sameSheet = (a.parent == ids::IconFrame ? ids::CalendarSheet : a.parent) ==
-                                   (b.parent == ids::IconFrame ? ids::CalendarSheet : b.parent);
-            if (!sameSheet || a.id == ids::IconFrame || b.id == ids::IconFrame)
+            const bool sameSheet =
+                (a.parent == prefs_ids::IconFrame ? prefs_ids::CalendarSheet : a.parent) ==
+                (b.parent == prefs_ids::IconFrame ? prefs_ids::CalendarSheet : b.parent);
+            if (!sameSheet || a.id == prefs_ids::IconFrame || b.id == prefs_ids::IconFrame)
                 continue;
             // The slots of the cell picture share their borders, as the
             // calendar's cells do: at most two pixels.
-            const int allowed = a.parent == ids::IconFrame && b.parent == ids::IconFrame ? 2 : 0;
+            const int allowed =
+                a.parent == prefs_ids::IconFrame && b.parent == prefs_ids::IconFrame ? 2 : 0;
             EXPECT_LE(Overlap(a.bounds, b.bounds), allowed) << a.id << " and " << b.id;
         }
 }

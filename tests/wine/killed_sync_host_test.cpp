@@ -2,7 +2,7 @@
 // partner's data file is always the whole old file or the whole merged one,
 // and an exchange that runs to its end leaves no temporary file of the
 // killed ones.
-#include "journal/day_serial.h"
+#include "common/day_serial.h"
 #include "provider/device_exchange.h"
 #include "tests/wine/sync_exchange_fixture.h"
 

@@ -3,6 +3,7 @@
 // writes. The first test leaves pictures of the three sheets and the menu.
 #include "app/control_ids.h"
 #include "common/unique_win.h"
+#include "settings/prefs_ids.h"
 #include "tests/wine/calendar_driver.h"
 #include "tests/wine/journal_files.h"
 #include "tests/wine/program_harness.h"
@@ -46,7 +47,7 @@ class PrefsPage : public FirstStartTest {
     void Launch() { calendar_ = std::make_unique<CalendarProcess>(); }
     // As a click on the tab does.
     void ShowSheet(const CalendarDriver& driver, int index) const {
-        SendMessageA(driver.Control(ids::PrefsPageControl), TCM_SETCURFOCUS,
+        SendMessageA(driver.Control(prefs_ids::PrefsPageControl), TCM_SETCURFOCUS,
                      static_cast<WPARAM>(index), 0);
         // Painted before anyone looks.
         RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -69,13 +70,14 @@ TEST_F(PrefsPage, ColourAndFertilePeriodAreStoredWhenLeftAndTheCalendarUsesThem)
     ASSERT_TRUE(IsWindowVisible(driver.Control(ids::PrefsPage)));
     EXPECT_FALSE(IsWindowVisible(driver.Control(ids::MainImage)));
     EXPECT_FALSE(IsWindowVisible(driver.Control(ids::MonthButton)));
-    EXPECT_EQ(driver.Text(ids::DaysLabel1), "0 days");
+    EXPECT_EQ(driver.Text(prefs_ids::DaysLabel1), "0 days");
     for (int sheet = 0; sheet < 3; ++sheet) {
         ShowSheet(driver, sheet);
         EXPECT_TRUE(SaveWindowLook(window_, "prefs-look-" + std::to_string(sheet) + ".bmp"));
     }
 
-    PostMessageA(driver.Control(ids::clearPanel), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    PostMessageA(driver.Control(prefs_ids::clearPanel), WM_LBUTTONDOWN, MK_LBUTTON,
+                 MAKELPARAM(4, 4));
     const HWND colours = WaitForDialog(nullptr);
     ASSERT_NE(colours, nullptr);
     // The colour dialog's red, green and blue boxes.
@@ -90,7 +92,7 @@ TEST_F(PrefsPage, ColourAndFertilePeriodAreStoredWhenLeftAndTheCalendarUsesThem)
     // which cancels a menu opened meanwhile; a person would click again.
     HWND menu = nullptr;
     for (int click = 0; click < 3 && !menu; ++click) {
-        PostMessageA(driver.Control(ids::IconBtn0 + 7), BM_CLICK, 0, 0);
+        PostMessageA(driver.Control(prefs_ids::IconBtn0 + 7), BM_CLICK, 0, 0);
         menu = WaitForWindow(calendar_->ProcessId(), "#32768", nullptr, 3000);
     }
     ASSERT_NE(menu, nullptr);
@@ -99,8 +101,8 @@ TEST_F(PrefsPage, ColourAndFertilePeriodAreStoredWhenLeftAndTheCalendarUsesThem)
     ASSERT_TRUE(WaitUntilHidden(menu, 5000));
 
     ShowSheet(driver, 1);
-    driver.SetText(ids::OvulationSpinEdit, "3");
-    driver.SetText(ids::MenstruationSpinEdit, "25"); // typed past the range
+    driver.SetText(prefs_ids::OvulationSpinEdit, "3");
+    driver.SetText(prefs_ids::MenstruationSpinEdit, "25"); // typed past the range
     driver.Click(ids::CalendarBtn);
     EXPECT_EQ(ReadSetting("Color1"), std::to_string(Rgb(10, 200, 30)));
     EXPECT_EQ(ReadSetting("Ovulation"), "3");
@@ -119,13 +121,13 @@ TEST_F(PrefsPage, DefaultsResetEstimatesAndPasswordButNotTheTemperatureFormat) {
     Launch();
     const CalendarDriver driver = Start();
     driver.Click(ids::PrefsRadioBtn);
-    EXPECT_EQ(driver.Text(ids::IconBtn0), "None");
-    EXPECT_TRUE(driver.Checked(ids::CustomButton));
+    EXPECT_EQ(driver.Text(prefs_ids::IconBtn0), "None");
+    EXPECT_TRUE(driver.Checked(prefs_ids::CustomButton));
     ShowSheet(driver, 2);
-    driver.Click(ids::CustomDefault);
-    EXPECT_TRUE(driver.Checked(ids::AverageButton));
-    EXPECT_EQ(driver.Text(ids::MenstruationSpinEdit), "5");
-    EXPECT_EQ(driver.Text(ids::IconBtn0), "Protection");
+    driver.Click(prefs_ids::CustomDefault);
+    EXPECT_TRUE(driver.Checked(prefs_ids::AverageButton));
+    EXPECT_EQ(driver.Text(prefs_ids::MenstruationSpinEdit), "5");
+    EXPECT_EQ(driver.Text(prefs_ids::IconBtn0), "Protection");
     driver.Click(ids::CalendarBtn);
     EXPECT_EQ(ReadSetting("FCycles"), "0");
     EXPECT_EQ(ReadSetting("Menstruation"), "5");
@@ -157,7 +159,7 @@ TEST_F(PrefsPage, ThePasswordGuardsThePageAndAnEmptiedOneIsSaidToBeDisabled) {
     SetTextW(GetDlgItem(prompt, 10), L"pw");
     PostKey(GetDlgItem(prompt, 10), VK_RETURN);
     ASSERT_TRUE(WaitUntilGone(prompt, 5000));
-    driver.SetText(ids::PassEdit, "");
+    driver.SetText(prefs_ids::PassEdit, "");
     PostMessageA(driver.Control(ids::CalendarBtn), BM_CLICK, 0, 0);
     const HWND box = WaitForMessageBox(calendar_->ProcessId());
     ASSERT_NE(box, nullptr);
@@ -173,8 +175,8 @@ TEST_F(PrefsPage, BoyGirlInASlotShowsBeforeThePageIsLeft) {
     const CalendarDriver driver = Start();
     driver.Click(ids::PrefsRadioBtn);
     ShowSheet(driver, 2);
-    ASSERT_TRUE(driver.ChooseFromMenu(ids::IconBtn0, 10));
-    EXPECT_EQ(driver.Text(ids::IconBtn0), "Boy/Girl");
+    ASSERT_TRUE(driver.ChooseFromMenu(prefs_ids::IconBtn0, 10));
+    EXPECT_EQ(driver.Text(prefs_ids::IconBtn0), "Boy/Girl");
     Close();
     // Written with the rest at the close, since the page was still open.
     EXPECT_EQ(ReadSetting("calIcon0"), "10");
@@ -187,7 +189,7 @@ TEST_F(PrefsPage, ClearingTheDatabaseThenClosingWritesAnEmptyFile) {
     Launch();
     const CalendarDriver driver = Start();
     driver.Click(ids::PrefsRadioBtn);
-    PostMessageA(driver.Control(ids::SpeedButton13), BM_CLICK, 0, 0);
+    PostMessageA(driver.Control(prefs_ids::SpeedButton13), BM_CLICK, 0, 0);
     HWND box = WaitForMessageBox(calendar_->ProcessId());
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), "Clear entire database? Are you sure?");
@@ -220,7 +222,7 @@ TEST_F(PrefsPage, TheExportWritesTheJournalWhereTheSaveDialogSaysAndNothingWhere
     const CalendarDriver driver = Start();
     driver.Click(ids::PrefsRadioBtn);
     for (const std::string& path : {exported, blocked}) {
-        PostMessageA(driver.Control(ids::SpeedButton1), BM_CLICK, 0, 0);
+        PostMessageA(driver.Control(prefs_ids::SpeedButton1), BM_CLICK, 0, 0);
         const HWND save = WaitForDialog(nullptr);
         ASSERT_NE(save, nullptr);
         const std::wstring wide(path.begin(), path.end());

@@ -2,7 +2,7 @@
 // created through COM, fed a device packet, its data file and what it sends
 // checked afterwards.
 #include "common/data_file_layout.h"
-#include "journal/day_serial.h"
+#include "common/day_serial.h"
 #include "provider/record_conversion.h"
 #include "tests/wine/sync_exchange_fixture.h"
 #include "tests/wine/sync_stand_ins.h"

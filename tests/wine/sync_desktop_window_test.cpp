@@ -1,7 +1,7 @@
 // The exchange's two messages to a running desktop program, received here by
 // a stand-in main window of this test process.
 #include "common/desktop_contract.h"
-#include "journal/day_serial.h"
+#include "common/day_serial.h"
 #include "tests/wine/sync_exchange_fixture.h"
 #include "tests/wine/sync_stand_ins.h"
 

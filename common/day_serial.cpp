@@ -1,4 +1,4 @@
-#include "journal/day_serial.h"
+#include "common/day_serial.h"
 
 namespace lunea {
 namespace {
