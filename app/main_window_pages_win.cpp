@@ -16,7 +16,7 @@ void TMainForm::RepaintView() {
 }
 
 void TMainForm::ShowPageButton() {
-    PageButton* shown = PrefsPageOpen                            ? PrefsRadioBtn.get()
+    PageButton* shown = PrefsPageOpen                         ? PrefsRadioBtn.get()
                         : view_.ViewMode == TViewMode::Charts ? ChartsRadioBtn.get()
                                                               : CalendarBtn.get();
     for (PageButton* button : {CalendarBtn.get(), ChartsRadioBtn.get(), PrefsRadioBtn.get()})

@@ -116,15 +116,30 @@ void PictureScroller::Scroll(int bar, int request) {
     const int page = static_cast<int>(info.nPage);
     int position = info.nPos;
     switch (request) {
-    case SB_LINEUP: position -= kLineStep; break;
-    case SB_LINEDOWN: position += kLineStep; break;
-    case SB_PAGEUP: position -= page; break;
-    case SB_PAGEDOWN: position += page; break;
+    case SB_LINEUP:
+        position -= kLineStep;
+        break;
+    case SB_LINEDOWN:
+        position += kLineStep;
+        break;
+    case SB_PAGEUP:
+        position -= page;
+        break;
+    case SB_PAGEDOWN:
+        position += page;
+        break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: position = info.nTrackPos; break;
-    case SB_TOP: position = info.nMin; break;
-    case SB_BOTTOM: position = info.nMax; break;
-    default: return;
+    case SB_THUMBPOSITION:
+        position = info.nTrackPos;
+        break;
+    case SB_TOP:
+        position = info.nMin;
+        break;
+    case SB_BOTTOM:
+        position = info.nMax;
+        break;
+    default:
+        return;
     }
     info.fMask = SIF_POS;
     info.nPos = position; // the system keeps it within the range

@@ -13,8 +13,8 @@ SkinControl::SkinControl() : font_(ControlFont()) {}
 void SkinControl::Create(const char* className, HWND parent, int id, const Rect& bounds,
                          const std::string& text) {
     CreateWindowOf({className, CS_DBLCLKS}, 0, text.c_str(),
-                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, bounds.left, bounds.top,
-                   bounds.Width(), bounds.Height(), parent,
+                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, bounds.left,
+                   bounds.top, bounds.Width(), bounds.Height(), parent,
                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
 }
 

@@ -7,8 +7,8 @@ namespace lunea {
 Splitter::Splitter(HWND parent, int id, const Rect& bounds, SplitterAxis axis, Color color,
                    Dragged dragged)
     : brush_(CreateSolidBrush(color)), dragged_(std::move(dragged)) {
-    CreateWindowOf({axis == SplitterAxis::Columns ? "LuneaColumnSplitter" : "LuneaRowSplitter",
-                    0, axis == SplitterAxis::Columns ? IDC_SIZEWE : IDC_SIZENS},
+    CreateWindowOf({axis == SplitterAxis::Columns ? "LuneaColumnSplitter" : "LuneaRowSplitter", 0,
+                    axis == SplitterAxis::Columns ? IDC_SIZEWE : IDC_SIZENS},
                    0, "", WS_CHILD | WS_VISIBLE, bounds.left, bounds.top, bounds.Width(),
                    bounds.Height(), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
 }

@@ -44,12 +44,11 @@ ToolBar::ToolBar(HWND parent, int id, const Rect& bounds, ImageSetId images,
                  std::span<const ToolBarButton> buttons) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    window_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
-                              WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NOPARENTALIGN |
-                                  CCS_NORESIZE | CCS_NODIVIDER,
-                              bounds.left, bounds.top, bounds.Width(), bounds.Height(), parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                              GetModuleHandleA(nullptr), nullptr);
+    window_ = CreateWindowExA(
+        0, TOOLBARCLASSNAMEA, "",
+        WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER,
+        bounds.left, bounds.top, bounds.Width(), bounds.Height(), parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
     if (!window_)
         return;
     SendMessageA(window_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
@@ -79,7 +78,8 @@ ToolBar::~ToolBar() {
 int ToolBar::ButtonsRight() const {
     const auto count = static_cast<int>(SendMessageA(window_, TB_BUTTONCOUNT, 0, 0));
     RECT last{};
-    if (count <= 0 || !SendMessageA(window_, TB_GETITEMRECT, count - 1, reinterpret_cast<LPARAM>(&last)))
+    if (count <= 0 ||
+        !SendMessageA(window_, TB_GETITEMRECT, count - 1, reinterpret_cast<LPARAM>(&last)))
         return 0;
     return last.right;
 }

@@ -38,8 +38,8 @@ ReportsFormAreas ReportsFormLayout::AreasFor(int clientWidth, int clientHeight) 
 
 void ReportsFormLayout::DragListSplitter(int x, int clientWidth) {
     const int widest = clientWidth - kPageButtonsWidth - kSplitterSize - kSmallestPane;
-    listWidth_ = Within(clientWidth - x - kSplitterSize / 2, kSmallestPane,
-                        std::max(widest, kSmallestPane));
+    listWidth_ =
+        Within(clientWidth - x - kSplitterSize / 2, kSmallestPane, std::max(widest, kSmallestPane));
 }
 
 void ReportsFormLayout::DragNotesSplitter(int y, int clientHeight) {

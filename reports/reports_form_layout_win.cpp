@@ -40,34 +40,33 @@ void TReportsForm::CreateControls() {
     CreateToolBar();
     CreatePageButtons();
     CreateCycleList();
-    Splitter1 = std::make_unique<Splitter>(
-        Window(), ids::Splitter1, Rect{}, SplitterAxis::Columns, kSplitterColour, [this](Point at) {
-            layout_.DragListSplitter(at.x, ClientArea().right);
-            LayOut();
-        });
-    Splitter3 = std::make_unique<Splitter>(
-        Window(), ids::Splitter3, Rect{}, SplitterAxis::Rows, kSplitterColour, [this](Point at) {
-            layout_.DragNotesSplitter(at.y, ClientArea().bottom);
-            LayOut();
-        });
+    Splitter1 = std::make_unique<Splitter>(Window(), ids::Splitter1, Rect{}, SplitterAxis::Columns,
+                                           kSplitterColour, [this](Point at) {
+                                               layout_.DragListSplitter(at.x, ClientArea().right);
+                                               LayOut();
+                                           });
+    Splitter3 = std::make_unique<Splitter>(Window(), ids::Splitter3, Rect{}, SplitterAxis::Rows,
+                                           kSplitterColour, [this](Point at) {
+                                               layout_.DragNotesSplitter(at.y, ClientArea().bottom);
+                                               LayOut();
+                                           });
     Memo1 = std::make_unique<EditBox>(
         Window(), ids::Memo1, Rect{},
         EditBoxStyle{ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP, 0,
                      Font{"Arial", -12, kBold, 0, Rgb(0, 0, 0)}, kNotesColour});
-    ScrollBox1 = std::make_unique<PictureScroller>(Window(), ids::ScrollBox1, ids::ReportsImage, Rect{});
+    ScrollBox1 =
+        std::make_unique<PictureScroller>(Window(), ids::ScrollBox1, ids::ReportsImage, Rect{});
 }
 
 void TReportsForm::CreateToolBar() {
-    const ToolBarButton buttons[] = {{ids::ToolButton3, tool_bar::kSaveAsBitmap},
-                                     {},
-                                     {ids::ToolButton1, tool_bar::kPrint},
-                                     {}};
-    ToolBar1 = std::make_unique<ToolBar>(Window(), ids::ToolBar1, Rect{}, ImageSetId::ToolBar,
-                                         buttons);
-    Panel6 = std::make_unique<SkinLabel>(Window(), ids::Panel6, Rect{}, "Cycles in page:",
-                                         HorizontalAlign::Right);
-    CntSpinEdit1 = std::make_unique<SpinEdit>(Window(), ids::CntSpinEdit1, Rect{},
-                                              SpinRange{1, 6}, Rgb(255, 255, 255));
+    const ToolBarButton buttons[] = {
+        {ids::ToolButton3, tool_bar::kSaveAsBitmap}, {}, {ids::ToolButton1, tool_bar::kPrint}, {}};
+    ToolBar1 =
+        std::make_unique<ToolBar>(Window(), ids::ToolBar1, Rect{}, ImageSetId::ToolBar, buttons);
+    Panel6 = std::make_unique<SkinLabel>(Window(), ids::Panel6, Rect{},
+                                         "Cycles in page:", HorizontalAlign::Right);
+    CntSpinEdit1 = std::make_unique<SpinEdit>(Window(), ids::CntSpinEdit1, Rect{}, SpinRange{1, 6},
+                                              Rgb(255, 255, 255));
     CntSpinEdit1->SetValue(3);
     CntSpinEdit1->SetArrowsMaximum(3);
     OnClick(ids::ToolButton3, [this] { ToolButton3Click(); });
@@ -120,11 +119,10 @@ void TReportsForm::CreateCycleList() {
     panel4Caption_ = std::make_unique<SkinLabel>(Panel4->Window(), ids::Panel4, Rect{},
                                                  "Cycles Start", HorizontalAlign::Centre);
     panel4Caption_->SetFont(Font{"Arial", -12, kBold, 0, kHeaderText});
-    ListBox1 = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
-                               WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY |
-                                   LBS_NOINTEGRALHEIGHT,
-                               0, 0, 0, 0, Window(), Id(ids::ListBox1), GetModuleHandleA(nullptr),
-                               nullptr);
+    ListBox1 = CreateWindowExA(
+        WS_EX_CLIENTEDGE, "LISTBOX", "",
+        WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 0,
+        0, 0, Window(), Id(ids::ListBox1), GetModuleHandleA(nullptr), nullptr);
     listFont_ = CreateGdiFont(Font{"Arial", -12});
     listBrush_ = BrushHandle(CreateSolidBrush(kListColour));
     if (ListBox1) {

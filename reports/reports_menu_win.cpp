@@ -13,8 +13,8 @@ namespace ids = report_ids;
 
 HMENU AddPopup(HMENU bar, const char* caption) {
     HMENU popup = CreatePopupMenu();
-    if (popup && !AppendMenuA(bar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup),
-                              caption)) {
+    if (popup &&
+        !AppendMenuA(bar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), caption)) {
         DestroyMenu(popup);
         return nullptr;
     }

@@ -60,9 +60,23 @@ TEST(GdiCanvas, ShapesCoverThePixelsTheBitmapCanvasCovers) {
     // Edges of filled shapes and straight outlines must match exactly;
     // curved outlines may differ by a pixel of rasterisation.
     ExpectSamePixels(surface, expected,
-                     {{2, 2}, {29, 19}, {30, 19}, {3, 3}, {24, 24}, {0, 48}, {48, 48}, {49, 48},
-                      {24, 72}, {24, 73}, {60, 10}, {62, 10}, {63, 10}, {89, 10}, {0, 24},
-                      {96, 48}, {97, 48}});
+                     {{2, 2},
+                      {29, 19},
+                      {30, 19},
+                      {3, 3},
+                      {24, 24},
+                      {0, 48},
+                      {48, 48},
+                      {49, 48},
+                      {24, 72},
+                      {24, 73},
+                      {60, 10},
+                      {62, 10},
+                      {63, 10},
+                      {89, 10},
+                      {0, 24},
+                      {96, 48},
+                      {97, 48}});
 }
 
 TEST(GdiCanvas, GradientsPolylinesClipsAndPicturesMatchTheBitmapCanvas) {
@@ -86,8 +100,19 @@ TEST(GdiCanvas, GradientsPolylinesClipsAndPicturesMatchTheBitmapCanvas) {
     BitmapCanvas expected(100, 80, kPaper);
     draw(expected);
     ExpectSamePixels(surface, expected,
-                     {{0, 0}, {50, 20}, {99, 39}, {25, 50}, {50, 60}, {50, 79}, {60, 45},
-                      {59, 50}, {79, 64}, {80, 64}, {71, 67}, {99, 79}, {85, 79}});
+                     {{0, 0},
+                      {50, 20},
+                      {99, 39},
+                      {25, 50},
+                      {50, 60},
+                      {50, 79},
+                      {60, 45},
+                      {59, 50},
+                      {79, 64},
+                      {80, 64},
+                      {71, 67},
+                      {99, 79},
+                      {85, 79}});
 }
 
 TEST(GdiCanvas, ImagesLeaveTheirMaskColourTransparent) {
@@ -165,7 +190,6 @@ TEST(GdiCanvas, TextOnBackgroundFillsItsExtentAndLeavesLaterTextTransparent) {
     EXPECT_EQ(surface.PixelAt(10 + extent.width, 2), kBlue);
     EXPECT_EQ(surface.PixelAt(10, 22), kBlue) << "plain text stays transparent";
 }
-
 
 } // namespace
 } // namespace lunea

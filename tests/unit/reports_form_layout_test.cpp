@@ -11,8 +11,8 @@ int Area(const Rect& r) {
 
 // The areas never overlap, never invert and together cover the client area.
 void ExpectTiled(const ReportsFormAreas& a, int width, int height) {
-    const Rect all[] = {a.toolBar, a.pageButtons, a.listSplitter, a.cycleList,
-                        a.notesSplitter, a.notes, a.picture};
+    const Rect all[] = {a.toolBar,       a.pageButtons, a.listSplitter, a.cycleList,
+                        a.notesSplitter, a.notes,       a.picture};
     int covered = 0;
     for (const Rect& r : all) {
         EXPECT_GE(r.Width(), 0);
@@ -31,8 +31,8 @@ TEST(ReportsFormLayout, AreasTileTheWindowAtAnySizeAndSplittersStayWithinIt) {
         {1024, 740, -1, -1, 89, 82},
         {1024, 740, 900, 600, 1024 - 900 - 1, 740 - 600 - 1},
         {1024, 740, 10, 10, 1024 - 65 - 3 - 20, 740 - 24 - 3 - 20}, // as far as leaves a centre
-        {1024, 740, 5000, 5000, 20, 20},                           // never narrower than 20
-        {120, 60, -1, -1, 52, 33},                                 // squeezed, not inverted
+        {1024, 740, 5000, 5000, 20, 20},                            // never narrower than 20
+        {120, 60, -1, -1, 52, 33},                                  // squeezed, not inverted
     };
     for (const auto& c : cases) {
         ReportsFormLayout layout;

@@ -27,7 +27,8 @@ std::optional<PixelImage> ReadBmp(const std::string& path) {
     const auto height = static_cast<int>(LittleEndian(bytes, 22, 4));
     const std::size_t offset = LittleEndian(bytes, 10, 4);
     const std::size_t rowBytes = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
-    if (width <= 0 || height <= 0 || bytes.size() < offset + rowBytes * static_cast<std::size_t>(height))
+    if (width <= 0 || height <= 0 ||
+        bytes.size() < offset + rowBytes * static_cast<std::size_t>(height))
         return std::nullopt;
     PixelImage image(width, height, 0);
     for (int y = 0; y < height; ++y) {

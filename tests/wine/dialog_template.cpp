@@ -73,7 +73,7 @@ std::vector<DialogItem> DialogItems(HMODULE module, int id) {
         item.y = reader.Take<short>();
         item.cx = reader.Take<short>();
         item.cy = reader.Take<short>();
-        reader.Take<WORD>(); // id
+        reader.Take<WORD>();        // id
         reader.TakeNameOrOrdinal(); // class
         item.titleId = reader.TakeNameOrOrdinal();
         reader.Skip(reader.Take<WORD>()); // creation data
