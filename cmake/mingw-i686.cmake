@@ -1,17 +1,5 @@
-# Cross toolchain: 32-bit Windows through MinGW-w64 (posix threads, so
-# GoogleTest and std::thread work).
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross toolchain: 32-bit Windows, the deliverables' own.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-# Every Windows program (tests included) runs under Wine; the environment
-# (prefix, display, server) is prepared by scripts/wine-env.sh.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)
+set(LUNEA_MINGW_TRIPLE i686-w64-mingw32)
+set(LUNEA_WINE_RUNNER wine-run.sh)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-toolchain.cmake)

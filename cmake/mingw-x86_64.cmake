@@ -1,16 +1,7 @@
-# Cross toolchain: 64-bit Windows through MinGW-w64 (posix threads). Only for
-# running the tests where the kernel runs no 32-bit programs, and so no
-# 32-bit Wine: the same sources, under 64-bit Wine.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross toolchain: 64-bit Windows. Only for running the tests where the
+# kernel runs no 32-bit programs, and so no 32-bit Wine: the same sources,
+# under 64-bit Wine.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine64-run.sh)
+set(LUNEA_MINGW_TRIPLE x86_64-w64-mingw32)
+set(LUNEA_WINE_RUNNER wine64-run.sh)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-toolchain.cmake)
