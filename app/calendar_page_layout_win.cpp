@@ -6,9 +6,9 @@
 #include "app/scale_bar.h"
 #include "app/status_texts.h"
 #include "app/temperature_scale.h"
-#include "components/control_painters.h"
-#include "components/desktop_skin.h"
-#include "components/image_sets.h"
+#include "components/controls/control_painters.h"
+#include "components/art/desktop_skin.h"
+#include "components/art/image_sets.h"
 
 namespace lunea {
 namespace {

@@ -2,7 +2,7 @@
 // What the Charts page puts into its two charts: the temperatures of the
 // selected month and the lengths of the last cycles begun before its end.
 
-#include "components/chart.h"
+#include "components/chart/chart.h"
 #include "journal/cycle_analysis.h"
 #include "journal/day_table.h"
 

@@ -1,9 +1,9 @@
 #include "app/chart_printing_win.h"
 
-#include "components/fit_inside.h"
-#include "components/gdi_canvas_win.h"
-#include "components/print_command_win.h"
-#include "components/scaled_canvas.h"
+#include "components/printing/fit_inside.h"
+#include "components/canvas/gdi_canvas_win.h"
+#include "components/printing/print_command_win.h"
+#include "components/canvas/scaled_canvas.h"
 
 namespace lunea {
 namespace {

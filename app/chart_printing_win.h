@@ -2,8 +2,8 @@
 // Printing the chart that shows: the print dialog, then one page with the
 // chart drawn at the printer's resolution inside the page's margins.
 
-#include "components/chart.h"
-#include "components/print_dialog_win.h"
+#include "components/chart/chart.h"
+#include "components/printing/print_dialog_win.h"
 
 #include <windows.h>
 

@@ -6,8 +6,8 @@
 #include "app/labelled_button_win.h"
 #include "app/main_window_layout.h"
 #include "app/month_view.h"
-#include "components/desktop_skin.h"
-#include "components/image_sets.h"
+#include "components/art/desktop_skin.h"
+#include "components/art/image_sets.h"
 
 namespace lunea {
 namespace {

@@ -4,12 +4,12 @@
 // the print button in the right column, one container shown and hidden as
 // a whole. It reads the journal, the settings and the selected month.
 
-#include "components/chart.h"
-#include "components/page_button_win.h"
-#include "components/paint_box_win.h"
-#include "components/print_dialog_win.h"
-#include "components/panel_win.h"
-#include "components/skin_label_win.h"
+#include "components/chart/chart.h"
+#include "components/controls/page_button_win.h"
+#include "components/controls/paint_box_win.h"
+#include "components/printing/print_dialog_win.h"
+#include "components/controls/panel_win.h"
+#include "components/controls/skin_label_win.h"
 #include "app/view_state.h"
 #include "journal/cycle_analysis.h"
 #include "journal/day_table.h"

@@ -3,7 +3,7 @@
 #include "app/calendar_page_win.h"
 #include "app/status_texts.h"
 #include "app/temperature_scale.h"
-#include "components/image_sets.h"
+#include "components/art/image_sets.h"
 
 namespace lunea {
 

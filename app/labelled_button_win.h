@@ -2,8 +2,8 @@
 // A 32 x 32 picture button with its caption under it, where the main
 // window's layout puts both: the page column's and the Charts page's.
 
-#include "components/page_button_win.h"
-#include "components/skin_label_win.h"
+#include "components/controls/page_button_win.h"
+#include "components/controls/skin_label_win.h"
 
 #include <memory>
 

@@ -2,7 +2,7 @@
 #include "app/main_window_win.h"
 #include "common/desktop_contract.h"
 #include "common/program_folder_win.h"
-#include "components/save_dialog_win.h"
+#include "components/controls/save_dialog_win.h"
 #include "users/csv_export_win.h"
 
 namespace lunea {

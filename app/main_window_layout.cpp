@@ -3,7 +3,7 @@
 #include "app/control_ids.h"
 #include "app/month_view.h"
 #include "app/status_texts.h"
-#include "components/control_classes.h"
+#include "components/controls/control_classes.h"
 #include "settings/prefs_ids.h"
 
 #include <vector>

@@ -3,7 +3,7 @@
 // rectangle in the window's client area, caption and hint. The window is
 // built from this table and the layout tests read the same table.
 
-#include "components/control_layout.h"
+#include "components/controls/control_layout.h"
 
 #include <span>
 

@@ -5,7 +5,7 @@
 #include "app/main_window_layout.h"
 #include "settings/prefs_ids.h"
 #include "app/main_window_win.h"
-#include "components/image_sets.h"
+#include "components/art/image_sets.h"
 
 namespace lunea {
 

@@ -2,7 +2,7 @@
 // the users button with its menu, switching and transfer.
 #include "app/main_window_win.h"
 #include "common/program_folder_win.h"
-#include "components/control_painters.h"
+#include "components/controls/control_painters.h"
 #include "dialogs/welcome_form_win.h"
 #include "settings/registry_key_win.h"
 #include "users/transfer_form_win.h"

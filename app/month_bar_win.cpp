@@ -3,7 +3,7 @@
 #include "app/control_ids.h"
 #include "app/main_window_layout.h"
 #include "app/month_navigation.h"
-#include "components/image_sets.h"
+#include "components/art/image_sets.h"
 
 namespace lunea {
 

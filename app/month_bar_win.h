@@ -3,10 +3,10 @@
 // with its menu of month names, next. Every path selects day 1 of the month
 // it reaches and asks for a redraw.
 
-#include "components/popup_menu_win.h"
+#include "components/controls/popup_menu_win.h"
 #include "app/view_state.h"
-#include "components/caption_buttons_win.h"
-#include "components/hints_win.h"
+#include "components/controls/caption_buttons_win.h"
+#include "components/controls/hints_win.h"
 
 #include <array>
 #include <functional>

@@ -1,7 +1,7 @@
 #include "app/month_view.h"
 
-#include "components/desktop_skin.h"
-#include "components/image_sets.h"
+#include "components/art/desktop_skin.h"
+#include "components/art/image_sets.h"
 
 namespace lunea {
 namespace {

@@ -4,7 +4,7 @@
 // icon slots. Portable, so the drawing is tested without a window; today
 // comes in as a parameter because the program cannot choose its clock.
 
-#include "components/canvas.h"
+#include "components/canvas/canvas.h"
 #include "journal/cycle_analysis.h"
 #include "journal/day_table.h"
 #include "settings/settings.h"

@@ -1,5 +1,5 @@
 #include "app/main_window_win.h"
-#include "components/message_loop_win.h"
+#include "components/controls/message_loop_win.h"
 #include "dialogs/multi_instance_win.h"
 
 #include <windows.h>

@@ -1,6 +1,6 @@
 #pragma once
 // The temperature scale's bar: a sunken trough filled up to the position.
-#include "components/canvas.h"
+#include "components/canvas/canvas.h"
 
 namespace lunea {
 

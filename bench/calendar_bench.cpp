@@ -4,7 +4,7 @@
 // Charts page. Target for each: at most 1 ms.
 #include "app/chart_contents.h"
 #include "app/month_view.h"
-#include "components/bitmap_canvas.h"
+#include "components/canvas/bitmap_canvas.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,8 @@
 // the weekday header and 42 rounded cells, each with its day number twice
 // and eight 16 x 16 icons. The renderer's own work comes on top of this.
 
-#include "components/bitmap_canvas.h"
-#include "components/image_sets.h"
+#include "components/canvas/bitmap_canvas.h"
+#include "components/art/image_sets.h"
 
 #include <benchmark/benchmark.h>
 

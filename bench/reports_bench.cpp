@@ -3,7 +3,7 @@
 // the calendar month and the report redrawn as the main window does
 // (target: 16 ms, one frame).
 #include "app/month_view.h"
-#include "components/bitmap_canvas.h"
+#include "components/canvas/bitmap_canvas.h"
 #include "reports/report_renderer.h"
 
 #include <benchmark/benchmark.h>

@@ -37,7 +37,7 @@ endif()
 
 # The program's pictures as bitmap files (LuneaDesktopSkin.bmp and one per
 # image set), written into build/native/artwork at every build.
-add_executable(export_artwork ${CMAKE_SOURCE_DIR}/components/artwork/export_artwork.cpp)
+add_executable(export_artwork ${CMAKE_SOURCE_DIR}/components/art/export/export_artwork.cpp)
 target_link_libraries(export_artwork PRIVATE lunea_core)
 lunea_own_target(export_artwork)
 add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/artwork/LuneaDesktopSkin.bmp

@@ -1,8 +1,8 @@
 #include "dialogs/about_form_win.h"
 
 #include "common/desktop_contract.h"
-#include "components/control_painters.h"
-#include "components/dialog_skin.h"
+#include "components/controls/control_painters.h"
+#include "components/art/dialog_skin.h"
 
 namespace lunea {
 namespace {

@@ -3,9 +3,9 @@
 // version; it closes itself after about two seconds, or at once on a click
 // on the picture.
 
-#include "components/modal_dialog_win.h"
-#include "components/picture_box_win.h"
-#include "components/skin_label_win.h"
+#include "components/controls/modal_dialog_win.h"
+#include "components/controls/picture_box_win.h"
+#include "components/controls/skin_label_win.h"
 
 #include <memory>
 

@@ -2,9 +2,9 @@
 // The password prompt: the program's start and the Preferences page go on
 // only when the stored password is typed exactly.
 
-#include "components/edit_box_win.h"
-#include "components/modal_dialog_win.h"
-#include "components/skin_label_win.h"
+#include "components/controls/edit_box_win.h"
+#include "components/controls/modal_dialog_win.h"
+#include "components/controls/skin_label_win.h"
 
 #include <memory>
 #include <string>

@@ -1,7 +1,7 @@
 #include "dialogs/welcome_form_win.h"
 
-#include "components/dialog_skin.h"
-#include "components/image_sets.h"
+#include "components/art/dialog_skin.h"
+#include "components/art/image_sets.h"
 
 namespace lunea {
 namespace {

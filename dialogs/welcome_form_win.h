@@ -2,9 +2,9 @@
 // The first start with several users: the user picks whose journal to work
 // with (a handheld's, or the desktop's own "Lunea").
 
-#include "components/image_combo_box_win.h"
-#include "components/modal_dialog_win.h"
-#include "components/picture_box_win.h"
+#include "components/controls/image_combo_box_win.h"
+#include "components/controls/modal_dialog_win.h"
+#include "components/controls/picture_box_win.h"
 #include "users/user_list.h"
 
 #include <memory>

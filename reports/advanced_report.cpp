@@ -5,7 +5,7 @@
 #include "reports/advanced_rows.h"
 #include "reports/report_page.h"
 
-#include "components/image_sets.h"
+#include "components/art/image_sets.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "reports/advanced_rows.h"
 
-#include "components/image_sets.h"
+#include "components/art/image_sets.h"
 
 namespace lunea {
 namespace {

@@ -2,7 +2,8 @@
 // The rows of an advanced report's block, stacked in a fixed order; the
 // rows the options leave out close up.
 
-#include "components/canvas.h"
+#include "components/art/image_sets.h"
+#include "components/canvas/canvas.h"
 #include "journal/day_table.h"
 #include "reports/report_renderer.h"
 

@@ -4,8 +4,8 @@
 #include "common/file_system.h"
 #include "common/program_folder_win.h"
 #include "common/replace_file.h"
-#include "components/bmp_file.h"
-#include "components/save_dialog_win.h"
+#include "components/canvas/bmp_file.h"
+#include "components/controls/save_dialog_win.h"
 #include "reports/report_file_name.h"
 
 namespace lunea {

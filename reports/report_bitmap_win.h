@@ -2,7 +2,7 @@
 // "Save As Bitmap": the report picture as last drawn, as a BMP file of its
 // own pixel size, under the name the user chooses.
 
-#include "components/pixel_image.h"
+#include "components/canvas/pixel_image.h"
 #include "common/day_serial.h"
 
 #include <windows.h>

@@ -3,7 +3,7 @@
 // block, its texts on white, the temperature points, the month names, and
 // the days of a cycle that have a column in the picture.
 
-#include "components/canvas.h"
+#include "components/canvas/canvas.h"
 #include "journal/day_table.h"
 #include "reports/report_cycles.h"
 #include "reports/report_renderer.h"

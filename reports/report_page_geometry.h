@@ -3,7 +3,7 @@
 // printer pixels: the title centred one title height from the top, the
 // picture three title heights down between margins of 8 % of the page width.
 
-#include "components/canvas.h"
+#include "components/canvas/canvas.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #include "reports/report_printing_win.h"
 
-#include "components/gdi_canvas_win.h"
-#include "components/print_command_win.h"
+#include "components/canvas/gdi_canvas_win.h"
+#include "components/printing/print_command_win.h"
 #include "reports/report_page_geometry.h"
 
 #include <vector>

@@ -3,8 +3,8 @@
 // under the title "LuneaDesktop Report", then the notes, when given, as a
 // job of plain lines of their own.
 
-#include "components/pixel_image.h"
-#include "components/print_dialog_win.h"
+#include "components/canvas/pixel_image.h"
+#include "components/printing/print_dialog_win.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 // The two cycle reports behind one interface, so the report window, printing
 // and saving treat the standard and the advanced report alike.
 
-#include "components/canvas.h"
+#include "components/canvas/canvas.h"
 #include "journal/cycle_analysis.h"
 #include "common/day_serial.h"
 #include "journal/day_table.h"

@@ -4,7 +4,7 @@
 // right, the notes at the bottom and the picture in the centre, with a
 // splitter between the picture and each of the list and the notes.
 
-#include "components/canvas.h"
+#include "components/canvas/canvas.h"
 
 namespace lunea {
 

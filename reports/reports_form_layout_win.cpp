@@ -1,7 +1,7 @@
 // The report window's controls and where they stand.
-#include "components/control_painters.h"
-#include "components/gdi_font_win.h"
-#include "components/image_sets.h"
+#include "components/controls/control_painters.h"
+#include "components/canvas/gdi_font_win.h"
+#include "components/art/image_sets.h"
 #include "reports/report_control_ids.h"
 #include "reports/reports_form_win.h"
 

@@ -1,5 +1,5 @@
 // The report window's printing and saving of the picture last drawn.
-#include "components/print_command_win.h"
+#include "components/printing/print_command_win.h"
 #include "reports/report_bitmap_win.h"
 #include "reports/report_cycles.h"
 #include "reports/report_printing_win.h"

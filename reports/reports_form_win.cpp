@@ -2,8 +2,8 @@
 #include "reports/reports_form_win.h"
 
 #include "common/desktop_contract.h"
-#include "components/gdi_canvas_win.h"
-#include "components/message_loop_win.h"
+#include "components/canvas/gdi_canvas_win.h"
+#include "components/controls/message_loop_win.h"
 #include "reports/report_control_ids.h"
 
 #include <string>

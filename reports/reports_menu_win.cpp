@@ -1,7 +1,7 @@
 #include "reports/reports_menu_win.h"
 
-#include "components/image_sets.h"
-#include "components/menu_image_win.h"
+#include "components/art/image_sets.h"
+#include "components/controls/menu_image_win.h"
 #include "reports/report_control_ids.h"
 
 #include <string>

@@ -2,7 +2,7 @@
 // The report window's menu bar: Report, View and Advanced Options, with the
 // tool bar's images beside the Report entries.
 
-#include "components/gdi_handles_win.h"
+#include "components/canvas/gdi_handles_win.h"
 #include "reports/report_renderer.h"
 
 #include <windows.h>

@@ -4,7 +4,7 @@
 
 #include "reports/report_page.h"
 
-#include "components/image_sets.h"
+#include "components/art/image_sets.h"
 
 #include <algorithm>
 #include <cmath>

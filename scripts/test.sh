@@ -9,6 +9,8 @@ bash scripts/install-deps.sh
 # The tree is in clang-format 14's format: a difference fails the run and
 # names the file.
 git ls-files '*.cpp' '*.h' | xargs clang-format-14 --dry-run -Werror
+# No folder includes a folder above its own layer.
+bash scripts/check-layers.sh
 
 jobs=$(nproc)
 cmake --preset native >/dev/null

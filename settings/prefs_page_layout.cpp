@@ -1,6 +1,6 @@
 #include "settings/prefs_page_layout.h"
 
-#include "components/control_classes.h"
+#include "components/controls/control_classes.h"
 #include "settings/prefs_ids.h"
 
 #include <string>

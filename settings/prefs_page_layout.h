@@ -3,7 +3,7 @@
 // sheet's own pixels, with their captions; the page is built from this
 // table and its layout test reads it.
 
-#include "components/control_layout.h"
+#include "components/controls/control_layout.h"
 
 #include <span>
 

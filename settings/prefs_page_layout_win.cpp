@@ -1,8 +1,8 @@
 // Creates the Preferences page's controls where its layout puts them and
 // connects each to its handler.
-#include "components/control_painters.h"
-#include "components/desktop_skin.h"
-#include "components/image_sets.h"
+#include "components/controls/control_painters.h"
+#include "components/art/desktop_skin.h"
+#include "components/art/image_sets.h"
 #include "settings/prefs_ids.h"
 #include "settings/prefs_page_layout.h"
 #include "settings/prefs_page_win.h"

@@ -2,10 +2,10 @@
 // buttons, colour panels and icon slots.
 #include "settings/prefs_page_win.h"
 
-#include "components/color_dialog_win.h"
-#include "components/control_painters.h"
-#include "components/gdi_canvas_win.h"
-#include "components/image_sets.h"
+#include "components/controls/color_dialog_win.h"
+#include "components/controls/control_painters.h"
+#include "components/canvas/gdi_canvas_win.h"
+#include "components/art/image_sets.h"
 #include "settings/prefs_ids.h"
 #include "settings/prefs_page_layout.h"
 

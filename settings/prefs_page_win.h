@@ -3,14 +3,14 @@
 // panel. It shows copies of the settings and gives them back when it is
 // left; the icon slots and "Default Settings" act on the settings at once.
 
-#include "components/caption_buttons_win.h"
-#include "components/edit_box_win.h"
-#include "components/paint_box_win.h"
-#include "components/panel_win.h"
-#include "components/popup_menu_win.h"
-#include "components/skin_label_win.h"
-#include "components/spin_edit_win.h"
-#include "components/tab_control_win.h"
+#include "components/controls/caption_buttons_win.h"
+#include "components/controls/edit_box_win.h"
+#include "components/controls/paint_box_win.h"
+#include "components/controls/panel_win.h"
+#include "components/controls/popup_menu_win.h"
+#include "components/controls/skin_label_win.h"
+#include "components/controls/spin_edit_win.h"
+#include "components/controls/tab_control_win.h"
 #include "journal/cycle_analysis.h"
 #include "journal/data_file.h"
 #include "settings/prefs_values.h"

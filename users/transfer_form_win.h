@@ -2,8 +2,8 @@
 // "Transfer data": hands the journal in memory to another user by writing
 // it over that user's file. The current user and her file stay as they are.
 
-#include "components/image_combo_box_win.h"
-#include "components/modal_dialog_win.h"
+#include "components/controls/image_combo_box_win.h"
+#include "components/controls/modal_dialog_win.h"
 #include "journal/data_file.h"
 #include "users/user_list.h"
 

@@ -1,6 +1,6 @@
 #include "users/users_menu_win.h"
 
-#include "components/image_sets.h"
+#include "components/art/image_sets.h"
 
 namespace lunea {
 

@@ -3,7 +3,7 @@
 // of the user's index, then, with two users or more, a separator and
 // "Transfer data...".
 
-#include "components/popup_menu_win.h"
+#include "components/controls/popup_menu_win.h"
 #include "users/user_list.h"
 
 namespace lunea {

@@ -3,7 +3,7 @@
 // of the table; the
 // settings written back read as the same settings.
 #include "app/month_view.h"
-#include "components/recording_canvas.h"
+#include "components/canvas/recording_canvas.h"
 #include "journal/cycle_analysis.h"
 #include "settings/memory_registry_key.h"
 #include "settings/settings.h"

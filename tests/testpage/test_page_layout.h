@@ -2,9 +2,9 @@
 // The page the printing tests print and read back: LuneaTestPage.exe draws it
 // in printer pixels, a test finds it again in the pixels of the rendered PDF,
 // both through this one layout.
-#include "components/fit_inside.h"
-#include "components/page_format.h"
-#include "components/pixel_image.h"
+#include "components/printing/fit_inside.h"
+#include "components/printing/page_format.h"
+#include "components/canvas/pixel_image.h"
 
 #include <array>
 #include <string>

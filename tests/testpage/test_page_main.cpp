@@ -6,9 +6,9 @@
 // with the exit code: 0 "printed ...", 1 "cancelled", 2 "failed: <the error text>".
 // --report prints the test picture and notes as the cycle report does, after
 // Print Setup, with the paper turned to landscape: the report turns it back.
-#include "components/gdi_canvas_win.h"
-#include "components/print_dialog_win.h"
-#include "components/print_job_win.h"
+#include "components/canvas/gdi_canvas_win.h"
+#include "components/printing/print_dialog_win.h"
+#include "components/printing/print_job_win.h"
 #include "reports/report_printing_win.h"
 #include "tests/testpage/test_page_layout.h"
 

@@ -1,5 +1,5 @@
-#include "components/bitmap_canvas.h"
-#include "components/image_sets.h"
+#include "components/canvas/bitmap_canvas.h"
+#include "components/art/image_sets.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Gradients, polylines, clips, pictures, placed text and the scaled canvas.
-#include "components/bitmap_canvas.h"
-#include "components/gradient.h"
-#include "components/image_sets.h"
-#include "components/recording_canvas.h"
-#include "components/scaled_canvas.h"
+#include "components/canvas/bitmap_canvas.h"
+#include "components/canvas/gradient.h"
+#include "components/art/image_sets.h"
+#include "components/canvas/recording_canvas.h"
+#include "components/canvas/scaled_canvas.h"
 
 #include <gtest/gtest.h>
 

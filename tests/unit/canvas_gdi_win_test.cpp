@@ -1,9 +1,9 @@
-#include "components/artwork_builders.h"
-#include "components/bitmap_canvas.h"
-#include "components/dib_surface_win.h"
-#include "components/gdi_canvas_win.h"
-#include "components/image_set_surfaces_win.h"
-#include "components/image_sets.h"
+#include "components/art/artwork_builders.h"
+#include "components/canvas/bitmap_canvas.h"
+#include "components/canvas/dib_surface_win.h"
+#include "components/canvas/gdi_canvas_win.h"
+#include "components/canvas/image_set_surfaces_win.h"
+#include "components/art/image_sets.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
-#include "components/recording_canvas.h"
+#include "components/art/image_sets.h"
+#include "components/canvas/recording_canvas.h"
 
 #include <gtest/gtest.h>
 

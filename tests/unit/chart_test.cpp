@@ -1,8 +1,8 @@
 // The chart component and the Charts page's two charts, through the
 // recording canvas.
 #include "app/chart_contents.h"
-#include "components/chart.h"
-#include "components/recording_canvas.h"
+#include "components/chart/chart.h"
+#include "components/canvas/recording_canvas.h"
 
 #include <gtest/gtest.h>
 

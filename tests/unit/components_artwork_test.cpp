@@ -1,7 +1,7 @@
-#include "components/bmp_file.h"
-#include "components/desktop_skin.h"
-#include "components/image_sets.h"
-#include "components/opaque_runs.h"
+#include "components/canvas/bmp_file.h"
+#include "components/art/desktop_skin.h"
+#include "components/art/image_sets.h"
+#include "components/canvas/opaque_runs.h"
 
 #include <gtest/gtest.h>
 

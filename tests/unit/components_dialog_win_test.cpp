@@ -1,8 +1,8 @@
 // The modal dialog base with the keyboard, as a user works it: Enter
 // presses the default button, Escape cancels, Tab moves between controls;
 // and the modeless dialog keys of the program's message loop.
-#include "components/message_loop_win.h"
-#include "components/modal_dialog_win.h"
+#include "components/controls/message_loop_win.h"
+#include "components/controls/modal_dialog_win.h"
 #include "tests/unit/components_test_parent_win.h"
 
 #include <gtest/gtest.h>

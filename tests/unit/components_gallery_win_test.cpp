@@ -3,19 +3,19 @@
 // window shows. (The layout itself is checked where the window takes it
 // from: the main window's layout table.)
 
-#include "components/bmp_file.h"
-#include "components/check_box_win.h"
-#include "components/control_painters.h"
-#include "components/desktop_skin.h"
-#include "components/dib_surface_win.h"
-#include "components/caption_buttons_win.h"
-#include "components/gdi_canvas_win.h"
-#include "components/hints_win.h"
-#include "components/image_sets.h"
-#include "components/page_button_win.h"
-#include "components/radio_button_win.h"
-#include "components/skin_frame_win.h"
-#include "components/skin_label_win.h"
+#include "components/canvas/bmp_file.h"
+#include "components/controls/check_box_win.h"
+#include "components/controls/control_painters.h"
+#include "components/art/desktop_skin.h"
+#include "components/canvas/dib_surface_win.h"
+#include "components/controls/caption_buttons_win.h"
+#include "components/canvas/gdi_canvas_win.h"
+#include "components/controls/hints_win.h"
+#include "components/art/image_sets.h"
+#include "components/controls/page_button_win.h"
+#include "components/controls/radio_button_win.h"
+#include "components/controls/skin_frame_win.h"
+#include "components/controls/skin_label_win.h"
 #include "tests/unit/components_test_parent_win.h"
 
 #include <gtest/gtest.h>

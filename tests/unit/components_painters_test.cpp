@@ -1,6 +1,6 @@
-#include "components/control_painters.h"
-#include "components/image_sets.h"
-#include "components/recording_canvas.h"
+#include "components/controls/control_painters.h"
+#include "components/art/image_sets.h"
+#include "components/canvas/recording_canvas.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // A plain top-level window for the component tests: keeps every
 // WM_COMMAND its children send and lets a test paint on it.
 
-#include "components/gdi_handles_win.h"
-#include "components/window_base_win.h"
+#include "components/canvas/gdi_handles_win.h"
+#include "components/controls/window_base_win.h"
 
 #include <functional>
 #include <utility>

@@ -2,7 +2,7 @@
 // one it stands in, and no two controls shown together on top of each other.
 #include "app/control_ids.h"
 #include "app/main_window_layout.h"
-#include "components/control_classes.h"
+#include "components/controls/control_classes.h"
 
 #include <gtest/gtest.h>
 

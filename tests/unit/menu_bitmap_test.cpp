@@ -1,7 +1,7 @@
 // Menu images are drawn through their alpha channel on Windows: a picture
 // whose alpha is 0 everywhere would not show at all.
-#include "components/image_sets.h"
-#include "components/menu_bitmap.h"
+#include "components/art/image_sets.h"
+#include "components/controls/menu_bitmap.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "app/month_view.h"
 
-#include "components/desktop_skin.h"
-#include "components/image_sets.h"
-#include "components/recording_canvas.h"
+#include "components/art/desktop_skin.h"
+#include "components/art/image_sets.h"
+#include "components/canvas/recording_canvas.h"
 
 #include <gtest/gtest.h>
 

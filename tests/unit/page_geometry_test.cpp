@@ -1,8 +1,8 @@
 // Page geometry for printing: a picture placed on a page with its proportions
 // kept, as large as the page allows, centred; margins turned from millimetres
 // into the printer's pixels at each axis's resolution. No size overflows.
-#include "components/fit_inside.h"
-#include "components/page_format.h"
+#include "components/printing/fit_inside.h"
+#include "components/printing/page_format.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // pictures kept beside this file. After a deliberate change of the drawing,
 // write them anew with LUNEA_UPDATE_GOLDEN=1 and look at them before
 // committing.
-#include "components/bitmap_canvas.h"
-#include "components/bmp_file.h"
+#include "components/canvas/bitmap_canvas.h"
+#include "components/canvas/bmp_file.h"
 #include "tests/unit/report_test_support.h"
 
 #include <gtest/gtest.h>

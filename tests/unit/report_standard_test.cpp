@@ -1,4 +1,5 @@
 #include "tests/unit/report_test_support.h"
+#include "components/art/image_sets.h"
 
 #include <gtest/gtest.h>
 

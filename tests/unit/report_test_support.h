@@ -1,8 +1,8 @@
 #pragma once
 // Shared by the reports' tests: a journal made of flow days, analysed, and
 // the points of recorded drawing calls.
-#include "components/image_sets.h"
-#include "components/recording_canvas.h"
+#include "components/art/image_sets.h"
+#include "components/canvas/recording_canvas.h"
 #include "reports/report_renderer.h"
 
 #include <memory>

@@ -1,5 +1,5 @@
 // What a spin edit of 1..10 reads from whatever its text is.
-#include "components/spin_value.h"
+#include "components/controls/spin_value.h"
 
 #include <gtest/gtest.h>
 

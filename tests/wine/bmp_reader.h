@@ -1,7 +1,7 @@
 #pragma once
 // Windows bitmap files of 24 bits a pixel, bottom-up, as the program saves
 // its pictures.
-#include "components/pixel_image.h"
+#include "components/canvas/pixel_image.h"
 
 #include <optional>
 #include <string>

@@ -2,7 +2,7 @@
 // Drives a running calendar the way a user would: clicks on buttons and
 // on the month image, typing, and reads back controls, saved records and
 // pixels on the screen.
-#include "components/canvas.h"
+#include "components/canvas/canvas.h"
 #include "journal/day_table.h"
 
 #include <windows.h>

@@ -1,7 +1,7 @@
 #pragma once
 // Reading a rendered page: where something is drawn and in which colours.
 // Colours match within a tolerance per channel: rendering blends the edges.
-#include "components/pixel_image.h"
+#include "components/canvas/pixel_image.h"
 
 #include <span>
 

@@ -1,6 +1,6 @@
 #pragma once
 // Pictures in the binary PPM format (P6), as pdftoppm writes them.
-#include "components/pixel_image.h"
+#include "components/canvas/pixel_image.h"
 
 #include <optional>
 #include <string>

@@ -4,7 +4,7 @@
 // "<document name>...-job_<n>.pdf": characters other than letters, digits and
 // ".+-_" become "_", and this CUPS-PDF appends a few stray characters to the
 // name before the job number.
-#include "components/pixel_image.h"
+#include "components/canvas/pixel_image.h"
 
 #include <windows.h>
 

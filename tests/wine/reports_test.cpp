@@ -2,7 +2,7 @@
 // main window, the cycle list, the views, and the picture it saves and
 // prints (reports-standard-look.bmp, reports-advanced-look.bmp for the eye).
 #include "app/control_ids.h"
-#include "components/bmp_file.h"
+#include "components/canvas/bmp_file.h"
 #include "reports/report_control_ids.h"
 #include "reports/report_renderer.h"
 #include "tests/wine/bmp_reader.h"

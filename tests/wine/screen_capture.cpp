@@ -1,6 +1,6 @@
 #include "tests/wine/screen_capture.h"
 
-#include "components/bmp_file.h"
+#include "components/canvas/bmp_file.h"
 #include "tests/wine/program_harness.h"
 
 namespace lunea::test {

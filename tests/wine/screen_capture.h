@@ -1,7 +1,7 @@
 #pragma once
 // Pictures of what the screen shows, for pixel probes and for a person to
 // look at.
-#include "components/pixel_image.h"
+#include "components/canvas/pixel_image.h"
 
 #include <windows.h>
 

@@ -1,0 +1,67 @@
+#pragma once
+// The program's chart: one line or bar series over a bottom and a left axis
+// on a gradient background, laid out and drawn on any canvas (the screen,
+// a printer, a test's recorder). Title, legend, 3-D and the top and right
+// axes are not drawn.
+
+#include "components/canvas/canvas.h"
+#include "components/chart/chart_ticks.h"
+
+#include <string>
+#include <vector>
+
+namespace lunea {
+
+enum class AxisLabels { Numbers, Dates };
+
+struct ChartAxis {
+    std::string title;
+    bool automaticMinimum = true;
+    bool automaticMaximum = true;
+    double minimum = 0.0; // used when not automatic
+    double maximum = 1.0;
+    bool grid = false; // a solid line across the chart at every mark
+    AxisLabels labels = AxisLabels::Numbers;
+};
+
+struct ChartPoint {
+    double x = 0.0;
+    double y = 0.0;
+    Color color = 0;
+};
+
+enum class SeriesStyle { Line, Bar };
+
+struct ChartSeries {
+    SeriesStyle style = SeriesStyle::Line;
+    std::string title;
+    Color color = Rgb(255, 0, 0);
+    Pen linePen{Rgb(255, 255, 0), 1};
+    int pointSize = 3;         // line series: circles this wide, 0 for none
+    bool marks = false;        // the value written above each bar
+    Color marksBackground = 0; // behind a mark's text
+    int barWidthPercent = 40;  // of a bar's slot
+
+    void Clear() { points.clear(); }
+    // Kept in ascending order of x; points with x or y not a number are
+    // left out, as no axis can place them.
+    void Add(double x, double y, Color pointColor);
+    const std::vector<ChartPoint>& Points() const { return points; }
+
+  private:
+    std::vector<ChartPoint> points;
+};
+
+struct Chart {
+    // The background shades from the bottom colour up to the top colour.
+    Color backgroundBottom = Rgb(255, 255, 255);
+    Color backgroundTop = Rgb(255, 255, 255);
+    ChartAxis bottomAxis;
+    ChartAxis leftAxis;
+    ChartSeries series;
+    char decimalSeparator = '.';
+
+    void Draw(Canvas& canvas, const Rect& bounds) const;
+};
+
+} // namespace lunea
