@@ -49,19 +49,19 @@ EditBoxStyle EditStyle(DWORD style, int limit) {
 PrefsPage::PrefsPage(HWND mainWindow, const PrefsPagePlace& place, PrefsPageContext context)
     : mainWindow_(mainWindow), context_(std::move(context)),
       page_(mainWindow, place.containerId, place.container) {
-    PrefsPanel = std::make_unique<PaintBox>(page_.Window(), ids::PrefsPanel, place.panel);
-    PrefsPanel->SetPainter([](Canvas& canvas, const Rect& client) {
+    panel_ = std::make_unique<PaintBox>(page_.Window(), ids::PrefsPanel, place.panel);
+    panel_->SetPainter([](Canvas& canvas, const Rect& client) {
         canvas.Rectangle(client, Pen::None(), Brush{kPagePanelColor});
     });
-    PrefsPageControl = std::make_unique<TabControl>(
-        *PrefsPanel, ids::PrefsPageControl, place.pageControl, TabFont(),
-        [this](HDC dc, int index, const Rect& tab, bool active) {
-            PrefsPageControlDrawTab(dc, index, tab, active);
-        });
-    CreateGeneralSheet(PrefsPageControl->AddTab("General", ids::GeneralSheet));
-    CreateEstimatesSheet(PrefsPageControl->AddTab("Estimates", ids::EstimatesSheet));
-    CreateCalendarSheet(PrefsPageControl->AddTab("Calendar", ids::CalendarSheet));
-    PrefsPageControl->Select(0);
+    sheets_ =
+        std::make_unique<TabControl>(*panel_, ids::PrefsPageControl, place.pageControl, TabFont(),
+                                     [this](HDC dc, int index, const Rect& tab, bool active) {
+                                         DrawSheetTab(dc, index, tab, active);
+                                     });
+    CreateGeneralSheet(sheets_->AddTab("General", ids::GeneralSheet));
+    CreateEstimatesSheet(sheets_->AddTab("Estimates", ids::EstimatesSheet));
+    CreateCalendarSheet(sheets_->AddTab("Calendar", ids::CalendarSheet));
+    sheets_->Select(0);
     page_.Show(false);
 }
 
@@ -75,7 +75,7 @@ void PrefsPage::AddBevels(Panel& sheet, int first, int count) {
 
 void PrefsPage::AddDefaultButton(Panel& sheet, int id) {
     defaultButtons_.push_back(Button(sheet.Window(), id));
-    sheet.OnClick(id, [this] { GeneralDefaultClick(); });
+    sheet.OnClick(id, [this] { RestoreDefaultSettings(); });
 }
 
 void PrefsPage::CreateGeneralSheet(Panel& sheet) {
@@ -83,46 +83,46 @@ void PrefsPage::CreateGeneralSheet(Panel& sheet) {
     for (int id : {ids::TempFormatLabel, ids::CelsiusLabel, ids::FahrenheitLabel,
                    ids::PasswordLabel, ids::DataLabel, ids::ClearDatabaseLabel, ids::ExportLabel})
         labels_.push_back(Label(parent, id));
-    CelBtn = Button(parent, ids::CelBtn, ClickBehaviour::Radio);
-    FarBtn = Button(parent, ids::FarBtn, ClickBehaviour::Radio);
-    CelBtn->SetGroup(kTemperatureGroup);
-    FarBtn->SetGroup(kTemperatureGroup);
-    PassEdit = std::make_unique<EditBox>(
-        parent, ids::PassEdit, Local(ids::PassEdit),
+    celsiusButton_ = Button(parent, ids::CelsiusButton, ClickBehaviour::Radio);
+    fahrenheitButton_ = Button(parent, ids::FahrenheitButton, ClickBehaviour::Radio);
+    celsiusButton_->SetGroup(kTemperatureGroup);
+    fahrenheitButton_->SetGroup(kTemperatureGroup);
+    passwordEdit_ = std::make_unique<EditBox>(
+        parent, ids::PasswordEdit, Local(ids::PasswordEdit),
         EditStyle(ES_AUTOHSCROLL, static_cast<int>(Settings::PasswordCapacity)));
-    SpeedButton13 = Button(parent, ids::SpeedButton13);
-    SpeedButton13->SetImage(ImageRef{ImageSetId::Glyphs, glyph::kClose});
-    sheet.OnClick(ids::SpeedButton13, [this] { SpeedButton13Click(); });
-    SpeedButton1 = Button(parent, ids::SpeedButton1);
-    sheet.OnClick(ids::SpeedButton1, [this] { context_.exportData(); });
-    AddBevels(sheet, ids::GeneralBevel0, 4);
+    clearDatabaseButton_ = Button(parent, ids::ClearDatabaseButton);
+    clearDatabaseButton_->SetImage(ImageRef{ImageSetId::Glyphs, glyph::kClose});
+    sheet.OnClick(ids::ClearDatabaseButton, [this] { ClearDatabase(); });
+    exportButton_ = Button(parent, ids::ExportCsvButton);
+    sheet.OnClick(ids::ExportCsvButton, [this] { context_.exportData(); });
+    AddBevels(sheet, ids::GeneralBevels, 4);
     AddDefaultButton(sheet, ids::GeneralDefault);
 }
 
 void PrefsPage::CreateEstimatesSheet(Panel& sheet) {
     const HWND parent = sheet.Window();
-    for (int id :
-         {ids::CycleLengthLabel, ids::FertilePeriodLabel, ids::OvulationDaysLabel,
-          ids::MenstruationLabel, ids::MenstruationDaysLabel, ids::LuterLabel, ids::LuterDaysLabel})
+    for (int id : {ids::CycleLengthLabel, ids::FertilePeriodLabel, ids::OvulationDaysLabel,
+                   ids::MenstruationLabel, ids::MenstruationDaysLabel, ids::LutealLabel,
+                   ids::LutealDaysLabel})
         labels_.push_back(Label(parent, id));
-    AverageButton = Button(parent, ids::AverageButton, ClickBehaviour::Radio);
-    CustomButton = Button(parent, ids::CustomButton, ClickBehaviour::Radio);
-    AverageButton->SetGroup(kCycleLengthGroup);
-    CustomButton->SetGroup(kCycleLengthGroup);
-    sheet.OnClick(ids::AverageButton, [this] { AverageButtonClick(); });
-    sheet.OnClick(ids::CustomButton, [this] { CustomButtonClick(); });
-    DaysLabel1 = Label(parent, ids::DaysLabel1);
-    DaysEdit1 = std::make_unique<EditBox>(parent, ids::DaysEdit1, Local(ids::DaysEdit1),
-                                          EditStyle(ES_NUMBER, 2));
-    Label20 = Label(parent, ids::Label20);
+    averageButton_ = Button(parent, ids::AverageButton, ClickBehaviour::Radio);
+    customButton_ = Button(parent, ids::CustomButton, ClickBehaviour::Radio);
+    averageButton_->SetGroup(kCycleLengthGroup);
+    customButton_->SetGroup(kCycleLengthGroup);
+    sheet.OnClick(ids::AverageButton, [this] { UseAverageLength(); });
+    sheet.OnClick(ids::CustomButton, [this] { UseCustomLength(); });
+    averageLengthLabel_ = Label(parent, ids::AverageLengthLabel);
+    customLengthEdit_ = std::make_unique<EditBox>(
+        parent, ids::CustomLengthEdit, Local(ids::CustomLengthEdit), EditStyle(ES_NUMBER, 2));
+    customDaysLabel_ = Label(parent, ids::CustomDaysLabel);
     const auto spin = [&](int id, int minimum, int maximum) {
         return std::make_unique<SpinEdit>(parent, id, Local(id), SpinRange{minimum, maximum},
                                           kEditColor);
     };
-    OvulationSpinEdit = spin(ids::OvulationSpinEdit, 1, 10);
-    MenstruationSpinEdit = spin(ids::MenstruationSpinEdit, 1, 10);
-    LuterSpinEdit = spin(ids::LuterSpinEdit, 8, 18);
-    AddBevels(sheet, ids::EstimatesBevel0, 4);
+    fertileDaysSpin_ = spin(ids::OvulationSpinEdit, 1, 10);
+    menstruationSpin_ = spin(ids::MenstruationSpinEdit, 1, 10);
+    lutealSpin_ = spin(ids::LutealSpinEdit, 8, 18);
+    AddBevels(sheet, ids::EstimatesBevels, 4);
     AddDefaultButton(sheet, ids::EstimatesDefault);
 }
 
@@ -131,34 +131,35 @@ void PrefsPage::CreateCalendarSheet(Panel& sheet) {
     for (int id : {ids::CalendarColorsLabel, ids::ClearDayLabel, ids::FlowDaysLabel,
                    ids::FertileDaysLabel, ids::PredictedFlowLabel, ids::CalendarIconsLabel})
         labels_.push_back(Label(parent, id));
-    const int panels[4] = {ids::clearPanel, ids::startPanel, ids::ovlPanel, ids::possStPanel};
+    const int panels[4] = {ids::ClearDayColor, ids::FlowDayColor, ids::FertileDayColor,
+                           ids::PredictedFlowColor};
     for (int i = 0; i < 4; ++i) {
         auto& panel = colorPanels_[static_cast<std::size_t>(i)];
         panel = std::make_unique<PaintBox>(parent, panels[i], Local(panels[i]));
         panel->SetPainter([this, i](Canvas& canvas, const Rect& client) {
             canvas.Rectangle(client, {Rgb(0, 0, 0), 1}, {colors_[static_cast<std::size_t>(i)]});
         });
-        panel->SetMouseDown([this, i](const MouseEvent&) { ColorPanelClick(i); });
+        panel->SetMouseDown([this, i](const MouseEvent&) { ChooseDayColor(i); });
     }
 
-    IconFrame = std::make_unique<PaintBox>(parent, ids::IconFrame, Local(ids::IconFrame));
-    IconFrame->SetPainter([](Canvas& canvas, const Rect& client) {
+    iconFrame_ = std::make_unique<PaintBox>(parent, ids::IconFrame, Local(ids::IconFrame));
+    iconFrame_->SetPainter([](Canvas& canvas, const Rect& client) {
         canvas.RoundRect(client, 10, 10, {Rgb(0, 0, 0), 1}, {Rgb(255, 255, 255)});
     });
-    DayIconBtn = Button(IconFrame->Window(), ids::DayIconBtn);
+    dayIconButton_ = Button(iconFrame_->Window(), ids::DayIconButton);
     for (int kind = 0; kind < kIconKindCount; ++kind)
-        CalIconsPopupMenu.Add(IconKindCaption(kind), ImageRef{ImageSetId::IconKinds, kind});
+        iconKindMenu_.Add(IconKindCaption(kind), ImageRef{ImageSetId::IconKinds, kind});
     for (int slot = 0; slot < 8; ++slot) {
-        auto& button = IconBtn[static_cast<std::size_t>(slot)];
-        button = Button(IconFrame->Window(), ids::IconBtn0 + slot);
+        auto& button = iconButtons_[static_cast<std::size_t>(slot)];
+        button = Button(iconFrame_->Window(), ids::IconSlotButtons + slot);
         button->SetImageAbove(true);
         // The longest kinds' captions fit the 50 pixels of a slot.
         Font small = button->GetFont();
         small.height = -10;
         button->SetFont(small);
-        IconFrame->OnClick(ids::IconBtn0 + slot, [this, slot] { IconBtnClick(slot); });
+        iconFrame_->OnClick(ids::IconSlotButtons + slot, [this, slot] { ShowIconKindMenu(slot); });
     }
-    AddBevels(sheet, ids::CalendarBevel0, 2);
+    AddBevels(sheet, ids::CalendarBevels, 2);
     AddDefaultButton(sheet, ids::CustomDefault);
 }
 

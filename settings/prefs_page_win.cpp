@@ -20,48 +20,48 @@ const char* const kTabCaptions[] = {"General", "Estimates", "Calendar"};
 void PrefsPage::Fill() {
     const Settings& settings = context_.settings;
     const PrefsValues values = PrefsValuesOf(settings);
-    PassEdit->SetText(values.password);
-    OvulationSpinEdit->SetValue(values.ovulation);
-    MenstruationSpinEdit->SetValue(values.menstruation);
-    LuterSpinEdit->SetValue(values.luterPhase);
+    passwordEdit_->SetText(values.password);
+    fertileDaysSpin_->SetValue(values.ovulation);
+    menstruationSpin_->SetValue(values.menstruation);
+    lutealSpin_->SetValue(values.luterPhase);
     colors_ = {static_cast<Color>(values.colors[0]), static_cast<Color>(values.colors[1]),
                static_cast<Color>(values.colors[2]), static_cast<Color>(values.colors[3])};
     for (const auto& panel : colorPanels_)
         panel->Repaint();
     context_.analysis.GetCStartAndLen(context_.journal.Days(), CycleRulesOf(settings));
-    DaysLabel1->SetText(std::to_string(context_.analysis.AvgLen) + " days");
-    DaysEdit1->SetText(values.customDays);
-    (values.customCycle ? CustomButton : AverageButton)->SetChecked(true);
-    (values.customCycle ? AverageButton : CustomButton)->SetChecked(false);
+    averageLengthLabel_->SetText(std::to_string(context_.analysis.AvgLen) + " days");
+    customLengthEdit_->SetText(values.customDays);
+    (values.customCycle ? customButton_ : averageButton_)->SetChecked(true);
+    (values.customCycle ? averageButton_ : customButton_)->SetChecked(false);
     ShowCycleLength(values.customCycle);
-    FarBtn->SetChecked(values.fahrenheit);
-    CelBtn->SetChecked(!values.fahrenheit);
+    fahrenheitButton_->SetChecked(values.fahrenheit);
+    celsiusButton_->SetChecked(!values.fahrenheit);
 }
 
 PrefsValues PrefsPage::Values() const {
     PrefsValues values;
-    values.password = PassEdit->Text();
-    values.fahrenheit = FarBtn->IsChecked();
-    values.customCycle = CustomButton->IsChecked();
-    values.customDays = DaysEdit1->Text();
+    values.password = passwordEdit_->Text();
+    values.fahrenheit = fahrenheitButton_->IsChecked();
+    values.customCycle = customButton_->IsChecked();
+    values.customDays = customLengthEdit_->Text();
     for (std::size_t i = 0; i < colors_.size(); ++i)
         values.colors[i] = static_cast<int>(colors_[i]);
-    values.ovulation = OvulationSpinEdit->Value();
-    values.menstruation = MenstruationSpinEdit->Value();
-    values.luterPhase = LuterSpinEdit->Value();
+    values.ovulation = fertileDaysSpin_->Value();
+    values.menstruation = menstruationSpin_->Value();
+    values.luterPhase = lutealSpin_->Value();
     return values;
 }
 
 void PrefsPage::ShowIconKinds() {
     for (int slot = 0; slot < Settings::IconSlots; ++slot) {
         const int kind = context_.settings.calIcon[static_cast<std::size_t>(slot)];
-        auto& button = IconBtn[static_cast<std::size_t>(slot)];
+        auto& button = iconButtons_[static_cast<std::size_t>(slot)];
         button->SetImage(ImageRef{ImageSetId::IconKinds, ShownIconKind(kind)});
         button->SetCaption(IconKindCaption(kind));
     }
 }
 
-void PrefsPage::PrefsPageControlDrawTab(HDC dc, int index, const Rect& tab, bool active) const {
+void PrefsPage::DrawSheetTab(HDC dc, int index, const Rect& tab, bool active) const {
     if (index < 0 || index >= 3)
         return;
     Font font = ControlFont();
@@ -71,21 +71,21 @@ void PrefsPage::PrefsPageControlDrawTab(HDC dc, int index, const Rect& tab, bool
 }
 
 void PrefsPage::ShowCycleLength(bool custom) {
-    ShowWindow(DaysLabel1->Window(), custom ? SW_HIDE : SW_SHOW);
-    ShowWindow(DaysEdit1->Window(), custom ? SW_SHOW : SW_HIDE);
-    ShowWindow(Label20->Window(), custom ? SW_SHOW : SW_HIDE);
+    ShowWindow(averageLengthLabel_->Window(), custom ? SW_HIDE : SW_SHOW);
+    ShowWindow(customLengthEdit_->Window(), custom ? SW_SHOW : SW_HIDE);
+    ShowWindow(customDaysLabel_->Window(), custom ? SW_SHOW : SW_HIDE);
 }
 
-void PrefsPage::AverageButtonClick() {
+void PrefsPage::UseAverageLength() {
     ShowCycleLength(false);
-    DaysLabel1->SetText(std::to_string(context_.analysis.AvgLen) + " days");
+    averageLengthLabel_->SetText(std::to_string(context_.analysis.AvgLen) + " days");
 }
 
-void PrefsPage::CustomButtonClick() {
+void PrefsPage::UseCustomLength() {
     ShowCycleLength(true);
 }
 
-void PrefsPage::ColorPanelClick(int panel) {
+void PrefsPage::ChooseDayColor(int panel) {
     Color& color = colors_[static_cast<std::size_t>(panel)];
     if (const auto chosen = ChooseColour(mainWindow_, color)) {
         color = *chosen;
@@ -93,31 +93,31 @@ void PrefsPage::ColorPanelClick(int panel) {
     }
 }
 
-void PrefsPage::IconBtnClick(int slot) {
-    SelIconSlot = slot;
+void PrefsPage::ShowIconKindMenu(int slot) {
+    chosenIconSlot_ = slot;
     // A kind outside the menu (a hand-edited registry) checks no item.
-    CalIconsPopupMenu.Check(context_.settings.calIcon[static_cast<std::size_t>(slot)]);
-    const Rect& button = PrefsLayoutOf(prefs_ids::IconBtn0 + slot).bounds;
+    iconKindMenu_.Check(context_.settings.calIcon[static_cast<std::size_t>(slot)]);
+    const Rect& button = PrefsLayoutOf(prefs_ids::IconSlotButtons + slot).bounds;
     RECT frame{};
     GetWindowRect(mainWindow_, &frame);
-    const int kind = CalIconsPopupMenu.Track(mainWindow_, frame.left + button.left + 140,
-                                             frame.top + button.top + 100);
+    const int kind = iconKindMenu_.Track(mainWindow_, frame.left + button.left + 140,
+                                         frame.top + button.top + 100);
     if (kind >= 0)
-        CalIconsPopupClick(kind);
+        SetIconKind(kind);
 }
 
-void PrefsPage::CalIconsPopupClick(int kind) {
-    context_.settings.calIcon[static_cast<std::size_t>(SelIconSlot)] = kind;
+void PrefsPage::SetIconKind(int kind) {
+    context_.settings.calIcon[static_cast<std::size_t>(chosenIconSlot_)] = kind;
     ShowIconKinds();
 }
 
-void PrefsPage::GeneralDefaultClick() {
+void PrefsPage::RestoreDefaultSettings() {
     RestoreDefaultPrefs(context_.settings);
     Fill();
     ShowIconKinds();
 }
 
-void PrefsPage::SpeedButton13Click() {
+void PrefsPage::ClearDatabase() {
     context_.journal.ClearDatabase();
     context_.repaintView();
 }

@@ -60,38 +60,39 @@ class PrefsPage {
     void AddBevels(Panel& sheet, int first, int count);
     void AddDefaultButton(Panel& sheet, int id);
 
-    void PrefsPageControlDrawTab(HDC dc, int index, const Rect& tab, bool active) const;
-    void AverageButtonClick();
-    void CustomButtonClick();
+    void DrawSheetTab(HDC dc, int index, const Rect& tab, bool active) const;
+    void UseAverageLength();
+    void UseCustomLength();
     void ShowCycleLength(bool custom);
-    void ColorPanelClick(int panel);
-    void IconBtnClick(int slot);
-    void CalIconsPopupClick(int kind);
-    void GeneralDefaultClick();
-    void SpeedButton13Click();
+    void ChooseDayColor(int panel);
+    void ShowIconKindMenu(int slot);
+    void SetIconKind(int kind);
+    void RestoreDefaultSettings();
+    void ClearDatabase();
 
     HWND mainWindow_;
     PrefsPageContext context_;
     std::array<Color, 4> colors_{};
-    int SelIconSlot = 0;
+    int chosenIconSlot_ = 0;
 
     Panel page_;
-    std::unique_ptr<PaintBox> PrefsPanel;
-    std::unique_ptr<TabControl> PrefsPageControl;
+    std::unique_ptr<PaintBox> panel_;
+    std::unique_ptr<TabControl> sheets_;
     std::vector<std::unique_ptr<SkinLabel>> labels_;
     std::vector<std::unique_ptr<PaintBox>> bevels_;
     std::vector<std::unique_ptr<PushButton>> defaultButtons_;
-    std::unique_ptr<PushButton> CelBtn, FarBtn, SpeedButton13, SpeedButton1;
-    std::unique_ptr<EditBox> PassEdit;
-    std::unique_ptr<PushButton> AverageButton, CustomButton;
-    std::unique_ptr<SkinLabel> DaysLabel1, Label20;
-    std::unique_ptr<EditBox> DaysEdit1;
-    std::unique_ptr<SpinEdit> OvulationSpinEdit, MenstruationSpinEdit, LuterSpinEdit;
+    std::unique_ptr<PushButton> celsiusButton_, fahrenheitButton_, clearDatabaseButton_,
+        exportButton_;
+    std::unique_ptr<EditBox> passwordEdit_;
+    std::unique_ptr<PushButton> averageButton_, customButton_;
+    std::unique_ptr<SkinLabel> averageLengthLabel_, customDaysLabel_;
+    std::unique_ptr<EditBox> customLengthEdit_;
+    std::unique_ptr<SpinEdit> fertileDaysSpin_, menstruationSpin_, lutealSpin_;
     std::array<std::unique_ptr<PaintBox>, 4> colorPanels_;
-    std::unique_ptr<PaintBox> IconFrame;
-    std::unique_ptr<PushButton> DayIconBtn;
-    std::array<std::unique_ptr<PushButton>, 8> IconBtn;
-    PopupMenu CalIconsPopupMenu;
+    std::unique_ptr<PaintBox> iconFrame_;
+    std::unique_ptr<PushButton> dayIconButton_;
+    std::array<std::unique_ptr<PushButton>, 8> iconButtons_;
+    PopupMenu iconKindMenu_;
 };
 
 } // namespace lunea

@@ -6,6 +6,28 @@
 namespace lunea {
 namespace {
 
+// The registry value names are stored data: the reader and the writer both
+// take them from here.
+constexpr const char* kPasswordValue = "Quorv";
+constexpr const char* kTemperatureFormatValue = "TempFormat";
+constexpr const char* kLastUserValue = "LastUser";
+
+struct NumberValue {
+    const char* name;
+    int Settings::*field;
+};
+// In the order the program has always written them.
+constexpr NumberValue kNumberValues[] = {
+    {"Color1", &Settings::Color1},
+    {"Color2", &Settings::Color2},
+    {"Color3", &Settings::Color3},
+    {"Color4", &Settings::Color4},
+    {"FCycles", &Settings::FCycles},
+    {"Ovulation", &Settings::Ovulation},
+    {"Menstruation", &Settings::Menstruation},
+    {"LuterPhaseLength", &Settings::LuterPhaseLength},
+};
+
 // A value of another registry type counts as absent.
 std::string ReadText(const RegistryKey& key, const std::string& name) {
     std::string value;
@@ -33,18 +55,12 @@ bool WriteNumber(RegistryKey& key, const std::string& name, int value) {
 
 Settings ReadSettings(const RegistryKey& key) {
     Settings settings;
-    settings.Password = ReadText(key, "Quorv").substr(0, Settings::PasswordCapacity);
-    const std::string tempFormat = ReadText(key, "TempFormat");
+    settings.Password = ReadText(key, kPasswordValue).substr(0, Settings::PasswordCapacity);
+    const std::string tempFormat = ReadText(key, kTemperatureFormatValue);
     settings.UseFahrenheit = !tempFormat.empty() && tempFormat != "Celsius";
-    settings.Color1 = ReadNumber(key, "Color1", settings.Color1);
-    settings.Color2 = ReadNumber(key, "Color2", settings.Color2);
-    settings.Color3 = ReadNumber(key, "Color3", settings.Color3);
-    settings.Color4 = ReadNumber(key, "Color4", settings.Color4);
-    settings.FCycles = ReadNumber(key, "FCycles", settings.FCycles);
-    settings.Ovulation = ReadNumber(key, "Ovulation", settings.Ovulation);
-    settings.Menstruation = ReadNumber(key, "Menstruation", settings.Menstruation);
-    settings.LastUser = ReadText(key, "LastUser").substr(0, Settings::LastUserCapacity);
-    settings.LuterPhaseLength = ReadNumber(key, "LuterPhaseLength", settings.LuterPhaseLength);
+    for (const NumberValue& value : kNumberValues)
+        settings.*value.field = ReadNumber(key, value.name, settings.*value.field);
+    settings.LastUser = ReadText(key, kLastUserValue).substr(0, Settings::LastUserCapacity);
     // An empty first slot means the icons were never chosen: all defaults.
     if (!ReadText(key, IconValueName(0)).empty())
         for (int slot = 0; slot < Settings::IconSlots; ++slot)
@@ -53,24 +69,19 @@ Settings ReadSettings(const RegistryKey& key) {
 }
 
 bool WriteAllSettings(RegistryKey& key, const Settings& settings) {
-    bool ok = key.WriteString("Quorv", settings.Password);
-    ok &= WriteNumber(key, "Color1", settings.Color1);
-    ok &= WriteNumber(key, "Color2", settings.Color2);
-    ok &= WriteNumber(key, "Color3", settings.Color3);
-    ok &= WriteNumber(key, "Color4", settings.Color4);
-    ok &= WriteNumber(key, "FCycles", settings.FCycles);
-    ok &= WriteNumber(key, "Ovulation", settings.Ovulation);
-    ok &= WriteNumber(key, "Menstruation", settings.Menstruation);
-    ok &= WriteNumber(key, "LuterPhaseLength", settings.LuterPhaseLength);
+    bool ok = key.WriteString(kPasswordValue, settings.Password);
+    for (const NumberValue& value : kNumberValues)
+        ok &= WriteNumber(key, value.name, settings.*value.field);
     for (int slot = 0; slot < Settings::IconSlots; ++slot)
         ok &= WriteNumber(key, IconValueName(slot), settings.calIcon[slot]);
-    ok &= key.WriteString("TempFormat", settings.UseFahrenheit ? "Fahrenheit" : "Celsius");
+    ok &=
+        key.WriteString(kTemperatureFormatValue, settings.UseFahrenheit ? "Fahrenheit" : "Celsius");
     ok &= WriteLastUser(key, settings);
     return ok;
 }
 
 bool WriteLastUser(RegistryKey& key, const Settings& settings) {
-    return key.WriteString("LastUser", settings.LastUser);
+    return key.WriteString(kLastUserValue, settings.LastUser);
 }
 
 int ClampCustomCycleLength(int days) {

@@ -70,13 +70,13 @@ TEST_F(PrefsPage, ColourAndFertilePeriodAreStoredWhenLeftAndTheCalendarUsesThem)
     ASSERT_TRUE(IsWindowVisible(driver.Control(ids::PrefsPage)));
     EXPECT_FALSE(IsWindowVisible(driver.Control(ids::MainImage)));
     EXPECT_FALSE(IsWindowVisible(driver.Control(ids::MonthButton)));
-    EXPECT_EQ(driver.Text(prefs_ids::DaysLabel1), "0 days");
+    EXPECT_EQ(driver.Text(prefs_ids::AverageLengthLabel), "0 days");
     for (int sheet = 0; sheet < 3; ++sheet) {
         ShowSheet(driver, sheet);
         EXPECT_TRUE(SaveWindowLook(window_, "prefs-look-" + std::to_string(sheet) + ".bmp"));
     }
 
-    PostMessageA(driver.Control(prefs_ids::clearPanel), WM_LBUTTONDOWN, MK_LBUTTON,
+    PostMessageA(driver.Control(prefs_ids::ClearDayColor), WM_LBUTTONDOWN, MK_LBUTTON,
                  MAKELPARAM(4, 4));
     const HWND colours = WaitForDialog(nullptr);
     ASSERT_NE(colours, nullptr);
@@ -92,7 +92,7 @@ TEST_F(PrefsPage, ColourAndFertilePeriodAreStoredWhenLeftAndTheCalendarUsesThem)
     // which cancels a menu opened meanwhile; a person would click again.
     HWND menu = nullptr;
     for (int click = 0; click < 3 && !menu; ++click) {
-        PostMessageA(driver.Control(prefs_ids::IconBtn0 + 7), BM_CLICK, 0, 0);
+        PostMessageA(driver.Control(prefs_ids::IconSlotButtons + 7), BM_CLICK, 0, 0);
         menu = WaitForWindow(calendar_->ProcessId(), "#32768", nullptr, 3000);
     }
     ASSERT_NE(menu, nullptr);
@@ -121,13 +121,13 @@ TEST_F(PrefsPage, DefaultsResetEstimatesAndPasswordButNotTheTemperatureFormat) {
     Launch();
     const CalendarDriver driver = Start();
     driver.Click(ids::PrefsRadioBtn);
-    EXPECT_EQ(driver.Text(prefs_ids::IconBtn0), "None");
+    EXPECT_EQ(driver.Text(prefs_ids::IconSlotButtons), "None");
     EXPECT_TRUE(driver.Checked(prefs_ids::CustomButton));
     ShowSheet(driver, 2);
     driver.Click(prefs_ids::CustomDefault);
     EXPECT_TRUE(driver.Checked(prefs_ids::AverageButton));
     EXPECT_EQ(driver.Text(prefs_ids::MenstruationSpinEdit), "5");
-    EXPECT_EQ(driver.Text(prefs_ids::IconBtn0), "Protection");
+    EXPECT_EQ(driver.Text(prefs_ids::IconSlotButtons), "Protection");
     driver.Click(ids::CalendarBtn);
     EXPECT_EQ(ReadSetting("FCycles"), "0");
     EXPECT_EQ(ReadSetting("Menstruation"), "5");
@@ -159,7 +159,7 @@ TEST_F(PrefsPage, ThePasswordGuardsThePageAndAnEmptiedOneIsSaidToBeDisabled) {
     SetTextW(GetDlgItem(prompt, 10), L"pw");
     PostKey(GetDlgItem(prompt, 10), VK_RETURN);
     ASSERT_TRUE(WaitUntilGone(prompt, 5000));
-    driver.SetText(prefs_ids::PassEdit, "");
+    driver.SetText(prefs_ids::PasswordEdit, "");
     PostMessageA(driver.Control(ids::CalendarBtn), BM_CLICK, 0, 0);
     const HWND box = WaitForMessageBox(calendar_->ProcessId());
     ASSERT_NE(box, nullptr);
@@ -175,8 +175,8 @@ TEST_F(PrefsPage, BoyGirlInASlotShowsBeforeThePageIsLeft) {
     const CalendarDriver driver = Start();
     driver.Click(ids::PrefsRadioBtn);
     ShowSheet(driver, 2);
-    ASSERT_TRUE(driver.ChooseFromMenu(prefs_ids::IconBtn0, 10));
-    EXPECT_EQ(driver.Text(prefs_ids::IconBtn0), "Boy/Girl");
+    ASSERT_TRUE(driver.ChooseFromMenu(prefs_ids::IconSlotButtons, 10));
+    EXPECT_EQ(driver.Text(prefs_ids::IconSlotButtons), "Boy/Girl");
     Close();
     // Written with the rest at the close, since the page was still open.
     EXPECT_EQ(ReadSetting("calIcon0"), "10");
@@ -189,7 +189,7 @@ TEST_F(PrefsPage, ClearingTheDatabaseThenClosingWritesAnEmptyFile) {
     Launch();
     const CalendarDriver driver = Start();
     driver.Click(ids::PrefsRadioBtn);
-    PostMessageA(driver.Control(prefs_ids::SpeedButton13), BM_CLICK, 0, 0);
+    PostMessageA(driver.Control(prefs_ids::ClearDatabaseButton), BM_CLICK, 0, 0);
     HWND box = WaitForMessageBox(calendar_->ProcessId());
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), "Clear entire database? Are you sure?");
@@ -222,7 +222,7 @@ TEST_F(PrefsPage, TheExportWritesTheJournalWhereTheSaveDialogSaysAndNothingWhere
     const CalendarDriver driver = Start();
     driver.Click(ids::PrefsRadioBtn);
     for (const std::string& path : {exported, blocked}) {
-        PostMessageA(driver.Control(prefs_ids::SpeedButton1), BM_CLICK, 0, 0);
+        PostMessageA(driver.Control(prefs_ids::ExportCsvButton), BM_CLICK, 0, 0);
         const HWND save = WaitForDialog(nullptr);
         ASSERT_NE(save, nullptr);
         const std::wstring wide(path.begin(), path.end());
