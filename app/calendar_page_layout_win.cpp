@@ -44,32 +44,32 @@ CalendarPage::CalendarPage(HWND mainWindow, Hints& hints, CalendarPageContext co
     CreateStatusControls(hints);
     CreateTemperatureControls(hints);
     CreateMarksAndNote();
-    for (int i = 0; auto& bevel : Bevels) {
+    for (int i = 0; auto& bevel : bevels_) {
         bevel = PlaceBox(page_.Window(), ids::EditorBevel0 + i++);
         bevel->SetPainter(PaintBevel);
     }
 }
 
 void CalendarPage::CreateMonthImage() {
-    CalendarPanel = PlaceBox(page_.Window(), ids::CalendarPanel);
-    CalendarPanel->SetPainter([](Canvas& canvas, const Rect& client) {
+    calendarPanel_ = PlaceBox(page_.Window(), ids::CalendarPanel);
+    calendarPanel_->SetPainter([](Canvas& canvas, const Rect& client) {
         canvas.Rectangle(client, Pen::None(), Brush{kPagePanelColor});
     });
-    MainImage = PlaceBox(CalendarPanel->Window(), ids::MainImage);
-    MainImage->SetPainter([this](Canvas& canvas, const Rect&) { MainImagePaint(canvas); });
-    MainImage->SetMouseDown(
-        [this](const MouseEvent& event) { MainImageMouseDown(event.at.x, event.at.y); });
+    monthImage_ = PlaceBox(calendarPanel_->Window(), ids::MonthImage);
+    monthImage_->SetPainter([this](Canvas& canvas, const Rect&) { PaintMonth(canvas); });
+    monthImage_->SetMouseDown(
+        [this](const MouseEvent& event) { SelectDayAt(event.at.x, event.at.y); });
 }
 
 void CalendarPage::CreateStatusControls(Hints& hints) {
     const HWND parent = page_.Window();
-    CervicalFluidLabel = Place<SkinLabel>(parent, ids::CervicalFluidLabel);
-    StatusButton = Place<PushButton>(parent, ids::StatusButton);
-    page_.OnClick(ids::StatusButton, [this] { StatusButtonClick(); });
+    cervicalFluidLabel_ = Place<SkinLabel>(parent, ids::CervicalFluidLabel);
+    statusButton_ = Place<PushButton>(parent, ids::StatusButton);
+    page_.OnClick(ids::StatusButton, [this] { ShowStatusMenu(); });
     for (int status = 0; status < kStatusCount; ++status) {
-        StatusPopupMenu.Add(StatusMenuCaption(status), ImageRef{ImageSetId::Status, status});
-        const int id = ids::StatusBtn0 + status;
-        auto& button = StatusBtn[static_cast<std::size_t>(status)];
+        statusMenu_.Add(StatusMenuCaption(status), ImageRef{ImageSetId::Status, status});
+        const int id = ids::StatusRadio0 + status;
+        auto& button = statusRadios_[static_cast<std::size_t>(status)];
         button = Place<RadioButton>(parent, id, kStatusGroup);
         AddHint(hints, button->Window(), id);
         page_.OnClick(id, [this, status] { StatusRadioClick(status); });
@@ -78,32 +78,32 @@ void CalendarPage::CreateStatusControls(Hints& hints) {
 
 void CalendarPage::CreateTemperatureControls(Hints& hints) {
     const HWND parent = page_.Window();
-    TempBox = Place<CheckBox>(parent, ids::TempBox);
+    tempBox_ = Place<CheckBox>(parent, ids::TempBox);
     page_.OnClick(ids::TempBox, [this] { TempBoxClick(); });
     // The month is drawn in the temperature box's font.
-    TempEdit =
+    tempEdit_ =
         PlaceEdit(parent, ids::TempEdit,
                   {ES_AUTOHSCROLL, static_cast<int>(kTempEditMaxLength), CalendarFont(), {}});
-    AddHint(hints, TempEdit->Window(), ids::TempEdit);
-    TempEditBtn =
+    AddHint(hints, tempEdit_->Window(), ids::TempEdit);
+    tempEditButton_ =
         Place<PushButton>(parent, ids::TempEditBtn, ImageRef{ImageSetId::Glyphs, glyph::kDown});
-    page_.OnClick(ids::TempEditBtn, [this] { TempEditClickBtn(); });
-    TempUnitLabel = Place<SkinLabel>(parent, ids::TempUnitLabel);
+    page_.OnClick(ids::TempEditBtn, [this] { TakeTypedTemperature(); });
+    tempUnitLabel_ = Place<SkinLabel>(parent, ids::TempUnitLabel);
 
-    ProgressBar1 = PlaceBox(parent, ids::ProgressBar1);
-    ProgressBar1->SetPainter([this](Canvas& canvas, const Rect& client) {
+    temperatureScale_ = PlaceBox(parent, ids::TempScaleBar);
+    temperatureScale_->SetPainter([this](Canvas& canvas, const Rect& client) {
         PaintScaleBar(canvas, client, scalePosition_);
     });
-    TempScaleImage = PlaceBox(parent, ids::TempScaleImage);
-    TempScaleImage->SetPainter([](Canvas& canvas, const Rect&) {
+    tempScaleImage_ = PlaceBox(parent, ids::TempScaleImage);
+    tempScaleImage_->SetPainter([](Canvas& canvas, const Rect&) {
         canvas.Image({0, 0}, ImageSetId::TempScale, 0);
     });
-    for (PaintBox* scale : {ProgressBar1.get(), TempScaleImage.get()}) {
-        scale->SetMouseDown([this](const MouseEvent& event) { ProgressBar1MouseDown(event.at.x); });
-        scale->SetMouseMove([this](const MouseEvent& event) { ProgressBar1MouseMove(event); });
+    for (PaintBox* scale : {temperatureScale_.get(), tempScaleImage_.get()}) {
+        scale->SetMouseDown([this](const MouseEvent& event) { ScaleMouseDown(event.at.x); });
+        scale->SetMouseMove([this](const MouseEvent& event) { ScaleMouseMove(event); });
     }
-    TempDigitImage = PlaceBox(parent, ids::TempDigitImage);
-    TempDigitImage->SetPainter([this](Canvas& canvas, const Rect&) {
+    tempDigitImage_ = PlaceBox(parent, ids::TempDigitImage);
+    tempDigitImage_->SetPainter([this](Canvas& canvas, const Rect&) {
         canvas.Image({0, 0}, ImageSetId::TempDigits,
                      context_.settings.UseFahrenheit ? temp_digits::kFahrenheit
                                                      : temp_digits::kCelsius);
@@ -117,29 +117,29 @@ void CalendarPage::CreateMarksAndNote() {
         int id;
         void (CalendarPage::*click)();
     } marks[] = {
-        {PMSBox, ids::PMSBox, &CalendarPage::PMSBoxClick},
-        {SexBox, ids::SexBox, &CalendarPage::SexBoxClick},
-        {CrampingBox, ids::CrampingBox, &CalendarPage::CrampingBoxClick},
-        {ProtectBox, ids::ProtectBox, &CalendarPage::ProtectBoxClick},
-        {AppointBox, ids::AppointBox, &CalendarPage::AppointBoxClick},
-        {SecretBox, ids::SecretBox, &CalendarPage::SecretBoxClick},
+        {pmsBox_, ids::PMSBox, &CalendarPage::PMSBoxClick},
+        {sexBox_, ids::SexBox, &CalendarPage::SexBoxClick},
+        {crampingBox_, ids::CrampingBox, &CalendarPage::CrampingBoxClick},
+        {protectBox_, ids::ProtectBox, &CalendarPage::ProtectBoxClick},
+        {appointmentBox_, ids::AppointBox, &CalendarPage::AppointBoxClick},
+        {secretBox_, ids::SecretBox, &CalendarPage::SecretBoxClick},
     };
     for (const auto& mark : marks) {
         mark.box = Place<CheckBox>(parent, mark.id);
         page_.OnClick(mark.id, [this, click = mark.click] { (this->*click)(); });
     }
 
-    NoteImage = PlaceBox(parent, ids::NoteImage);
-    NoteImage->SetPainter([](Canvas& canvas, const Rect&) {
+    noteImage_ = PlaceBox(parent, ids::NoteImage);
+    noteImage_->SetPainter([](Canvas& canvas, const Rect&) {
         canvas.Image({0, 0}, ImageSetId::Icons, icon::kPen);
     });
-    NoteLabel = Place<SkinLabel>(parent, ids::NoteLabel);
-    Memo1 = PlaceEdit(parent, ids::Memo1,
-                      {ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
-                       static_cast<int>(TDayNote::Capacity), ControlFont(), kMemoColor});
-    page_.OnCommand(ids::Memo1, [this](int notification) {
+    noteLabel_ = Place<SkinLabel>(parent, ids::NoteLabel);
+    noteEdit_ = PlaceEdit(parent, ids::NoteEdit,
+                          {ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+                           static_cast<int>(TDayNote::Capacity), ControlFont(), kMemoColor});
+    page_.OnCommand(ids::NoteEdit, [this](int notification) {
         if (notification == EN_CHANGE)
-            Memo1Change();
+            NoteChange();
     });
 }
 

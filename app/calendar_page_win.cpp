@@ -8,27 +8,26 @@
 namespace lunea {
 
 void CalendarPage::DrawCalendar() {
-    CellDays = MonthCells(view_.SelectedYear, view_.SelectedMonth, LocaleWeek().mondayFirst);
-    context_.analysis.GetCStartAndLen(context_.days, CycleRulesOf(context_.settings));
-    SelectDay(view_.SelectedDay);
+    cellDays_ = MonthCells(view_.selectedYear, view_.selectedMonth, LocaleWeek().mondayFirst);
+    SelectDay(view_.selectedDay);
 }
 
-// The image is painted whenever the window needs it, with the analysis of
-// the last DrawCalendar.
-void CalendarPage::MainImagePaint(Canvas& canvas) {
-    const MonthViewInput input{context_.days,       context_.settings, view_.SelectedYear,
-                               view_.SelectedMonth, SystemToday(),     LocaleWeek()};
+// The image is painted whenever the window needs it, with the analysis as
+// the session keeps it.
+void CalendarPage::PaintMonth(Canvas& canvas) {
+    const MonthViewInput input{context_.days,       context_.settings, view_.selectedYear,
+                               view_.selectedMonth, SystemToday(),     LocaleWeek()};
     DrawMonth(canvas, input, context_.analysis);
-    DrawSelectionFrame(canvas, CellDays, view_.SelectedDay);
+    DrawSelectionFrame(canvas, cellDays_, view_.selectedDay);
 }
 
-void CalendarPage::MainImageMouseDown(int x, int y) {
-    if (view_.ViewMode != TViewMode::Calendar)
+void CalendarPage::SelectDayAt(int x, int y) {
+    if (view_.page != Page::Calendar)
         return;
-    const int day = DayAtPoint(CellDays, x, y);
+    const int day = DayAtPoint(cellDays_, x, y);
     if (day < 1)
         return;
-    view_.SelectedDay = static_cast<std::uint16_t>(day);
+    view_.selectedDay = static_cast<std::uint16_t>(day);
     context_.repaintView();
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 // The Calendar page: the month image in the centre panel and the day editor
 // in the right column, one container shown and hidden as a whole. It reads
-// the journal, the settings and the selection the main window owns, writes
-// the selected day's record, and asks the main window to redraw.
+// the journal, the settings, the analysis and the selection, writes the
+// selected day's record and says so, and asks the main window to redraw.
 
 #include "app/month_view.h"
-#include "components/controls/popup_menu_win.h"
 #include "app/view_state.h"
+#include "components/controls/popup_menu_win.h"
 #include "components/controls/caption_buttons_win.h"
 #include "components/controls/check_box_win.h"
 #include "components/controls/edit_box_win.h"
@@ -29,9 +29,12 @@ namespace lunea {
 struct CalendarPageContext {
     DayTable& days;
     const Settings& settings;
-    CycleAnalysis& analysis;
+    const CycleAnalysis& analysis;
     ViewState& view;
+    // A new selection: the view is drawn again.
     std::function<void()> repaintView;
+    // A record was edited: the analysis follows it, then the view is drawn.
+    std::function<void()> journalChanged;
 };
 
 class CalendarPage {
@@ -41,7 +44,7 @@ class CalendarPage {
     HWND Container() const { return page_.Window(); }
     // Draws the selected month and loads the selected day into the editor.
     void DrawCalendar();
-    void ShowHideCalendar(bool visible) const { page_.Show(visible); }
+    void Show(bool visible) const { page_.Show(visible); }
     // The unit label and the scale's digits for the temperature format.
     void ShowTemperatureFormat();
 
@@ -52,8 +55,8 @@ class CalendarPage {
     void CreateMarksAndNote();
 
     // The month image (calendar_page_win.cpp).
-    void MainImagePaint(Canvas& canvas);
-    void MainImageMouseDown(int x, int y);
+    void PaintMonth(Canvas& canvas);
+    void SelectDayAt(int x, int y);
 
     // The day editor (day_editor_win.cpp).
     void SelectDay(int day);
@@ -61,44 +64,45 @@ class CalendarPage {
     void ShowStatus(int status);
     void ShowScalePosition(int position);
     void StatusRadioClick(int status);
-    void StatusButtonClick();
-    void StatusPopUpClick(int index);
+    void ShowStatusMenu();
+    void StatusMenuClick(int index);
     void TempBoxClick();
-    void ProgressBar1MouseDown(int x);
-    void ProgressBar1MouseMove(const MouseEvent& event);
-    void TempEditClickBtn();
-    void CheckBoxClick(const CheckBox& box, std::uint8_t TDayRecord::*field);
+    void ScaleMouseDown(int x);
+    void ScaleMouseMove(const MouseEvent& event);
+    void TakeTypedTemperature();
+    void MarkClick(const CheckBox& box, std::uint8_t TDayRecord::*field);
     void PMSBoxClick();
     void SexBoxClick();
     void CrampingBoxClick();
     void AppointBoxClick();
     void SecretBoxClick();
     void ProtectBoxClick();
-    void Memo1Change();
+    void NoteChange();
 
     HWND mainWindow_;
     CalendarPageContext context_;
     ViewState& view_;
-    CellDayList CellDays{};
+    CellDayList cellDays_{};
     int scalePosition_ = 0;
 
     Panel page_;
-    std::unique_ptr<PaintBox> CalendarPanel, MainImage;
-    std::unique_ptr<SkinLabel> CervicalFluidLabel;
-    std::unique_ptr<PushButton> StatusButton;
-    PopupMenu StatusPopupMenu;
-    std::array<std::unique_ptr<RadioButton>, 7> StatusBtn;
-    std::unique_ptr<CheckBox> TempBox;
-    std::unique_ptr<EditBox> TempEdit;
-    std::unique_ptr<PushButton> TempEditBtn;
-    std::unique_ptr<SkinLabel> TempUnitLabel;
-    std::unique_ptr<PaintBox> ProgressBar1, TempScaleImage, TempDigitImage;
-    std::unique_ptr<CheckBox> PMSBox, SexBox, CrampingBox, ProtectBox, AppointBox, SecretBox;
-    std::unique_ptr<PaintBox> NoteImage;
-    std::unique_ptr<SkinLabel> NoteLabel;
-    std::unique_ptr<EditBox> Memo1;
+    std::unique_ptr<PaintBox> calendarPanel_, monthImage_;
+    std::unique_ptr<SkinLabel> cervicalFluidLabel_;
+    std::unique_ptr<PushButton> statusButton_;
+    PopupMenu statusMenu_;
+    std::array<std::unique_ptr<RadioButton>, 7> statusRadios_;
+    std::unique_ptr<CheckBox> tempBox_;
+    std::unique_ptr<EditBox> tempEdit_;
+    std::unique_ptr<PushButton> tempEditButton_;
+    std::unique_ptr<SkinLabel> tempUnitLabel_;
+    std::unique_ptr<PaintBox> temperatureScale_, tempScaleImage_, tempDigitImage_;
+    std::unique_ptr<CheckBox> pmsBox_, sexBox_, crampingBox_, protectBox_, appointmentBox_,
+        secretBox_;
+    std::unique_ptr<PaintBox> noteImage_;
+    std::unique_ptr<SkinLabel> noteLabel_;
+    std::unique_ptr<EditBox> noteEdit_;
     static constexpr int kEditorBevels = 4;
-    std::array<std::unique_ptr<PaintBox>, kEditorBevels> Bevels;
+    std::array<std::unique_ptr<PaintBox>, kEditorBevels> bevels_;
 };
 
 } // namespace lunea

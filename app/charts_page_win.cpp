@@ -26,13 +26,13 @@ ChartsPage::ChartsPage(HWND mainWindow, ChartsPageContext context)
     : mainWindow_(mainWindow), context_(std::move(context)),
       temperatureChart_(MakeTemperatureChart()), cycleChart_(MakeCycleChart()),
       page_(mainWindow, ids::ChartsPage, BoundsInParent(ids::ChartsPage)) {
-    ChartsPanel = std::make_unique<PaintBox>(page_.Window(), ids::ChartsPanel,
-                                             BoundsInParent(ids::ChartsPanel));
-    ChartsPanel->SetPainter([](Canvas& canvas, const Rect& client) {
+    chartsPanel_ = std::make_unique<PaintBox>(page_.Window(), ids::ChartsPanel,
+                                              BoundsInParent(ids::ChartsPanel));
+    chartsPanel_->SetPainter([](Canvas& canvas, const Rect& client) {
         canvas.Rectangle(client, Pen::None(), Brush{kPagePanelColor});
     });
-    Chart1 = ChartBox(ChartsPanel->Window(), ids::Chart1, temperatureChart_);
-    Chart2 = ChartBox(ChartsPanel->Window(), ids::Chart2, cycleChart_);
+    temperatureChartBox_ = ChartBox(chartsPanel_->Window(), ids::TempChart, temperatureChart_);
+    cycleChartBox_ = ChartBox(chartsPanel_->Window(), ids::CycleChart, cycleChart_);
     CreateButtons();
     page_.Show(false);
 }
@@ -46,12 +46,12 @@ void ChartsPage::CreateButtons() {
         PageButtonKind kind;
         void (ChartsPage::*click)();
     } slots[] = {
-        {CycleChartBtn, ids::CycleChartBtn, ids::CyclesChartLabel, chart_button::kCycles,
-         PageButtonKind::Page, &ChartsPage::CycleChartBtnClick},
-        {TempChartBtn, ids::TempChartBtn, ids::TempChartLabel, chart_button::kTemperature,
-         PageButtonKind::Page, &ChartsPage::TempChartBtnClick},
-        {PrintChartBtn, ids::PrintChartBtn, ids::PrintChartLabel, chart_button::kPrint,
-         PageButtonKind::Command, &ChartsPage::PrintChartBtnClick},
+        {cycleChartButton_, ids::CycleChartButton, ids::CyclesChartLabel, chart_button::kCycles,
+         PageButtonKind::Page, &ChartsPage::ShowCycleChart},
+        {temperatureChartButton_, ids::TempChartButton, ids::TempChartLabel,
+         chart_button::kTemperature, PageButtonKind::Page, &ChartsPage::ShowTemperatureChart},
+        {printChartButton_, ids::PrintChartButton, ids::PrintChartLabel, chart_button::kPrint,
+         PageButtonKind::Command, &ChartsPage::PrintShownChart},
     };
     for (const auto& slot : slots) {
         LabelledButton made = MakeLabelledButton(
@@ -64,51 +64,50 @@ void ChartsPage::CreateButtons() {
 }
 
 void ChartsPage::Enter() {
-    ShowWindow(Chart1->Window(), SW_SHOWNA);
-    ShowWindow(Chart2->Window(), SW_HIDE);
-    TempChartBtn->SetChecked(false);
-    CycleChartBtn->SetChecked(true);
-    ChartKind = 1;
+    ShowWindow(temperatureChartBox_->Window(), SW_SHOWNA);
+    ShowWindow(cycleChartBox_->Window(), SW_HIDE);
+    temperatureChartButton_->SetChecked(false);
+    cycleChartButton_->SetChecked(true);
+    chartKind_ = 1;
 }
 
 void ChartsPage::Draw() {
-    if (ChartKind == 0)
+    if (chartKind_ == 0)
         DrawTempChart();
     else
         DrawCycleChart();
 }
 
-void ChartsPage::TempChartBtnClick() {
-    ChartKind = 0;
+void ChartsPage::ShowTemperatureChart() {
+    chartKind_ = 0;
     context_.repaintView();
 }
 
-void ChartsPage::CycleChartBtnClick() {
-    ChartKind = 1;
+void ChartsPage::ShowCycleChart() {
+    chartKind_ = 1;
     context_.repaintView();
 }
 
-void ChartsPage::PrintChartBtnClick() {
-    const Rect& shown = LayoutOf(ids::Chart1).bounds;
-    PrintChart(mainWindow_, printer_, ChartKind == 0 ? temperatureChart_ : cycleChart_,
+void ChartsPage::PrintShownChart() {
+    const Rect& shown = LayoutOf(ids::TempChart).bounds;
+    PrintChart(mainWindow_, printer_, chartKind_ == 0 ? temperatureChart_ : cycleChart_,
                {shown.Width(), shown.Height()});
 }
 
 void ChartsPage::DrawTempChart() {
-    ShowWindow(Chart2->Window(), SW_HIDE);
-    ShowWindow(Chart1->Window(), SW_SHOWNA);
-    FillTempChart(temperatureChart_, context_.days, context_.view.SelectedYear,
-                  context_.view.SelectedMonth, context_.settings.UseFahrenheit);
-    Chart1->Repaint();
+    ShowWindow(cycleChartBox_->Window(), SW_HIDE);
+    ShowWindow(temperatureChartBox_->Window(), SW_SHOWNA);
+    FillTempChart(temperatureChart_, context_.days, context_.view.selectedYear,
+                  context_.view.selectedMonth, context_.settings.UseFahrenheit);
+    temperatureChartBox_->Repaint();
 }
 
 void ChartsPage::DrawCycleChart() {
-    ShowWindow(Chart1->Window(), SW_HIDE);
-    ShowWindow(Chart2->Window(), SW_SHOWNA);
-    context_.analysis.GetCStartAndLen(context_.days, CycleRulesOf(context_.settings));
-    FillCycleChart(cycleChart_, context_.analysis, context_.view.SelectedYear,
-                   context_.view.SelectedMonth);
-    Chart2->Repaint();
+    ShowWindow(temperatureChartBox_->Window(), SW_HIDE);
+    ShowWindow(cycleChartBox_->Window(), SW_SHOWNA);
+    FillCycleChart(cycleChart_, context_.analysis, context_.view.selectedYear,
+                   context_.view.selectedMonth);
+    cycleChartBox_->Repaint();
 }
 
 } // namespace lunea

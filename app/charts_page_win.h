@@ -2,7 +2,8 @@
 // The Charts page: the temperature chart of the selected month or the
 // cycle-length chart in the month image's place, the two chart buttons and
 // the print button in the right column, one container shown and hidden as
-// a whole. It reads the journal, the settings and the selected month.
+// a whole. It reads the journal, the settings, the analysis and the
+// selected month.
 
 #include "components/chart/chart.h"
 #include "components/controls/page_button_win.h"
@@ -24,7 +25,7 @@ namespace lunea {
 struct ChartsPageContext {
     const DayTable& days;
     const Settings& settings;
-    CycleAnalysis& analysis;
+    const CycleAnalysis& analysis;
     const ViewState& view;
     std::function<void()> repaintView;
 };
@@ -38,29 +39,29 @@ class ChartsPage {
     // What entering the page does to the page itself: the cycle-length
     // chart chosen whatever showed when the page was left.
     void Enter();
-    // Fills and shows the chart that ChartKind names.
+    // Fills and shows the chart that chartKind_ names.
     void Draw();
 
   private:
     void CreateButtons();
-    void TempChartBtnClick();
-    void CycleChartBtnClick();
-    void PrintChartBtnClick();
+    void ShowTemperatureChart();
+    void ShowCycleChart();
+    void PrintShownChart();
     void DrawTempChart();
     void DrawCycleChart();
 
     HWND mainWindow_;
     ChartsPageContext context_;
     // 0: temperatures, 1: cycle lengths.
-    int ChartKind = 0;
+    int chartKind_ = 0;
     Chart temperatureChart_;
     Chart cycleChart_;
     // The printer and paper chosen last, offered again by the next print.
     PrinterSettings printer_;
 
     Panel page_;
-    std::unique_ptr<PaintBox> ChartsPanel, Chart1, Chart2;
-    std::unique_ptr<PageButton> CycleChartBtn, TempChartBtn, PrintChartBtn;
+    std::unique_ptr<PaintBox> chartsPanel_, temperatureChartBox_, cycleChartBox_;
+    std::unique_ptr<PageButton> cycleChartButton_, temperatureChartButton_, printChartButton_;
     std::vector<std::unique_ptr<SkinLabel>> labels_;
 };
 

@@ -8,175 +8,176 @@
 namespace lunea {
 
 TDayRecord& CalendarPage::SelectedRecord() {
-    return context_.days.At(view_.SelectedYear, view_.SelectedMonth, view_.SelectedDay);
+    return context_.days.At(view_.selectedYear, view_.selectedMonth, view_.selectedDay);
 }
 
 void CalendarPage::SelectDay(int day) {
-    view_.DayLoading = true;
-    view_.SelectedDay = static_cast<std::uint16_t>(day);
-    MainImage->Repaint(); // the month with the frame around the day
+    view_.dayLoading = true;
+    view_.selectedDay = static_cast<std::uint16_t>(day);
+    monthImage_->Repaint(); // the month with the frame around the day
     const TDayRecord& record = SelectedRecord();
 
     ShowStatus(record.Status);
     for (int status = 0; status < kStatusCount; ++status)
-        StatusBtn[static_cast<std::size_t>(status)]->SetChecked(status == record.Status);
-    AppointBox->SetChecked(record.Appointment != 0);
-    PMSBox->SetChecked(record.PMS != 0);
-    SexBox->SetChecked(record.Sex != 0);
-    CrampingBox->SetChecked(record.Cramping != 0);
+        statusRadios_[static_cast<std::size_t>(status)]->SetChecked(status == record.Status);
+    appointmentBox_->SetChecked(record.Appointment != 0);
+    pmsBox_->SetChecked(record.PMS != 0);
+    sexBox_->SetChecked(record.Sex != 0);
+    crampingBox_->SetChecked(record.Cramping != 0);
 
     const bool hasTemperature = record.Temperature > 1.0;
-    TempBox->SetChecked(hasTemperature);
+    tempBox_->SetChecked(hasTemperature);
     ShowScalePosition(hasTemperature ? ScalePositionOfTemperature(record.Temperature) : 0);
-    TempEdit->SetText(TempEditText(hasTemperature ? record.Temperature : kScaleLowest,
-                                   context_.settings.UseFahrenheit));
+    tempEdit_->SetText(TempEditText(hasTemperature ? record.Temperature : kScaleLowest,
+                                    context_.settings.UseFahrenheit));
 
-    SecretBox->SetChecked(record.Secrets != 0);
-    ProtectBox->SetChecked(record.Protect != 0);
+    secretBox_->SetChecked(record.Secrets != 0);
+    protectBox_->SetChecked(record.Protect != 0);
     // Only a different note is set: setting the text moves the caret, and
     // every keystroke in the memo comes back here.
     const std::string note(record.Note.Text());
-    if (Memo1->Text() != note)
-        Memo1->SetText(note);
+    if (noteEdit_->Text() != note)
+        noteEdit_->SetText(note);
 
     UpdateWindow(mainWindow_);
-    if (IsWindowVisible(Memo1->Window()))
-        SetFocus(Memo1->Window());
-    view_.DayLoading = false;
+    if (IsWindowVisible(noteEdit_->Window()))
+        SetFocus(noteEdit_->Window());
+    view_.dayLoading = false;
 }
 
 void CalendarPage::ShowStatus(int status) {
-    StatusPopupMenu.Check(status);
-    StatusButton->SetImage(ImageRef{ImageSetId::Status, status});
-    StatusButton->SetCaption(StatusMenuCaption(status));
+    statusMenu_.Check(status);
+    statusButton_->SetImage(ImageRef{ImageSetId::Status, status});
+    statusButton_->SetCaption(StatusMenuCaption(status));
 }
 
 void CalendarPage::ShowTemperatureFormat() {
-    InvalidateRect(TempDigitImage->Window(), nullptr, FALSE);
-    TempUnitLabel->SetText(context_.settings.UseFahrenheit ? "\xB0"
-                                                             "F"
-                                                           : "\xB0"
-                                                             "C");
+    InvalidateRect(tempDigitImage_->Window(), nullptr, FALSE);
+    tempUnitLabel_->SetText(context_.settings.UseFahrenheit ? "\xB0"
+                                                              "F"
+                                                            : "\xB0"
+                                                              "C");
 }
 
 void CalendarPage::ShowScalePosition(int position) {
     scalePosition_ = position;
-    InvalidateRect(ProgressBar1->Window(), nullptr, FALSE);
+    InvalidateRect(temperatureScale_->Window(), nullptr, FALSE);
 }
 
 void CalendarPage::StatusRadioClick(int status) {
-    if (view_.DayLoading)
+    if (view_.dayLoading)
         return;
     TDayRecord& record = SelectedRecord();
     record.Status = static_cast<std::uint8_t>(status);
     record.Flag = 1;
     ShowStatus(status);
-    context_.repaintView();
+    context_.journalChanged();
 }
 
-void CalendarPage::StatusButtonClick() {
+void CalendarPage::ShowStatusMenu() {
     RECT frame{};
     GetWindowRect(mainWindow_, &frame);
-    const int index = StatusPopupMenu.Track(mainWindow_, frame.left + 518, frame.top + 117);
+    const int index = statusMenu_.Track(mainWindow_, frame.left + 518, frame.top + 117);
     if (index >= 0)
-        StatusPopUpClick(index);
+        StatusMenuClick(index);
 }
 
-void CalendarPage::StatusPopUpClick(int index) {
-    if (view_.DayLoading)
+void CalendarPage::StatusMenuClick(int index) {
+    if (view_.dayLoading)
         return;
-    StatusPopupMenu.Check(index);
+    statusMenu_.Check(index);
     TDayRecord& record = SelectedRecord();
     record.Status = static_cast<std::uint8_t>(index);
     record.Flag = 1;
     ShowStatus(index);
     for (int status = 0; status < kStatusCount; ++status)
-        StatusBtn[static_cast<std::size_t>(status)]->SetChecked(status == index);
-    context_.repaintView();
+        statusRadios_[static_cast<std::size_t>(status)]->SetChecked(status == index);
+    context_.journalChanged();
 }
 
 void CalendarPage::TempBoxClick() {
-    if (view_.DayLoading)
+    if (view_.dayLoading)
         return;
     TDayRecord& record = SelectedRecord();
-    record.Temperature = TempBox->IsChecked() ? TemperatureAtPosition(scalePosition_) : 0.0;
+    record.Temperature = tempBox_->IsChecked() ? TemperatureAtPosition(scalePosition_) : 0.0;
     record.Flag = 1;
-    context_.repaintView();
+    context_.journalChanged();
 }
 
-void CalendarPage::ProgressBar1MouseDown(int x) {
-    if (view_.DayLoading)
+void CalendarPage::ScaleMouseDown(int x) {
+    if (view_.dayLoading)
         return;
     const int position = ScalePositionAtX(x);
     ShowScalePosition(position);
     const double temperature = TemperatureAtPosition(position);
-    TempEdit->SetText(ScaleClickText(temperature, context_.settings.UseFahrenheit));
+    tempEdit_->SetText(ScaleClickText(temperature, context_.settings.UseFahrenheit));
     TDayRecord& record = SelectedRecord();
     record.Temperature = temperature;
     record.Flag = 1;
-    // The month only changes when the day gains its temperature mark.
-    if (!TempBox->IsChecked()) {
-        TempBox->SetChecked(true);
-        context_.repaintView();
+    // The month only changes when the day gains its temperature mark; the
+    // analysis reads no temperatures.
+    if (!tempBox_->IsChecked()) {
+        tempBox_->SetChecked(true);
+        context_.journalChanged();
     }
 }
 
-void CalendarPage::ProgressBar1MouseMove(const MouseEvent& event) {
+void CalendarPage::ScaleMouseMove(const MouseEvent& event) {
     const bool leftAlone = event.left && !event.right && !event.middle && !event.shift &&
                            !event.control && GetKeyState(VK_MENU) >= 0;
     if (leftAlone)
-        ProgressBar1MouseDown(event.at.x);
+        ScaleMouseDown(event.at.x);
 }
 
-void CalendarPage::TempEditClickBtn() {
-    if (view_.DayLoading)
+void CalendarPage::TakeTypedTemperature() {
+    if (view_.dayLoading)
         return;
     const double temperature =
-        TempEditTemperature(TempEdit->Text(), context_.settings.UseFahrenheit);
-    TempEdit->SetText(TempEditText(temperature, context_.settings.UseFahrenheit));
-    TempBox->SetChecked(true);
+        TempEditTemperature(tempEdit_->Text(), context_.settings.UseFahrenheit);
+    tempEdit_->SetText(TempEditText(temperature, context_.settings.UseFahrenheit));
+    tempBox_->SetChecked(true);
     ShowScalePosition(ScalePositionOfTemperature(temperature));
     TDayRecord& record = SelectedRecord();
     record.Temperature = temperature;
     record.Flag = 1;
-    context_.repaintView();
+    context_.journalChanged();
 }
 
-void CalendarPage::CheckBoxClick(const CheckBox& box, std::uint8_t TDayRecord::*field) {
-    if (view_.DayLoading)
+void CalendarPage::MarkClick(const CheckBox& box, std::uint8_t TDayRecord::*field) {
+    if (view_.dayLoading)
         return;
     TDayRecord& record = SelectedRecord();
     record.*field = box.IsChecked() ? 1 : 0;
     record.Flag = 1;
-    context_.repaintView();
+    context_.journalChanged();
 }
 
 void CalendarPage::PMSBoxClick() {
-    CheckBoxClick(*PMSBox, &TDayRecord::PMS);
+    MarkClick(*pmsBox_, &TDayRecord::PMS);
 }
 void CalendarPage::SexBoxClick() {
-    CheckBoxClick(*SexBox, &TDayRecord::Sex);
+    MarkClick(*sexBox_, &TDayRecord::Sex);
 }
 void CalendarPage::CrampingBoxClick() {
-    CheckBoxClick(*CrampingBox, &TDayRecord::Cramping);
+    MarkClick(*crampingBox_, &TDayRecord::Cramping);
 }
 void CalendarPage::AppointBoxClick() {
-    CheckBoxClick(*AppointBox, &TDayRecord::Appointment);
+    MarkClick(*appointmentBox_, &TDayRecord::Appointment);
 }
 void CalendarPage::SecretBoxClick() {
-    CheckBoxClick(*SecretBox, &TDayRecord::Secrets);
+    MarkClick(*secretBox_, &TDayRecord::Secrets);
 }
 void CalendarPage::ProtectBoxClick() {
-    CheckBoxClick(*ProtectBox, &TDayRecord::Protect);
+    MarkClick(*protectBox_, &TDayRecord::Protect);
 }
 
-void CalendarPage::Memo1Change() {
-    if (view_.DayLoading || GetFocus() != Memo1->Window())
+void CalendarPage::NoteChange() {
+    if (view_.dayLoading || GetFocus() != noteEdit_->Window())
         return;
     TDayRecord& record = SelectedRecord();
-    record.Note.Assign(Memo1->Text());
+    record.Note.Assign(noteEdit_->Text());
     record.Flag = 1;
-    context_.repaintView();
+    context_.journalChanged();
 }
 
 } // namespace lunea

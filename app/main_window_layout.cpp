@@ -24,27 +24,27 @@ std::vector<ControlSpec> BuildLayout() {
     std::vector<ControlSpec> layout = {
         // Title bar.
         {UsersButton, cc::kFlatButton, 0, At(208, 2, 153, 20), "", "Current User"},
-        {VsButton1, cc::kFlatButton, 0, At(546, 5, 14, 14), "", "Help"},
-        {VsButton2, cc::kFlatButton, 0, At(562, 5, 14, 14), "", "Minimize"},
-        {VsButton3, cc::kFlatButton, 0, At(578, 5, 14, 14), "", "Close"},
+        {HelpButton, cc::kFlatButton, 0, At(546, 5, 14, 14), "", "Help"},
+        {MinimizeButton, cc::kFlatButton, 0, At(562, 5, 14, 14), "", "Minimize"},
+        {CloseButton, cc::kFlatButton, 0, At(578, 5, 14, 14), "", "Close"},
         // Page column: 32 x 32 buttons with their labels under them.
-        {CalendarBtn, cc::kPageButton, 0, At(35, 32, 32, 32), "", ""},
+        {CalendarButton, cc::kPageButton, 0, At(35, 32, 32, 32), "", ""},
         {CalendarLabel, cc::kLabel, 0, At(11, 65, 80, 14), "Calendar", ""},
-        {ChartsRadioBtn, cc::kPageButton, 0, At(35, 82, 32, 32), "", ""},
+        {ChartsButton, cc::kPageButton, 0, At(35, 82, 32, 32), "", ""},
         {ChartsLabel, cc::kLabel, 0, At(11, 115, 80, 14), "Charts", ""},
-        {PrefsRadioBtn, cc::kPageButton, 0, At(35, 132, 32, 32), "", ""},
+        {PrefsButton, cc::kPageButton, 0, At(35, 132, 32, 32), "", ""},
         {PreferencesLabel, cc::kLabel, 0, At(11, 165, 80, 14), "Preferences", ""},
-        {VsButton4, cc::kPageButton, 0, At(35, 183, 32, 32), "", ""},
+        {ReportsButton, cc::kPageButton, 0, At(35, 183, 32, 32), "", ""},
         {ReportsLabel, cc::kLabel, 0, At(11, 216, 80, 14), "Reports", ""},
         // Month navigation, shown on the Calendar and Charts pages.
-        {SpeedButton6, cc::kFlatButton, 0, At(451, 36, 16, 23), "", ""},
+        {PreviousMonthButton, cc::kFlatButton, 0, At(451, 36, 16, 23), "", ""},
         {MonthButton, cc::kPushButton, 0, At(467, 36, 107, 23), "", ""},
-        {SpeedButton5, cc::kFlatButton, 0, At(575, 36, 17, 23), "", ""},
+        {NextMonthButton, cc::kFlatButton, 0, At(575, 36, 17, 23), "", ""},
         // The Calendar page: the month image in the centre panel and the
         // day editor in the right column.
         {CalendarPage, cc::kPanel, 0, At(97, 32, 495, 319), "", ""},
         {CalendarPanel, cc::kPaintBox, CalendarPage, At(97, 32, 348, 319), "", ""},
-        {MainImage, cc::kPaintBox, CalendarPanel, At(101, 36, kMainImageWidth, kMainImageHeight),
+        {MonthImage, cc::kPaintBox, CalendarPanel, At(101, 36, kMainImageWidth, kMainImageHeight),
          "", ""},
         {CervicalFluidLabel, cc::kLabel, CalendarPage, At(451, 75, 140, 15), "Cervical Fluid:", ""},
         {StatusButton, cc::kPushButton, CalendarPage, At(451, 91, 140, 23), "", ""},
@@ -52,7 +52,7 @@ std::vector<ControlSpec> BuildLayout() {
         {TempEdit, cc::kEdit, CalendarPage, At(513, 145, 42, 22), "", "Basal Body Temperature"},
         {TempEditBtn, cc::kPushButton, CalendarPage, At(559, 147, 15, 17), "", ""},
         {TempUnitLabel, cc::kLabel, CalendarPage, At(577, 148, 15, 15), "", ""},
-        {ProgressBar1, cc::kPaintBox, CalendarPage, At(461, 170, 120, 6), "", ""},
+        {TempScaleBar, cc::kPaintBox, CalendarPage, At(461, 170, 120, 6), "", ""},
         {TempScaleImage, cc::kPaintBox, CalendarPage, At(460, 175, 122, 8), "", ""},
         {TempDigitImage, cc::kPaintBox, CalendarPage, At(451, 185, 140, 8), "", ""},
         {PMSBox, cc::kCheckBox, CalendarPage, At(451, 206, 76, 17), "PMS", ""},
@@ -63,18 +63,18 @@ std::vector<ControlSpec> BuildLayout() {
         {SecretBox, cc::kCheckBox, CalendarPage, At(530, 246, 62, 17), "Secret", ""},
         {NoteImage, cc::kPaintBox, CalendarPage, At(451, 266, 16, 16), "", ""},
         {NoteLabel, cc::kLabel, CalendarPage, At(470, 266, 60, 16), "Note", ""},
-        {Memo1, cc::kEdit, CalendarPage, At(450, 284, 140, 67), "", ""},
+        {NoteEdit, cc::kEdit, CalendarPage, At(450, 284, 140, 67), "", ""},
         // The Charts page stands where the Calendar page does, its two
         // charts in the month image's place, one shown at a time.
         {ChartsPage, cc::kPanel, 0, At(97, 32, 495, 319), "", ""},
         {ChartsPanel, cc::kPaintBox, ChartsPage, At(97, 32, 348, 319), "", ""},
-        {Chart1, cc::kPaintBox, ChartsPanel, At(101, 36, 340, 311), "", ""},
-        {Chart2, cc::kPaintBox, ChartsPanel, At(101, 36, 340, 311), "", ""},
-        {CycleChartBtn, cc::kPageButton, ChartsPage, At(506, 78, 32, 32), "", ""},
+        {TempChart, cc::kPaintBox, ChartsPanel, At(101, 36, 340, 311), "", ""},
+        {CycleChart, cc::kPaintBox, ChartsPanel, At(101, 36, 340, 311), "", ""},
+        {CycleChartButton, cc::kPageButton, ChartsPage, At(506, 78, 32, 32), "", ""},
         {CyclesChartLabel, cc::kLabel, ChartsPage, At(483, 114, 90, 14), "Cycles Length", ""},
-        {TempChartBtn, cc::kPageButton, ChartsPage, At(506, 146, 32, 32), "", ""},
+        {TempChartButton, cc::kPageButton, ChartsPage, At(506, 146, 32, 32), "", ""},
         {TempChartLabel, cc::kLabel, ChartsPage, At(486, 185, 90, 14), "Temperature", ""},
-        {PrintChartBtn, cc::kPageButton, ChartsPage, At(506, 213, 32, 32), "", ""},
+        {PrintChartButton, cc::kPageButton, ChartsPage, At(506, 213, 32, 32), "", ""},
         {PrintChartLabel, cc::kLabel, ChartsPage, At(492, 251, 90, 14), "Print Chart", ""},
         // The Preferences page stands there too.
         {PrefsPage, cc::kPanel, 0, At(97, 32, 495, 319), "", ""},
@@ -87,7 +87,7 @@ std::vector<ControlSpec> BuildLayout() {
         layout.push_back(
             {EditorBevel0 + i++, cc::kPaintBox, CalendarPage, At(451, top, 140, 2), "", ""});
     for (int status = 0; status < kStatusCount; ++status)
-        layout.push_back({StatusBtn0 + status, cc::kRadioButton, CalendarPage,
+        layout.push_back({StatusRadio0 + status, cc::kRadioButton, CalendarPage,
                           At(kStatusButtonX[status], 120, 16, 16), "", StatusHint(status)});
     return layout;
 }

@@ -9,46 +9,48 @@
 
 namespace lunea {
 
-void TMainForm::CreateControls() {
+void MainWindow::CreateControls() {
     skin_ = std::make_unique<SkinFrame>(Window());
     hints_ = std::make_unique<Hints>(Window());
     CreateTitleBar();
     CreatePageColumn();
     monthBar_ = std::make_unique<MonthBar>(*this, view_, [this] { RepaintView(); });
-    calendarPage_ =
-        std::make_unique<CalendarPage>(Window(), *hints_,
-                                       CalendarPageContext{journal_.Days(), settings_, analysis_,
-                                                           view_, [this] { RepaintView(); }});
+    calendarPage_ = std::make_unique<CalendarPage>(
+        Window(), *hints_,
+        CalendarPageContext{session_.EditableDays(), session_.CurrentSettings(),
+                            session_.Analysis(), view_, [this] { RepaintView(); },
+                            [this] { JournalChanged(); }});
     chartsPage_ = std::make_unique<ChartsPage>(
-        Window(),
-        ChartsPageContext{journal_.Days(), settings_, analysis_, view_, [this] { RepaintView(); }});
+        Window(), ChartsPageContext{session_.Days(), session_.CurrentSettings(),
+                                    session_.Analysis(), view_, [this] { RepaintView(); }});
     const PrefsPagePlace prefsPlace{ids::PrefsPage, BoundsInParent(ids::PrefsPage),
                                     BoundsInParent(prefs_ids::PrefsPanel),
                                     BoundsInParent(prefs_ids::PrefsPageControl)};
-    prefsPage_ = std::make_unique<PrefsPage>(Window(), prefsPlace,
-                                             PrefsPageContext{settings_, journal_, analysis_,
-                                                              [this] { RepaintView(); },
-                                                              [this] { SpeedButton1Click(); }});
+    const PrefsPageParts prefsParts = session_.ForPrefsPage();
+    prefsPage_ = std::make_unique<PrefsPage>(
+        Window(), prefsPlace,
+        PrefsPageContext{prefsParts.settings, prefsParts.journal, prefsParts.analysis,
+                         [this] { JournalChanged(); }, [this] { ExportCsv(); }});
     // The pages cover the month navigation's place: they stay beneath it.
     for (HWND page :
          {calendarPage_->Container(), chartsPage_->Container(), prefsPage_->Container()})
         SetWindowPos(page, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void TMainForm::CreateTitleBar() {
+void MainWindow::CreateTitleBar() {
     const struct {
         std::unique_ptr<FlatButton>& button;
         int id;
         std::optional<ImageRef> glyph;
-        void (TMainForm::*click)();
+        void (MainWindow::*click)();
     } buttons[] = {
-        {UsersButton, ids::UsersButton, std::nullopt, &TMainForm::UsersButtonClick},
-        {VsButton1, ids::VsButton1, ImageRef{ImageSetId::Glyphs, glyph::kHelp},
-         &TMainForm::VsButton1Click},
-        {VsButton2, ids::VsButton2, ImageRef{ImageSetId::Glyphs, glyph::kMinimize},
-         &TMainForm::VsButton2Click},
-        {VsButton3, ids::VsButton3, ImageRef{ImageSetId::Glyphs, glyph::kClose},
-         &TMainForm::VsButton3Click},
+        {usersButton_, ids::UsersButton, std::nullopt, &MainWindow::ShowUsersMenu},
+        {helpButton_, ids::HelpButton, ImageRef{ImageSetId::Glyphs, glyph::kHelp},
+         &MainWindow::ShowHelp},
+        {minimizeButton_, ids::MinimizeButton, ImageRef{ImageSetId::Glyphs, glyph::kMinimize},
+         &MainWindow::Minimize},
+        {closeButton_, ids::CloseButton, ImageRef{ImageSetId::Glyphs, glyph::kClose},
+         &MainWindow::RequestClose},
     };
     for (const auto& slot : buttons) {
         const ControlSpec& entry = LayoutOf(slot.id);
@@ -57,14 +59,14 @@ void TMainForm::CreateTitleBar() {
         hints_->Add(slot.button->Window(), entry.hint);
         OnClick(slot.id, [this, click = slot.click] { (this->*click)(); });
     }
-    Font usersFont = UsersButton->GetFont();
+    Font usersFont = usersButton_->GetFont();
     usersFont.style = kBold;
     usersFont.color = Rgb(0, 0, 255);
-    UsersButton->SetFont(usersFont);
-    UsersButton->SetHandCursor(true);
+    usersButton_->SetFont(usersFont);
+    usersButton_->SetHandCursor(true);
 }
 
-void TMainForm::CreatePageColumn() {
+void MainWindow::CreatePageColumn() {
     constexpr int kPageGroup = 1;
     const struct {
         std::unique_ptr<PageButton>& button;
@@ -72,16 +74,16 @@ void TMainForm::CreatePageColumn() {
         int labelId;
         int image;
         PageButtonKind kind;
-        void (TMainForm::*click)();
+        std::function<void()> click;
     } slots[] = {
-        {CalendarBtn, ids::CalendarBtn, ids::CalendarLabel, page_button::kCalendar,
-         PageButtonKind::Page, &TMainForm::CalendarBtnClick},
-        {ChartsRadioBtn, ids::ChartsRadioBtn, ids::ChartsLabel, page_button::kCharts,
-         PageButtonKind::Page, &TMainForm::ChartsRadioBtnClick},
-        {PrefsRadioBtn, ids::PrefsRadioBtn, ids::PreferencesLabel, page_button::kPreferences,
-         PageButtonKind::Page, &TMainForm::PrefsBtnClick},
-        {VsButton4, ids::VsButton4, ids::ReportsLabel, page_button::kReports,
-         PageButtonKind::Command, &TMainForm::VsButton4Click},
+        {calendarButton_, ids::CalendarButton, ids::CalendarLabel, page_button::kCalendar,
+         PageButtonKind::Page, [this] { ShowPage(Page::Calendar); }},
+        {chartsButton_, ids::ChartsButton, ids::ChartsLabel, page_button::kCharts,
+         PageButtonKind::Page, [this] { ShowPage(Page::Charts); }},
+        {prefsButton_, ids::PrefsButton, ids::PreferencesLabel, page_button::kPreferences,
+         PageButtonKind::Page, [this] { ShowPage(Page::Preferences); }},
+        {reportsButton_, ids::ReportsButton, ids::ReportsLabel, page_button::kReports,
+         PageButtonKind::Command, [this] { ToggleReports(); }},
     };
     for (const auto& slot : slots) {
         LabelledButton made = MakeLabelledButton(Window(), slot.id, slot.labelId,
@@ -89,9 +91,9 @@ void TMainForm::CreatePageColumn() {
                                                  slot.kind, kPageGroup, HorizontalAlign::Centre);
         slot.button = std::move(made.button);
         pageLabels_.push_back(std::move(made.label));
-        OnClick(slot.id, [this, click = slot.click] { (this->*click)(); });
+        OnClick(slot.id, slot.click);
     }
-    CalendarBtn->SetChecked(true);
+    calendarButton_->SetChecked(true);
 }
 
 } // namespace lunea

@@ -1,74 +1,72 @@
-// Redrawing the current page and switching between the pages.
+// Redrawing the page that shows and switching between the pages.
 #include "app/main_window_win.h"
-#include "common/desktop_contract.h"
 #include "dialogs/pass_form_win.h"
-#include "settings/registry_key_win.h"
 
 namespace lunea {
 
-void TMainForm::RepaintView() {
-    if (view_.ViewMode == TViewMode::Calendar)
+void MainWindow::RepaintView() {
+    if (view_.page == Page::Calendar)
         calendarPage_->DrawCalendar();
-    else
+    else if (view_.page == Page::Charts)
         chartsPage_->Draw();
-    if (ReportsOpen)
-        ReportsForm->RefreshReport();
+    if (ReportsShown())
+        reportsForm_->RefreshReport();
 }
 
-void TMainForm::ShowPageButton() {
-    PageButton* shown = PrefsPageOpen                         ? PrefsRadioBtn.get()
-                        : view_.ViewMode == TViewMode::Charts ? ChartsRadioBtn.get()
-                                                              : CalendarBtn.get();
-    for (PageButton* button : {CalendarBtn.get(), ChartsRadioBtn.get(), PrefsRadioBtn.get()})
-        button->SetChecked(button == shown);
-}
-
-void TMainForm::CalendarBtnClick() {
-    if (PrefsPageOpen)
-        SavePrefs();
-    view_.ViewMode = TViewMode::Calendar;
-    ShowPageButton();
-    prefsPage_->Show(false);
-    chartsPage_->Show(false);
-    calendarPage_->ShowHideCalendar(true);
-    monthBar_->Show(true);
+void MainWindow::JournalChanged() {
+    session_.JournalChanged();
     RepaintView();
 }
 
-void TMainForm::ChartsRadioBtnClick() {
-    if (PrefsPageOpen)
-        SavePrefs();
-    view_.ViewMode = TViewMode::Charts;
-    ShowPageButton();
-    calendarPage_->ShowHideCalendar(false);
-    prefsPage_->Show(false);
-    chartsPage_->Enter();
-    chartsPage_->Show(true);
-    monthBar_->Show(true);
-    RepaintView();
+void MainWindow::CheckPageButton() {
+    const struct {
+        Page page;
+        PageButton* button;
+    } buttons[] = {{Page::Calendar, calendarButton_.get()},
+                   {Page::Charts, chartsButton_.get()},
+                   {Page::Preferences, prefsButton_.get()}};
+    for (const auto& entry : buttons)
+        entry.button->SetChecked(entry.page == view_.page);
 }
 
-void TMainForm::PrefsBtnClick() {
+void MainWindow::ShowPage(Page page) {
+    const std::string& password = session_.CurrentSettings().Password;
     // A wrong or cancelled password leaves the page that shows.
-    if (!settings_.Password.empty() && !AskPassword(Window(), settings_.Password)) {
-        ShowPageButton();
+    if (page == Page::Preferences && !password.empty() && !AskPassword(Window(), password)) {
+        CheckPageButton();
         return;
     }
-    calendarPage_->ShowHideCalendar(false);
-    chartsPage_->Show(false);
-    monthBar_->Show(false);
-    prefsPage_->Show(true);
-    prefsPage_->Fill();
-    PrefsPageOpen = true;
-    ShowPageButton();
+    if (view_.page == Page::Preferences && page != Page::Preferences)
+        LeavePrefs();
+    view_.page = page;
+    CheckPageButton();
+    // The pages share one place: the others hide before this one shows.
+    if (page != Page::Calendar)
+        calendarPage_->Show(false);
+    if (page != Page::Charts)
+        chartsPage_->Show(false);
+    if (page != Page::Preferences)
+        prefsPage_->Show(false);
+    monthBar_->Show(page != Page::Preferences);
+    switch (page) {
+    case Page::Calendar:
+        calendarPage_->Show(true);
+        RepaintView();
+        break;
+    case Page::Charts:
+        chartsPage_->Enter();
+        chartsPage_->Show(true);
+        RepaintView();
+        break;
+    case Page::Preferences:
+        prefsPage_->Show(true);
+        prefsPage_->Fill();
+        break;
+    }
 }
 
-void TMainForm::SavePrefs() {
-    PrefsPageOpen = false;
-    if (TakeOverPrefs(prefsPage_->Values(), settings_))
-        MessageBoxA(Window(), "Password is disabled!", kApplicationTitle, MB_OK);
-    if (auto key = OpenSettingsKey())
-        WriteAllSettings(*key, settings_);
+void MainWindow::LeavePrefs() {
+    session_.TakeOverPrefs(prefsPage_->Values());
     calendarPage_->ShowTemperatureFormat();
 }
 

@@ -1,48 +1,47 @@
 // Opening and closing the report window, and what it asks of the main window.
 #include "app/locale_names_win.h"
 #include "app/main_window_win.h"
-#include "common/desktop_contract.h"
 
 namespace lunea {
 
-void TMainForm::VsButton4Click() {
-    if (!ReportsOpen && analysis_.CCount == 0) {
-        MessageBoxA(Window(), "There is no data to show. You must enter at least one cycle first.",
-                    kApplicationTitle, MB_OK | MB_ICONINFORMATION);
-        VsButton4->SetChecked(false);
+bool MainWindow::ReportsShown() const {
+    return reportsForm_ && reportsForm_->Window();
+}
+
+void MainWindow::ToggleReports() {
+    if (ReportsShown()) {
+        reportsForm_->Close(); // its closing releases the button
         return;
     }
-    if (ReportsOpen) {
-        ReportsForm->Close(); // its FormClose releases the button
+    if (session_.Analysis().CCount == 0) {
+        prompts_.Notice("There is no data to show. You must enter at least one cycle first.");
+        reportsButton_->SetChecked(false);
         return;
     }
     // Every opening starts afresh: nothing of an earlier window is kept.
-    ReportsForm = std::make_unique<TReportsForm>(
-        ReportsContext{journal_.Days(), analysis_, settings_, ShortDateText,
-                       [this] { ShowPageFromReport(&TMainForm::CalendarBtnClick); },
-                       [this] { ShowPageFromReport(&TMainForm::ChartsRadioBtnClick); },
-                       [this] { ShowPageFromReport(&TMainForm::PrefsBtnClick); },
-                       [this] { ReportsFormClosed(); }});
-    if (!ReportsForm->Window()) {
-        ReportsForm.reset();
-        VsButton4->SetChecked(false);
+    reportsForm_ = std::make_unique<TReportsForm>(ReportsContext{
+        session_.Days(), session_.Analysis(), session_.CurrentSettings(), ShortDateText,
+        [this] { ShowPageFromReport(Page::Calendar); },
+        [this] { ShowPageFromReport(Page::Charts); },
+        [this] { ShowPageFromReport(Page::Preferences); }, [this] { ReportsClosed(); }});
+    if (!reportsForm_->Window()) {
+        reportsForm_.reset();
+        reportsButton_->SetChecked(false);
         return;
     }
-    ReportsOpen = true;
-    VsButton4->SetChecked(true);
-    ReportsForm->Open();
+    reportsButton_->SetChecked(true);
+    reportsForm_->Open();
 }
 
-void TMainForm::ReportsFormClosed() {
-    ReportsOpen = false;
-    VsButton4->SetChecked(false);
+void MainWindow::ReportsClosed() {
+    reportsButton_->SetChecked(false);
 }
 
-void TMainForm::ShowPageFromReport(void (TMainForm::*click)()) {
+void MainWindow::ShowPageFromReport(Page page) {
     if (IsIconic(Window()))
         ShowWindow(Window(), SW_RESTORE);
     SetForegroundWindow(Window());
-    (this->*click)();
+    ShowPage(page);
 }
 
 } // namespace lunea

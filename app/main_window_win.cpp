@@ -1,17 +1,16 @@
 #include "app/main_window_win.h"
 
-#include "app/control_ids.h"
 #include "app/locale_names_win.h"
 #include "app/selected_date.h"
-#include "app/status_texts.h"
 #include "app/system_today_win.h"
 #include "common/desktop_contract.h"
 #include "common/program_folder_win.h"
-#include "components/art/image_sets.h"
 #include "components/controls/message_loop_win.h"
 #include "dialogs/about_form_win.h"
 #include "dialogs/pass_form_win.h"
+#include "dialogs/welcome_form_win.h"
 #include "settings/registry_key_win.h"
+#include "users/user_discovery_win.h"
 
 #include <shellapi.h>
 
@@ -23,16 +22,17 @@ const int kClientHeight = 394;
 
 } // namespace
 
-TMainForm::TMainForm(HINSTANCE instance)
-    : instance_(instance), files_(MakePlatformFileSystem()), journal_(*files_, prompts_) {}
+MainWindow::MainWindow(HINSTANCE instance)
+    : instance_(instance), files_(MakePlatformFileSystem()),
+      session_(*files_, prompts_, [] { return OpenSettingsKey(); }) {}
 
-TMainForm::~TMainForm() {
+MainWindow::~MainWindow() {
     // Destroyed here, while the handlers of its last messages still exist.
     if (Window())
         DestroyWindow(Window());
 }
 
-bool TMainForm::Create(int show) {
+bool MainWindow::Create(int show) {
     const int left = (GetSystemMetrics(SM_CXSCREEN) - kClientWidth) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - kClientHeight) / 2;
     // Borderless: the window's area is its client area.
@@ -45,126 +45,100 @@ bool TMainForm::Create(int show) {
     if (TerminationRequested())
         return true;
     ShowWindow(Window(), show);
-    FormShow();
+    RepaintView();
     return true;
 }
 
-LRESULT TMainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_CREATE:
         CreateControls();
-        FormCreate();
+        StartSession();
         return 0;
     case messages::kSaveJournal:
-        SaveRequest();
+        session_.SaveRequest();
         break;
     case messages::kReloadJournal:
-        ReloadRequest();
+        session_.Reload();
+        RepaintView();
         break;
     case WM_CLOSE:
-        FormCloseQuery();
+        SaveBeforeClosing();
         DestroyWindow(Window());
         return 0;
     case WM_QUERYENDSESSION:
         // Windows ends without closing the window: save as a close would.
-        FormCloseQuery();
+        SaveBeforeClosing();
         return TRUE;
     case WM_ENDSESSION:
         if (wparam)
-            FormDestroy();
+            EndSession();
         return 0;
     case WM_DESTROY:
-        FormDestroy();
+        EndSession();
         PostQuitMessage(0);
         return 0;
     }
     return WindowBase::HandleMessage(message, wparam, lparam);
 }
 
-void TMainForm::FormCreate() {
+void MainWindow::StartSession() {
     prompts_.SetOwner(Window());
-    view_.DayLoading = false;
+    view_.dayLoading = false;
     ShowSplash(Window());
-    ReportsOpen = false;
-    GetUsersData();
-    PrefsPageOpen = false;
-    if (auto key = OpenSettingsKey())
-        settings_ = ReadSettings(*key);
-    ChooseCurrentUser();
-    // Without the password the program ends; start-up still runs to its end.
-    if (!settings_.Password.empty() && !AskPassword(Window(), settings_.Password))
-        RequestTermination();
+    session_.Start(DiscoverUsers(ProgramFolder()),
+                   {[this](const UserList& users) { return ChooseWelcomeUser(Window(), users); },
+                    [this](const std::string& password) {
+                        if (!AskPassword(Window(), password))
+                            RequestTermination();
+                    }});
+    usersMenu_ = std::make_unique<UsersMenu>(session_.Users());
+    ShowCurrentUser();
     calendarPage_->ShowTemperatureFormat();
     prefsPage_->ShowIconKinds();
     monthBar_->SetMonthNames(LocaleMonthNames());
 
     // Today may lie outside the table's years: the nearest day it holds.
     const CivilDate selected = InitialSelection(SystemToday());
-    view_.SelectedYear = static_cast<std::uint16_t>(selected.year);
-    view_.SelectedMonth = static_cast<std::uint16_t>(selected.month);
-    view_.SelectedDay = static_cast<std::uint16_t>(selected.day);
+    view_.selectedYear = static_cast<std::uint16_t>(selected.year);
+    view_.selectedMonth = static_cast<std::uint16_t>(selected.month);
+    view_.selectedDay = static_cast<std::uint16_t>(selected.day);
     monthBar_->ShowSelectedMonth();
-    view_.ViewMode = TViewMode::Calendar;
-    journal_.LoadData(CurrentUserFile());
-    journalLoaded_ = true;
+    view_.page = Page::Calendar;
 }
 
-void TMainForm::FormShow() {
-    RepaintView();
+void MainWindow::SaveBeforeClosing() {
+    session_.SaveOnClose();
 }
 
-void TMainForm::FormCloseQuery() {
-    journal_.SaveData(CurrentUserFile());
-    // The last chance to say where edits went that no save could put in the
-    // journal, also those of the provider's save requests.
-    journal_.TellSaveProblems();
-}
-
-void TMainForm::FormDestroy() {
+void MainWindow::EndSession() {
     // The report window has no owner to take it down with this one.
-    ReportsForm.reset();
-    ReportsOpen = false;
-    if (PrefsPageOpen) {
-        SavePrefs(); // every setting, the last user among them
+    reportsForm_.reset();
+    if (view_.page == Page::Preferences) {
+        // Left once: a second end (WM_ENDSESSION, then WM_DESTROY) writes
+        // only the last user.
+        view_.page = Page::Calendar;
+        LeavePrefs(); // every setting, the last user among them
         return;
     }
-    if (auto key = OpenSettingsKey())
-        WriteLastUser(*key, settings_);
+    session_.WriteLastUser();
 }
 
-void TMainForm::VsButton1Click() {
+void MainWindow::ShowHelp() {
     const auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(
         Window(), "OPEN", "LuneaHelp.chm", nullptr, ProgramFolder().c_str(), SW_SHOWNORMAL));
     if (result > 32)
         return;
-    const char* text = result == SE_ERR_ASSOCINCOMPLETE ? "No program associated to open chm files!"
-                                                        : "Can`t open help file!";
-    MessageBoxA(Window(), text, kApplicationTitle, MB_OK);
+    prompts_.Inform(result == SE_ERR_ASSOCINCOMPLETE ? "No program associated to open chm files!"
+                                                     : "Can`t open help file!");
 }
 
-void TMainForm::VsButton2Click() {
+void MainWindow::Minimize() {
     ShowWindow(Window(), SW_MINIMIZE);
 }
 
-void TMainForm::VsButton3Click() {
+void MainWindow::RequestClose() {
     PostMessageA(Window(), WM_CLOSE, 0, 0);
-}
-
-void TMainForm::SaveRequest() {
-    // The provider waits for this answer: what the save has to tell waits
-    // for the close.
-    if (journalLoaded_)
-        journal_.SaveData(CurrentUserFile());
-}
-
-void TMainForm::ReloadRequest() {
-    journal_.LoadData(CurrentUserFile());
-    journalLoaded_ = true;
-    RepaintView();
-}
-
-std::string TMainForm::CurrentUserFile() const {
-    return users_.DataFile(CurrentUser);
 }
 
 } // namespace lunea

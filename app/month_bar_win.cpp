@@ -10,71 +10,71 @@ namespace lunea {
 MonthBar::MonthBar(WindowBase& host, ViewState& view, std::function<void()> repaintView)
     : host_(host), view_(view), repaintView_(std::move(repaintView)) {
     const HWND parent = host.Window();
-    SpeedButton6 =
-        std::make_unique<FlatButton>(parent, ids::SpeedButton6, BoundsInParent(ids::SpeedButton6),
-                                     "", ImageRef{ImageSetId::Glyphs, glyph::kLeft});
-    MonthButton = std::make_unique<PushButton>(parent, ids::MonthButton,
-                                               BoundsInParent(ids::MonthButton), "");
-    SpeedButton5 =
-        std::make_unique<FlatButton>(parent, ids::SpeedButton5, BoundsInParent(ids::SpeedButton5),
-                                     "", ImageRef{ImageSetId::Glyphs, glyph::kRight});
-    Font monthFont = MonthButton->GetFont();
+    previousButton_ = std::make_unique<FlatButton>(parent, ids::PreviousMonthButton,
+                                                   BoundsInParent(ids::PreviousMonthButton), "",
+                                                   ImageRef{ImageSetId::Glyphs, glyph::kLeft});
+    monthButton_ = std::make_unique<PushButton>(parent, ids::MonthButton,
+                                                BoundsInParent(ids::MonthButton), "");
+    nextButton_ = std::make_unique<FlatButton>(parent, ids::NextMonthButton,
+                                               BoundsInParent(ids::NextMonthButton), "",
+                                               ImageRef{ImageSetId::Glyphs, glyph::kRight});
+    Font monthFont = monthButton_->GetFont();
     monthFont.charset = 204;
-    MonthButton->SetFont(monthFont);
+    monthButton_->SetFont(monthFont);
     for (int month = 0; month < 12; ++month)
-        PopupMenu1.Add("");
-    host.OnClick(ids::SpeedButton6, [this] { SpeedButton6Click(); });
-    host.OnClick(ids::SpeedButton5, [this] { SpeedButton5Click(); });
-    host.OnClick(ids::MonthButton, [this] { MonthButtonClick(); });
+        monthMenu_.Add("");
+    host.OnClick(ids::PreviousMonthButton, [this] { ShowPreviousMonth(); });
+    host.OnClick(ids::NextMonthButton, [this] { ShowNextMonth(); });
+    host.OnClick(ids::MonthButton, [this] { ShowMonthMenu(); });
 }
 
 void MonthBar::SetMonthNames(const std::array<std::string, 12>& names) {
     monthNames_ = names;
     for (int month = 0; month < 12; ++month)
-        PopupMenu1.SetCaption(month, monthNames_[static_cast<std::size_t>(month)]);
+        monthMenu_.SetCaption(month, monthNames_[static_cast<std::size_t>(month)]);
 }
 
 void MonthBar::ShowSelectedMonth() {
-    const int month = view_.SelectedMonth;
-    MonthButton->SetCaption(
-        MonthCaption(monthNames_[static_cast<std::size_t>(month - 1)], view_.SelectedYear));
-    PopupMenu1.Check(month - 1);
+    const int month = view_.selectedMonth;
+    monthButton_->SetCaption(
+        MonthCaption(monthNames_[static_cast<std::size_t>(month - 1)], view_.selectedYear));
+    monthMenu_.Check(month - 1);
 }
 
 void MonthBar::Show(bool visible) const {
     const int show = visible ? SW_SHOW : SW_HIDE;
-    for (HWND button : {SpeedButton6->Window(), MonthButton->Window(), SpeedButton5->Window()})
+    for (HWND button : {previousButton_->Window(), monthButton_->Window(), nextButton_->Window()})
         ShowWindow(button, show);
 }
 
 void MonthBar::GoTo(int year, int month) {
-    view_.SelectedYear = static_cast<std::uint16_t>(year);
-    view_.SelectedMonth = static_cast<std::uint16_t>(month);
+    view_.selectedYear = static_cast<std::uint16_t>(year);
+    view_.selectedMonth = static_cast<std::uint16_t>(month);
     ShowSelectedMonth();
-    view_.SelectedDay = 1;
+    view_.selectedDay = 1;
     repaintView_();
 }
 
-void MonthBar::SpeedButton6Click() {
-    const YearMonth previous = PreviousMonth({view_.SelectedYear, view_.SelectedMonth});
+void MonthBar::ShowPreviousMonth() {
+    const YearMonth previous = PreviousMonth({view_.selectedYear, view_.selectedMonth});
     GoTo(previous.year, previous.month);
 }
 
-void MonthBar::SpeedButton5Click() {
-    const YearMonth next = NextMonth({view_.SelectedYear, view_.SelectedMonth});
+void MonthBar::ShowNextMonth() {
+    const YearMonth next = NextMonth({view_.selectedYear, view_.selectedMonth});
     GoTo(next.year, next.month);
 }
 
-void MonthBar::MonthButtonClick() {
+void MonthBar::ShowMonthMenu() {
     RECT frame{};
     GetWindowRect(host_.Window(), &frame);
-    const int index = PopupMenu1.Track(host_.Window(), frame.left + 518, frame.top + 62);
+    const int index = monthMenu_.Track(host_.Window(), frame.left + 518, frame.top + 62);
     if (index >= 0)
-        PopupMenuItemClick(index);
+        MonthMenuClick(index);
 }
 
-void MonthBar::PopupMenuItemClick(int index) {
-    GoTo(view_.SelectedYear, index + 1);
+void MonthBar::MonthMenuClick(int index) {
+    GoTo(view_.selectedYear, index + 1);
 }
 
 } // namespace lunea

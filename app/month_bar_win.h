@@ -26,19 +26,19 @@ class MonthBar {
     void Show(bool visible) const;
 
   private:
-    void SpeedButton6Click();
-    void SpeedButton5Click();
-    void MonthButtonClick();
-    void PopupMenuItemClick(int index);
+    void ShowPreviousMonth();
+    void ShowNextMonth();
+    void ShowMonthMenu();
+    void MonthMenuClick(int index);
     void GoTo(int year, int month);
 
     WindowBase& host_;
     ViewState& view_;
     std::function<void()> repaintView_;
     std::array<std::string, 12> monthNames_;
-    std::unique_ptr<FlatButton> SpeedButton6, SpeedButton5;
-    std::unique_ptr<PushButton> MonthButton;
-    PopupMenu PopupMenu1;
+    std::unique_ptr<FlatButton> previousButton_, nextButton_;
+    std::unique_ptr<PushButton> monthButton_;
+    PopupMenu monthMenu_;
 };
 
 } // namespace lunea

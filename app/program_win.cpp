@@ -17,8 +17,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     if (multiInstance.AnotherCopyRuns())
         return 0;
 
-    lunea::TMainForm mainForm(instance);
-    if (!mainForm.Create(show))
+    lunea::MainWindow mainWindow(instance);
+    if (!mainWindow.Create(show))
         return 1;
     return lunea::RunMessageLoop();
 }

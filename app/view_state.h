@@ -6,17 +6,17 @@
 
 namespace lunea {
 
-// The page shown; the Preferences page shows over either without changing it.
-enum class TViewMode { Calendar = 1, Charts = 2 };
+// The pages, one shown at a time in the centre and the right column.
+enum class Page { Calendar, Charts, Preferences };
 
 struct ViewState {
-    std::uint16_t SelectedYear = 0;
-    std::uint16_t SelectedMonth = 0;
-    std::uint16_t SelectedDay = 0;
-    TViewMode ViewMode = TViewMode::Calendar;
+    std::uint16_t selectedYear = 0;
+    std::uint16_t selectedMonth = 0;
+    std::uint16_t selectedDay = 0;
+    Page page = Page::Calendar;
     // Set while the day editor fills its controls: their change handlers
     // then write nothing back.
-    bool DayLoading = false;
+    bool dayLoading = false;
 };
 
 } // namespace lunea

@@ -22,7 +22,8 @@ class SilentPrompts : public UserPrompts {
   public:
     bool AskYesNo(const std::string&) override { return false; }
     void Inform(const std::string&) override {}
-    void ReportIoError(const std::string& text) override { throw std::runtime_error(text); }
+    void Notice(const std::string&) override {}
+    void ReportError(const std::string& text) override { throw std::runtime_error(text); }
 };
 
 // Every day of 2000..lastYear recorded, with a 5-day flow every 28 days.

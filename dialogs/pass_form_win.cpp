@@ -1,6 +1,6 @@
 #include "dialogs/pass_form_win.h"
 
-#include "common/desktop_contract.h"
+#include "components/controls/message_box_prompts_win.h"
 #include "components/controls/control_painters.h"
 #include "components/art/dialog_skin.h"
 
@@ -32,7 +32,7 @@ void TPassForm::OkClick() {
         EndModal(DialogResult::Ok);
         return;
     }
-    MessageBoxA(Window(), "Incorrect Password!", kApplicationTitle, MB_OK | MB_ICONERROR);
+    MessageBoxPrompts(Window()).ReportError("Incorrect Password!");
     PassEdit->SetText("");
     SetFocus(PassEdit->Window());
 }

@@ -26,7 +26,7 @@ void Journal::LoadData(const std::string& fileName) {
         return;
     case LoadOutcome::ReadFailed:
         MarkUnread(fileName);
-        prompts_.ReportIoError(error);
+        prompts_.ReportError(error);
         return;
     case LoadOutcome::Read:
         unread_.erase(fileName);
@@ -165,7 +165,7 @@ void Journal::AddNotice(const std::string& text) {
 
 void Journal::TellSaveProblems() {
     for (const std::string& notice : std::exchange(notices_, std::vector<std::string>()))
-        prompts_.ReportIoError(notice);
+        prompts_.ReportError(notice);
 }
 
 std::optional<std::string> Journal::WriteTableTo(const std::string& fileName) {

@@ -4,7 +4,7 @@
 #include "common/file_system.h"
 #include "journal/day_table.h"
 #include "journal/record_codec.h"
-#include "journal/user_prompts.h"
+#include "components/controls/user_prompts.h"
 
 #include <map>
 #include <optional>

@@ -1,10 +1,10 @@
 #include "reports/report_bitmap_win.h"
 
-#include "common/desktop_contract.h"
 #include "common/file_system.h"
 #include "common/program_folder_win.h"
 #include "common/replace_file.h"
 #include "components/canvas/bmp_file.h"
+#include "components/controls/message_box_prompts_win.h"
 #include "components/controls/save_dialog_win.h"
 #include "reports/report_file_name.h"
 
@@ -30,7 +30,7 @@ void SaveReportBitmap(HWND owner, CivilDate firstCycleStart, const PixelImage& p
     // Without a temporary file the result has no text: the file system's
     // last error is that failure's.
     const std::string text = result.failureText.value_or(files->LastErrorText());
-    MessageBoxA(owner, text.c_str(), kApplicationTitle, MB_OK | MB_ICONERROR);
+    MessageBoxPrompts(owner).ReportError(text);
 }
 
 } // namespace lunea

@@ -1,8 +1,8 @@
 // The report window's life and its handlers.
 #include "reports/reports_form_win.h"
 
-#include "common/desktop_contract.h"
 #include "components/canvas/gdi_canvas_win.h"
+#include "components/controls/message_box_prompts_win.h"
 #include "components/controls/message_loop_win.h"
 #include "reports/report_control_ids.h"
 
@@ -107,8 +107,7 @@ void TReportsForm::RefreshReport() {
     FirstCycle = -1;
     ScrollBox1->RemovePicture();
     if (starts.empty()) {
-        MessageBoxA(Window(), "There is no data to show.", kApplicationTitle,
-                    MB_OK | MB_ICONINFORMATION);
+        MessageBoxPrompts(Window()).Notice("There is no data to show.");
         return;
     }
     FirstCycle = 1;

@@ -16,7 +16,7 @@ declare -A rank=(
     [users]=6 [dialogs]=6 [reports]=6 [provider]=6
     [app]=7
 )
-peers=" dialogs>users "
+peers=" dialogs>users components/printing>components/controls "
 
 # The folder of a path: its longest leading part that has a rank.
 folder_of() {

@@ -1,6 +1,6 @@
 #include "users/transfer_form_win.h"
 
-#include "common/desktop_contract.h"
+#include "components/controls/message_box_prompts_win.h"
 #include "users/users_menu_win.h"
 
 namespace lunea {
@@ -41,11 +41,11 @@ void TTransferForm::BitBtn1Click() {
     if (const auto failure = journal_.WriteTableTo(users_.DataFile(target))) {
         const std::string text =
             "Your data could not be transferred to " + name + ".\n\n" + *failure;
-        MessageBoxA(Window(), text.c_str(), kApplicationTitle, MB_OK | MB_ICONERROR);
+        MessageBoxPrompts(Window()).ReportError(text);
         return;
     }
     const std::string done = "Your data was transfered to " + name;
-    MessageBoxA(Window(), done.c_str(), kApplicationTitle, MB_OK);
+    MessageBoxPrompts(Window()).Inform(done);
     EndModal(DialogResult::Ok);
 }
 

@@ -1,13 +1,13 @@
 #include "components/printing/print_command_win.h"
 
-#include "common/desktop_contract.h"
+#include "components/controls/message_box_prompts_win.h"
 
 #include <utility>
 
 namespace lunea {
 
 void TellPrintFailure(HWND owner, const std::string& text) {
-    MessageBoxA(owner, text.c_str(), kApplicationTitle, MB_OK | MB_ICONERROR);
+    MessageBoxPrompts(owner).ReportError(text);
 }
 
 PrinterDc ChoosePrinter(HWND owner, PrinterSettings& settings) {

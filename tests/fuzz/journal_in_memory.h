@@ -2,7 +2,7 @@
 // The journal's surroundings in memory (its files and its prompts), so a
 // fuzz target runs the real load and save millions of times without a disk.
 #include "common/file_system.h"
-#include "journal/user_prompts.h"
+#include "components/controls/user_prompts.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -78,7 +78,8 @@ class SilentPrompts : public UserPrompts {
   public:
     bool AskYesNo(const std::string&) override { return false; }
     void Inform(const std::string&) override {}
-    void ReportIoError(const std::string&) override {}
+    void Notice(const std::string&) override {}
+    void ReportError(const std::string&) override {}
 };
 
 } // namespace lunea::fuzz

@@ -3,7 +3,7 @@
 // the file helpers of file_test_support.h.
 #include "journal/data_file.h"
 #include "journal/record_codec.h"
-#include "journal/user_prompts.h"
+#include "components/controls/user_prompts.h"
 #include "tests/unit/file_test_support.h"
 
 #include <cstdint>
@@ -35,11 +35,13 @@ class RecordingPrompts : public UserPrompts {
         return answerYes;
     }
     void Inform(const std::string& text) override { messages.push_back(text); }
-    void ReportIoError(const std::string& systemText) override { ioErrors.push_back(systemText); }
+    void Notice(const std::string& text) override { notices.push_back(text); }
+    void ReportError(const std::string& text) override { ioErrors.push_back(text); }
 
     bool answerYes = true;
     std::vector<std::string> questions;
     std::vector<std::string> messages;
+    std::vector<std::string> notices;
     std::vector<std::string> ioErrors;
 };
 

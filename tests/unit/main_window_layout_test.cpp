@@ -29,8 +29,8 @@ TEST(MainWindowLayout, EveryControlHasOneEntryAndStandsInsideItsParent) {
                     entry.bounds.right <= parent.right && entry.bounds.bottom <= parent.bottom)
             << "control " << entry.id << " leaves the control it stands in";
     }
-    EXPECT_EQ(BoundsInParent(ids::MainImage), (Rect{4, 4, 344, 315}));
-    EXPECT_EQ(PageOf(ids::MainImage), ids::CalendarPage);
+    EXPECT_EQ(BoundsInParent(ids::MonthImage), (Rect{4, 4, 344, 315}));
+    EXPECT_EQ(PageOf(ids::MonthImage), ids::CalendarPage);
     EXPECT_EQ(PageOf(ids::MonthButton), 0);
 }
 
@@ -38,7 +38,7 @@ TEST(MainWindowLayout, EveryControlHasOneEntryAndStandsInsideItsParent) {
 // The two charts share one place and are never shown together.
 bool MayOverlap(int a, int b) {
     const auto pair = [a, b](int x, int y) { return (a == x && b == y) || (a == y && b == x); };
-    return pair(ids::ProgressBar1, ids::TempScaleImage) || pair(ids::Chart1, ids::Chart2);
+    return pair(ids::TempScaleBar, ids::TempScaleImage) || pair(ids::TempChart, ids::CycleChart);
 }
 
 TEST(MainWindowLayout, ControlsShownTogetherDoNotOverlap) {

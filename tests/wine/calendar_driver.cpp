@@ -130,7 +130,7 @@ void CalendarDriver::ClickDay(int year, int month, int day) const {
     const CellDayList cells = MonthCells(year, month, false);
     const auto cell = std::find(cells.begin(), cells.end(), day) - cells.begin();
     const Rect rect = DayCellRect(static_cast<int>(cell));
-    MouseAt(ids::MainImage, rect.left + 24, rect.top + 24);
+    MouseAt(ids::MonthImage, rect.left + 24, rect.top + 24);
 }
 
 void CalendarDriver::ShowMonth(int year, int month) const {
@@ -138,7 +138,7 @@ void CalendarDriver::ShowMonth(int year, int month) const {
     for (int step = 0; step < DayTable::MonthCount && !(ShownMonth(*this) == wanted); ++step) {
         const YearMonth shown = ShownMonth(*this);
         const bool back = shown.year * 12 + shown.month > year * 12 + month;
-        Click(back ? ids::SpeedButton6 : ids::SpeedButton5);
+        Click(back ? ids::PreviousMonthButton : ids::NextMonthButton);
     }
 }
 
@@ -146,7 +146,7 @@ Color CalendarDriver::PixelOfImage(int x, int y) const {
     Settle(window_);
     UpdateWindow(window_);
     POINT at{x, y};
-    ClientToScreen(Control(ids::MainImage), &at);
+    ClientToScreen(Control(ids::MonthImage), &at);
     HDC screen = GetDC(nullptr);
     const COLORREF pixel = GetPixel(screen, at.x, at.y);
     ReleaseDC(nullptr, screen);

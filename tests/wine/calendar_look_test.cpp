@@ -79,7 +79,7 @@ TEST_F(CalendarLook, AFilledMonthShowsColoursIconsAndTheEditor) {
     EXPECT_EQ(driver.CellColor(2026, 11, 10), Color{13106894});
     EXPECT_EQ(driver.CellColor(2026, 11, 26), Color{16762618});
     EXPECT_EQ(driver.CellColor(2026, 11, 20), Color{15780518});
-    EXPECT_EQ(driver.Text(ids::Memo1), "");
+    EXPECT_EQ(driver.Text(ids::NoteEdit), "");
     EXPECT_TRUE(driver.Checked(ids::SexBox));
     EXPECT_TRUE(driver.Checked(ids::ProtectBox));
     EXPECT_EQ(driver.Text(ids::TempEdit), "36.8");

@@ -32,12 +32,12 @@ TEST_F(CalendarPage, StartsOnTodaysMonthWithItsEditor) {
     const CivilDate today = DaySelectedAtStart();
     EXPECT_EQ(driver.Text(ids::MonthButton), MonthButtonCaption(today.year, today.month));
     EXPECT_EQ(driver.Text(ids::StatusButton), "Dry");
-    EXPECT_TRUE(driver.Checked(ids::StatusBtn0));
+    EXPECT_TRUE(driver.Checked(ids::StatusRadio0));
     EXPECT_EQ(driver.Text(ids::TempEdit), "35.5");
     EXPECT_EQ(driver.Text(ids::TempUnitLabel), "\xB0"
                                                "C");
     EXPECT_FALSE(driver.Checked(ids::TempBox));
-    EXPECT_TRUE(driver.Checked(ids::CalendarBtn));
+    EXPECT_TRUE(driver.Checked(ids::CalendarButton));
 }
 
 TEST_F(CalendarPage, EveryControlStandsWhereTheLayoutSaysWithItsClassAndText) {
@@ -65,15 +65,15 @@ TEST_F(CalendarPage, EveryControlStandsWhereTheLayoutSaysWithItsClassAndText) {
 TEST_F(CalendarPage, PagingKeepsTheYearWithinTheTable) {
     const CalendarDriver driver = Start();
     driver.ShowMonth(2078, 12);
-    driver.Click(ids::SpeedButton5);
+    driver.Click(ids::NextMonthButton);
     EXPECT_EQ(driver.Text(ids::MonthButton), "December, 2078") << "no month after December 2078";
-    driver.Click(ids::SpeedButton6);
+    driver.Click(ids::PreviousMonthButton);
     EXPECT_EQ(driver.Text(ids::MonthButton), "November, 2078");
     driver.ShowMonth(2000, 1);
     EXPECT_EQ(driver.Text(ids::MonthButton), "January, 2000");
-    driver.Click(ids::SpeedButton6);
+    driver.Click(ids::PreviousMonthButton);
     EXPECT_EQ(driver.Text(ids::MonthButton), "January, 2000") << "no month before January 2000";
-    driver.Click(ids::SpeedButton5);
+    driver.Click(ids::NextMonthButton);
     EXPECT_EQ(driver.Text(ids::MonthButton), "February, 2000");
 }
 
@@ -82,7 +82,7 @@ TEST_F(CalendarPage, TheMonthMenuChangesTheMonthOnly) {
     const int year = DaySelectedAtStart().year;
     ASSERT_TRUE(driver.ChooseFromMenu(ids::MonthButton, 2));
     EXPECT_EQ(driver.Text(ids::MonthButton), MonthButtonCaption(year, 3));
-    driver.Click(ids::StatusBtn1);
+    driver.Click(ids::StatusRadio1);
     ASSERT_TRUE(driver.Save());
     EXPECT_EQ(ReadSavedJournal()->At(year, 3, 1).Status, 1) << "the new month selects its day 1";
 }
@@ -91,14 +91,14 @@ TEST_F(CalendarPage, ClickedCellsSelectTheirDayAndOthersNothing) {
     const CalendarDriver driver = Start();
     driver.ShowMonth(2019, 11);
     driver.ClickDay(2019, 11, 14);
-    driver.Click(ids::StatusBtn3);
+    driver.Click(ids::StatusRadio3);
     // Clicks on the header row, on an empty cell and right of the grid select nothing.
-    driver.MouseAt(ids::MainImage, 100, 10);
-    driver.MouseAt(ids::MainImage, 10, 30); // 1 November 2019 is a Friday: Sunday's cell is empty
-    driver.MouseAt(ids::MainImage, 337, 100);
+    driver.MouseAt(ids::MonthImage, 100, 10);
+    driver.MouseAt(ids::MonthImage, 10, 30); // 1 November 2019 is a Friday: Sunday's cell is empty
+    driver.MouseAt(ids::MonthImage, 337, 100);
     driver.Click(ids::PMSBox);
     // Any mouse button selects a day.
-    const HWND image = driver.Control(ids::MainImage);
+    const HWND image = driver.Control(ids::MonthImage);
     SendMessageA(image, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5 * 48 + 10, 18 + 2 * 48 + 10));
     SendMessageA(image, WM_RBUTTONUP, 0, MAKELPARAM(5 * 48 + 10, 18 + 2 * 48 + 10));
     driver.Click(ids::SexBox); // 15 November: row 2, Friday
@@ -121,12 +121,12 @@ TEST_F(CalendarPage, RecordedAndPredictedFlowShowInTheirColours) {
     driver.ShowMonth(2019, 10);
     for (int day = 8; day <= 10; ++day) {
         driver.ClickDay(2019, 10, day);
-        driver.Click(ids::StatusBtn3);
+        driver.Click(ids::StatusRadio3);
     }
-    driver.Click(ids::SpeedButton5);
+    driver.Click(ids::NextMonthButton);
     for (int day = 1; day <= 3; ++day) {
         driver.ClickDay(2019, 11, day);
-        driver.Click(ids::StatusBtn2);
+        driver.Click(ids::StatusRadio2);
     }
     // Next start predicted on 25 November; its fertile window is 8..12 November.
     EXPECT_EQ(driver.CellColor(2019, 11, 2), kFlowDay);

@@ -98,33 +98,33 @@ TEST_F(ChartsPage, OpensOnTheCycleChartAndTheTemperatureChartFollowsTheMonth) {
     ASSERT_NE(window, nullptr);
     const CalendarDriver driver(window);
     driver.ShowMonth(2026, 11);
-    EXPECT_FALSE(IsWindowVisible(driver.Control(ids::TempChartBtn)));
+    EXPECT_FALSE(IsWindowVisible(driver.Control(ids::TempChartButton)));
 
-    driver.Click(ids::ChartsRadioBtn);
-    EXPECT_TRUE(driver.Checked(ids::ChartsRadioBtn));
-    EXPECT_FALSE(IsWindowVisible(driver.Control(ids::MainImage)));
+    driver.Click(ids::ChartsButton);
+    EXPECT_TRUE(driver.Checked(ids::ChartsButton));
+    EXPECT_FALSE(IsWindowVisible(driver.Control(ids::MonthImage)));
     EXPECT_TRUE(IsWindowVisible(driver.Control(ids::MonthButton)));
-    EXPECT_TRUE(IsWindowVisible(driver.Control(ids::Chart2)));
-    EXPECT_FALSE(IsWindowVisible(driver.Control(ids::Chart1)));
-    EXPECT_TRUE(driver.Checked(ids::CycleChartBtn));
+    EXPECT_TRUE(IsWindowVisible(driver.Control(ids::CycleChart)));
+    EXPECT_FALSE(IsWindowVisible(driver.Control(ids::TempChart)));
+    EXPECT_TRUE(driver.Checked(ids::CycleChartButton));
     EXPECT_TRUE(SaveWindowLook(window, "charts-cycles-look.bmp"));
 
-    driver.Click(ids::TempChartBtn);
-    EXPECT_TRUE(IsWindowVisible(driver.Control(ids::Chart1)));
-    EXPECT_FALSE(IsWindowVisible(driver.Control(ids::Chart2)));
-    EXPECT_EQ(PlottedPoints(driver.Control(ids::Chart1)), RecordedTemperatures(records_, 11));
-    driver.Click(ids::SpeedButton6); // October
-    EXPECT_EQ(PlottedPoints(driver.Control(ids::Chart1)), RecordedTemperatures(records_, 10));
+    driver.Click(ids::TempChartButton);
+    EXPECT_TRUE(IsWindowVisible(driver.Control(ids::TempChart)));
+    EXPECT_FALSE(IsWindowVisible(driver.Control(ids::CycleChart)));
+    EXPECT_EQ(PlottedPoints(driver.Control(ids::TempChart)), RecordedTemperatures(records_, 11));
+    driver.Click(ids::PreviousMonthButton); // October
+    EXPECT_EQ(PlottedPoints(driver.Control(ids::TempChart)), RecordedTemperatures(records_, 10));
     EXPECT_TRUE(SaveWindowLook(window, "charts-temperature-look.bmp"));
 
     // Left on the temperature chart, entered again on the cycle chart.
-    driver.Click(ids::CalendarBtn);
-    EXPECT_TRUE(IsWindowVisible(driver.Control(ids::MainImage)));
-    EXPECT_FALSE(IsWindowVisible(driver.Control(ids::PrintChartBtn)));
-    driver.Click(ids::ChartsRadioBtn);
-    EXPECT_TRUE(IsWindowVisible(driver.Control(ids::Chart2)));
-    EXPECT_TRUE(driver.Checked(ids::CycleChartBtn));
-    EXPECT_FALSE(driver.Checked(ids::TempChartBtn));
+    driver.Click(ids::CalendarButton);
+    EXPECT_TRUE(IsWindowVisible(driver.Control(ids::MonthImage)));
+    EXPECT_FALSE(IsWindowVisible(driver.Control(ids::PrintChartButton)));
+    driver.Click(ids::ChartsButton);
+    EXPECT_TRUE(IsWindowVisible(driver.Control(ids::CycleChart)));
+    EXPECT_TRUE(driver.Checked(ids::CycleChartButton));
+    EXPECT_FALSE(driver.Checked(ids::TempChartButton));
 }
 
 TEST_F(ChartsPage, PrintChartPrintsTheShowingChartOnOnePageKeepingItsProportions) {
@@ -133,13 +133,13 @@ TEST_F(ChartsPage, PrintChartPrintsTheShowingChartOnOnePageKeepingItsProportions
     ASSERT_NE(window, nullptr);
     const CalendarDriver driver(window);
     driver.ShowMonth(2026, 11);
-    driver.Click(ids::ChartsRadioBtn);
+    driver.Click(ids::ChartsButton);
 
     PrintedPdfs printed;
     // Posted: the print dialog runs its own loop.
-    PostMessageA(driver.Control(ids::PrintChartBtn), BM_CLICK, 0, 0);
+    PostMessageA(driver.Control(ids::PrintChartButton), BM_CLICK, 0, 0);
     ASSERT_TRUE(PressDialogButton(calendar.ProcessId(), "Print", IDCANCEL));
-    PostMessageA(driver.Control(ids::PrintChartBtn), BM_CLICK, 0, 0);
+    PostMessageA(driver.Control(ids::PrintChartButton), BM_CLICK, 0, 0);
     ASSERT_TRUE(PressDialogButton(calendar.ProcessId(), "Print", IDOK));
     const auto pdf = printed.WaitFor("Lunea Chart", "printed-cycle-chart.pdf");
     ASSERT_TRUE(pdf) << "the cancelled dialog printed nothing, the accepted one a job";
@@ -172,15 +172,15 @@ TEST_F(ChartsPage, WithoutAPrinterPrintingSaysSoAndTheProgramGoesOn) {
     const HWND window = calendar.WaitForMainWindow();
     ASSERT_NE(window, nullptr);
     const CalendarDriver driver(window);
-    driver.Click(ids::ChartsRadioBtn);
-    PostMessageA(driver.Control(ids::PrintChartBtn), BM_CLICK, 0, 0);
+    driver.Click(ids::ChartsButton);
+    PostMessageA(driver.Control(ids::PrintChartButton), BM_CLICK, 0, 0);
     const HWND box = WaitForMessageBox(calendar.ProcessId());
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), "No printer is installed.");
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntilGone(box, 5000));
-    driver.Click(ids::TempChartBtn);
-    EXPECT_TRUE(IsWindowVisible(driver.Control(ids::Chart1)));
+    driver.Click(ids::TempChartButton);
+    EXPECT_TRUE(IsWindowVisible(driver.Control(ids::TempChart)));
     EXPECT_TRUE(driver.Save());
 }
 

@@ -30,13 +30,13 @@ class DayEditor : public FirstStartTest {
 
 TEST_F(DayEditor, EveryControlWritesTheSelectedDay) {
     const CalendarDriver driver = Start();
-    driver.Click(ids::StatusBtn3);
+    driver.Click(ids::StatusRadio3);
     EXPECT_EQ(driver.Text(ids::StatusButton), "Heavy Menses");
     for (int box : {ids::PMSBox, ids::SexBox, ids::CrampingBox, ids::ProtectBox, ids::AppointBox,
                     ids::SecretBox})
         driver.Click(box);
-    driver.Type(ids::Memo1, "slept badly");
-    driver.MouseAt(ids::ProgressBar1, 60, 3);
+    driver.Type(ids::NoteEdit, "slept badly");
+    driver.MouseAt(ids::TempScaleBar, 60, 3);
     EXPECT_TRUE(driver.Checked(ids::TempBox)) << "a click on the scale ticks the box";
     EXPECT_EQ(driver.Text(ids::TempEdit), "36.5");
 
@@ -51,17 +51,17 @@ TEST_F(DayEditor, EveryControlWritesTheSelectedDay) {
     EXPECT_EQ(day.Secrets, 1);
     EXPECT_DOUBLE_EQ(day.Temperature, 36.5);
     EXPECT_EQ(day.Note.Text(), "slept badly");
-    EXPECT_EQ(driver.Text(ids::Memo1), "slept badly") << "typing went on through every redraw";
+    EXPECT_EQ(driver.Text(ids::NoteEdit), "slept badly") << "typing went on through every redraw";
 
     // Another day, and back: the controls show each day's own record.
     driver.ClickDay(2019, 12, 11);
     EXPECT_FALSE(driver.Checked(ids::PMSBox));
-    EXPECT_EQ(driver.Text(ids::Memo1), "");
-    EXPECT_TRUE(driver.Checked(ids::StatusBtn0));
+    EXPECT_EQ(driver.Text(ids::NoteEdit), "");
+    EXPECT_TRUE(driver.Checked(ids::StatusRadio0));
     driver.ClickDay(2019, 12, 10);
     EXPECT_TRUE(driver.Checked(ids::PMSBox));
-    EXPECT_TRUE(driver.Checked(ids::StatusBtn3));
-    EXPECT_FALSE(driver.Checked(ids::StatusBtn0));
+    EXPECT_TRUE(driver.Checked(ids::StatusRadio3));
+    EXPECT_FALSE(driver.Checked(ids::StatusRadio0));
     EXPECT_EQ(driver.Text(ids::TempEdit), "36.5");
 }
 
@@ -69,15 +69,15 @@ TEST_F(DayEditor, TheStatusMenuSetsTheStatusAndItsButton) {
     const CalendarDriver driver = Start();
     ASSERT_TRUE(driver.ChooseFromMenu(ids::StatusButton, 3));
     EXPECT_EQ(driver.Text(ids::StatusButton), "Heavy Menses");
-    EXPECT_TRUE(driver.Checked(ids::StatusBtn3));
-    EXPECT_FALSE(driver.Checked(ids::StatusBtn0));
+    EXPECT_TRUE(driver.Checked(ids::StatusRadio3));
+    EXPECT_FALSE(driver.Checked(ids::StatusRadio0));
     const TDayRecord day = SavedDay(driver);
     EXPECT_EQ(day.Status, 3);
     EXPECT_EQ(day.Flag, 1);
 
     ASSERT_TRUE(driver.ChooseFromMenu(ids::StatusButton, 6));
     EXPECT_EQ(driver.Text(ids::StatusButton), "Stretchy, Egg-White");
-    EXPECT_TRUE(driver.Checked(ids::StatusBtn6));
+    EXPECT_TRUE(driver.Checked(ids::StatusRadio6));
     EXPECT_EQ(SavedDay(driver).Status, 6);
 }
 
@@ -92,9 +92,9 @@ TEST_F(DayEditor, TogglingABoxBackStillMarksTheDayEdited) {
 
 TEST_F(DayEditor, TheScaleStoresItsPositions) {
     const CalendarDriver driver = Start();
-    driver.MouseAt(ids::ProgressBar1, 0, 3);
+    driver.MouseAt(ids::TempScaleBar, 0, 3);
     EXPECT_DOUBLE_EQ(SavedDay(driver).Temperature, 35.5);
-    driver.MouseAt(ids::ProgressBar1, 119, 3);
+    driver.MouseAt(ids::TempScaleBar, 119, 3);
     EXPECT_DOUBLE_EQ(SavedDay(driver).Temperature, 37.45);
     driver.MouseAt(ids::TempScaleImage, 121, 3);
     EXPECT_DOUBLE_EQ(SavedDay(driver).Temperature, 37.5) << "the picture reaches position 40";
@@ -125,10 +125,10 @@ TEST_F(DayEditor, FahrenheitIsShownButCelsiusStored) {
     EXPECT_EQ(driver.Text(ids::TempUnitLabel), "\xB0"
                                                "F");
     EXPECT_EQ(driver.Text(ids::TempEdit), "95.9");
-    driver.MouseAt(ids::ProgressBar1, 66, 3); // position 22
+    driver.MouseAt(ids::TempScaleBar, 66, 3); // position 22
     // The click ticked the box, so the day was drawn and loaded again.
     EXPECT_EQ(driver.Text(ids::TempEdit), "97.88");
-    driver.MouseAt(ids::ProgressBar1, 66, 3);
+    driver.MouseAt(ids::TempScaleBar, 66, 3);
     EXPECT_EQ(driver.Text(ids::TempEdit), "97.9");
     EXPECT_DOUBLE_EQ(SavedDay(driver).Temperature, 36.6);
     driver.SetText(ids::TempEdit, "98.6");
@@ -140,9 +140,9 @@ TEST_F(DayEditor, FahrenheitIsShownButCelsiusStored) {
 TEST_F(DayEditor, TheNoteKeepsAtMost128Characters) {
     const CalendarDriver driver = Start();
     const std::string pasted(200, 'n');
-    driver.Paste(ids::Memo1, pasted);
+    driver.Paste(ids::NoteEdit, pasted);
     EXPECT_EQ(SavedDay(driver).Note.Text(), pasted.substr(0, 128));
-    EXPECT_EQ(driver.Text(ids::Memo1), pasted.substr(0, 128));
+    EXPECT_EQ(driver.Text(ids::NoteEdit), pasted.substr(0, 128));
 }
 
 } // namespace

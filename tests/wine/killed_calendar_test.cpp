@@ -75,7 +75,7 @@ void EditADay(const CalendarDriver& driver, DayTable& model, std::mt19937& rando
     switch (random() % 3) {
     case 0: {
         const auto status = static_cast<std::uint8_t>(random() % 7);
-        driver.Click(ids::StatusBtn0 + status);
+        driver.Click(ids::StatusRadio0 + status);
         day.Status = status;
         break;
     }
@@ -87,7 +87,7 @@ void EditADay(const CalendarDriver& driver, DayTable& model, std::mt19937& rando
     }
     default: {
         const std::string note = "edit " + std::to_string(serial);
-        driver.Paste(ids::Memo1, note);
+        driver.Paste(ids::NoteEdit, note);
         day.Note.Assign(note);
     }
     }

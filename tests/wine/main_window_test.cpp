@@ -89,7 +89,7 @@ TEST_F(MainWindow, ClosingSavesTheTableAndRemembersTheUser) {
     ASSERT_NE(window, nullptr);
     WriteFileBytes(LocalDataFile(), {}); // only the close's save restores it
 
-    PostMessageA(GetDlgItem(window, ids::VsButton3), BM_CLICK, 0, 0);
+    PostMessageA(GetDlgItem(window, ids::CloseButton), BM_CLICK, 0, 0);
     ASSERT_TRUE(calendar.WaitForExit());
     EXPECT_EQ(ReadFileBytes(LocalDataFile()), EncodeRecords(ByDate(kUnordered)));
     EXPECT_EQ(ReadSetting("LastUser"), "Lunea");
@@ -140,7 +140,7 @@ TEST_F(MainWindow, HelpWithoutHelpFileSaysSo) {
     CalendarProcess calendar;
     HWND window = calendar.WaitForMainWindow();
     ASSERT_NE(window, nullptr);
-    PostMessageA(GetDlgItem(window, ids::VsButton1), BM_CLICK, 0, 0);
+    PostMessageA(GetDlgItem(window, ids::HelpButton), BM_CLICK, 0, 0);
 
     HWND box = WaitForMessageBox(calendar.ProcessId());
     ASSERT_NE(box, nullptr);

@@ -66,9 +66,9 @@ class PrefsPage : public FirstStartTest {
 TEST_F(PrefsPage, ColourAndFertilePeriodAreStoredWhenLeftAndTheCalendarUsesThem) {
     Launch();
     const CalendarDriver driver = Start();
-    driver.Click(ids::PrefsRadioBtn);
+    driver.Click(ids::PrefsButton);
     ASSERT_TRUE(IsWindowVisible(driver.Control(ids::PrefsPage)));
-    EXPECT_FALSE(IsWindowVisible(driver.Control(ids::MainImage)));
+    EXPECT_FALSE(IsWindowVisible(driver.Control(ids::MonthImage)));
     EXPECT_FALSE(IsWindowVisible(driver.Control(ids::MonthButton)));
     EXPECT_EQ(driver.Text(prefs_ids::AverageLengthLabel), "0 days");
     for (int sheet = 0; sheet < 3; ++sheet) {
@@ -103,12 +103,12 @@ TEST_F(PrefsPage, ColourAndFertilePeriodAreStoredWhenLeftAndTheCalendarUsesThem)
     ShowSheet(driver, 1);
     driver.SetText(prefs_ids::OvulationSpinEdit, "3");
     driver.SetText(prefs_ids::MenstruationSpinEdit, "25"); // typed past the range
-    driver.Click(ids::CalendarBtn);
+    driver.Click(ids::CalendarButton);
     EXPECT_EQ(ReadSetting("Color1"), std::to_string(Rgb(10, 200, 30)));
     EXPECT_EQ(ReadSetting("Ovulation"), "3");
     EXPECT_EQ(ReadSetting("Menstruation"), "10");
     EXPECT_EQ(ReadSetting("TempFormat"), "Celsius");
-    EXPECT_TRUE(IsWindowVisible(driver.Control(ids::MainImage)));
+    EXPECT_TRUE(IsWindowVisible(driver.Control(ids::MonthImage)));
     driver.ShowMonth(2019, 12);
     EXPECT_EQ(driver.CellColor(2019, 12, 10), Rgb(10, 200, 30)) << "a clear day";
 }
@@ -120,7 +120,7 @@ TEST_F(PrefsPage, DefaultsResetEstimatesAndPasswordButNotTheTemperatureFormat) {
     WriteSetting("calIcon0", "99"); // hand-edited: outside the kinds
     Launch();
     const CalendarDriver driver = Start();
-    driver.Click(ids::PrefsRadioBtn);
+    driver.Click(ids::PrefsButton);
     EXPECT_EQ(driver.Text(prefs_ids::IconSlotButtons), "None");
     EXPECT_TRUE(driver.Checked(prefs_ids::CustomButton));
     ShowSheet(driver, 2);
@@ -128,7 +128,7 @@ TEST_F(PrefsPage, DefaultsResetEstimatesAndPasswordButNotTheTemperatureFormat) {
     EXPECT_TRUE(driver.Checked(prefs_ids::AverageButton));
     EXPECT_EQ(driver.Text(prefs_ids::MenstruationSpinEdit), "5");
     EXPECT_EQ(driver.Text(prefs_ids::IconSlotButtons), "Protection");
-    driver.Click(ids::CalendarBtn);
+    driver.Click(ids::CalendarButton);
     EXPECT_EQ(ReadSetting("FCycles"), "0");
     EXPECT_EQ(ReadSetting("Menstruation"), "5");
     EXPECT_EQ(ReadSetting("calIcon0"), "1");
@@ -145,22 +145,22 @@ TEST_F(PrefsPage, ThePasswordGuardsThePageAndAnEmptiedOneIsSaidToBeDisabled) {
     PostKey(GetDlgItem(start, 10), VK_RETURN);
     const CalendarDriver driver = Start();
 
-    PostMessageA(driver.Control(ids::PrefsRadioBtn), BM_CLICK, 0, 0);
+    PostMessageA(driver.Control(ids::PrefsButton), BM_CLICK, 0, 0);
     HWND prompt = WaitForWindow(calendar_->ProcessId(), "LuneaDialog", "Lunea Calendar Protection");
     ASSERT_NE(prompt, nullptr);
     PostKey(GetDlgItem(prompt, 10), VK_ESCAPE);
     ASSERT_TRUE(WaitUntilGone(prompt, 5000));
     EXPECT_FALSE(IsWindowVisible(driver.Control(ids::PrefsPage))) << "the calendar stays";
-    EXPECT_TRUE(driver.Checked(ids::CalendarBtn));
+    EXPECT_TRUE(driver.Checked(ids::CalendarButton));
 
-    PostMessageA(driver.Control(ids::PrefsRadioBtn), BM_CLICK, 0, 0);
+    PostMessageA(driver.Control(ids::PrefsButton), BM_CLICK, 0, 0);
     prompt = WaitForWindow(calendar_->ProcessId(), "LuneaDialog", "Lunea Calendar Protection");
     ASSERT_NE(prompt, nullptr);
     SetTextW(GetDlgItem(prompt, 10), L"pw");
     PostKey(GetDlgItem(prompt, 10), VK_RETURN);
     ASSERT_TRUE(WaitUntilGone(prompt, 5000));
     driver.SetText(prefs_ids::PasswordEdit, "");
-    PostMessageA(driver.Control(ids::CalendarBtn), BM_CLICK, 0, 0);
+    PostMessageA(driver.Control(ids::CalendarButton), BM_CLICK, 0, 0);
     const HWND box = WaitForMessageBox(calendar_->ProcessId());
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), "Password is disabled!");
@@ -173,7 +173,7 @@ TEST_F(PrefsPage, ThePasswordGuardsThePageAndAnEmptiedOneIsSaidToBeDisabled) {
 TEST_F(PrefsPage, BoyGirlInASlotShowsBeforeThePageIsLeft) {
     Launch();
     const CalendarDriver driver = Start();
-    driver.Click(ids::PrefsRadioBtn);
+    driver.Click(ids::PrefsButton);
     ShowSheet(driver, 2);
     ASSERT_TRUE(driver.ChooseFromMenu(prefs_ids::IconSlotButtons, 10));
     EXPECT_EQ(driver.Text(prefs_ids::IconSlotButtons), "Boy/Girl");
@@ -188,7 +188,7 @@ TEST_F(PrefsPage, ClearingTheDatabaseThenClosingWritesAnEmptyFile) {
     WriteFileBytes(LocalDataFile(), EncodeRecords({{{2019, 5, 1}, day}}));
     Launch();
     const CalendarDriver driver = Start();
-    driver.Click(ids::PrefsRadioBtn);
+    driver.Click(ids::PrefsButton);
     PostMessageA(driver.Control(prefs_ids::ClearDatabaseButton), BM_CLICK, 0, 0);
     HWND box = WaitForMessageBox(calendar_->ProcessId());
     ASSERT_NE(box, nullptr);
@@ -220,7 +220,7 @@ TEST_F(PrefsPage, TheExportWritesTheJournalWhereTheSaveDialogSaysAndNothingWhere
     ASSERT_TRUE(holder);
     Launch();
     const CalendarDriver driver = Start();
-    driver.Click(ids::PrefsRadioBtn);
+    driver.Click(ids::PrefsButton);
     for (const std::string& path : {exported, blocked}) {
         PostMessageA(driver.Control(prefs_ids::ExportCsvButton), BM_CLICK, 0, 0);
         const HWND save = WaitForDialog(nullptr);

@@ -56,7 +56,7 @@ class Reports : public FirstStartTest {
     }
     // Clicks the main window's Reports button and waits for the window.
     HWND OpenReports() const {
-        PostMessageA(CalendarDriver(main_).Control(ids::VsButton4), BM_CLICK, 0, 0);
+        PostMessageA(CalendarDriver(main_).Control(ids::ReportsButton), BM_CLICK, 0, 0);
         return WaitForWindow(calendar_->ProcessId(), "TReportsForm", nullptr);
     }
     // The picture's size, as its window in the scroll box has it.
@@ -88,14 +88,14 @@ class Reports : public FirstStartTest {
 TEST_F(Reports, WithoutACycleTheyAreNotOpenedAndTheButtonComesBackUp) {
     Launch({});
     const CalendarDriver driver(main_);
-    PostMessageA(driver.Control(ids::VsButton4), BM_CLICK, 0, 0);
+    PostMessageA(driver.Control(ids::ReportsButton), BM_CLICK, 0, 0);
     const HWND box = WaitForMessageBox(calendar_->ProcessId());
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box),
               "There is no data to show. You must enter at least one cycle first.");
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntilGone(box, 5000));
-    EXPECT_FALSE(driver.Checked(ids::VsButton4));
+    EXPECT_FALSE(driver.Checked(ids::ReportsButton));
     EXPECT_EQ(WaitForWindow(calendar_->ProcessId(), "TReportsForm", nullptr, 500), nullptr);
 }
 
@@ -106,7 +106,7 @@ TEST_F(Reports, FiveCyclesAreListedOldestFirstAndAClickedLineDrawsWhatRemains) {
     ASSERT_NE(report, nullptr);
     const CalendarDriver window(report);
     EXPECT_TRUE(IsZoomed(report));
-    EXPECT_TRUE(CalendarDriver(main_).Checked(ids::VsButton4)) << "down while open";
+    EXPECT_TRUE(CalendarDriver(main_).Checked(ids::ReportsButton)) << "down while open";
     char caption[64] = {};
     GetWindowTextA(report, caption, sizeof caption);
     EXPECT_STREQ(caption, "Standard Report");
@@ -169,7 +169,7 @@ TEST_F(Reports, TheCloseBoxReleasesTheButtonAndTheNextOpeningStartsAfresh) {
     PostMessageA(report, WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(WaitUntilGone(report, 5000));
     const CalendarDriver driver(main_);
-    EXPECT_FALSE(driver.Checked(ids::VsButton4));
+    EXPECT_FALSE(driver.Checked(ids::ReportsButton));
 
     report = OpenReports();
     ASSERT_NE(report, nullptr);
@@ -177,15 +177,15 @@ TEST_F(Reports, TheCloseBoxReleasesTheButtonAndTheNextOpeningStartsAfresh) {
     GetWindowTextA(report, caption, sizeof caption);
     EXPECT_STREQ(caption, "Standard Report");
     // The Reports button closes it as well.
-    driver.Click(ids::VsButton4);
+    driver.Click(ids::ReportsButton);
     EXPECT_TRUE(WaitUntilGone(report, 5000));
-    EXPECT_FALSE(driver.Checked(ids::VsButton4));
+    EXPECT_FALSE(driver.Checked(ids::ReportsButton));
     // And Escape, wherever the focus is.
     report = OpenReports();
     ASSERT_NE(report, nullptr);
     PostMessageA(CalendarDriver(report).Control(rids::ListBox1), WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_TRUE(WaitUntilGone(report, 5000));
-    EXPECT_FALSE(driver.Checked(ids::VsButton4));
+    EXPECT_FALSE(driver.Checked(ids::ReportsButton));
     EXPECT_TRUE(driver.Save()) << "the program goes on";
 }
 

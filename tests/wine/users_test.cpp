@@ -87,16 +87,16 @@ TEST_F(Users, SwitchingSavesTheOldJournalBeforeLoadingTheNewAndRecordsTheUserAtO
     const CalendarDriver driver(window);
     driver.ShowMonth(2019, 12);
     driver.ClickDay(2019, 12, 31);
-    driver.Click(ids::StatusBtn1);
+    driver.Click(ids::StatusRadio1);
 
     ASSERT_TRUE(driver.ChooseFromMenu(ids::UsersButton, 1));
     EXPECT_EQ(ReadSetting("LastUser"), "PPC - Anna") << "recorded at once";
     EXPECT_EQ(driver.Text(ids::UsersButton), "PPC - Anna");
     EXPECT_EQ(ReadSavedJournal()->At(2019, 12, 31).Status, 1) << "the local journal was saved";
-    EXPECT_TRUE(driver.Checked(ids::StatusBtn3)) << "Anna's journal shows";
+    EXPECT_TRUE(driver.Checked(ids::StatusRadio3)) << "Anna's journal shows";
 
     ASSERT_TRUE(driver.ChooseFromMenu(ids::UsersButton, 1)) << "her own item again";
-    EXPECT_TRUE(driver.Checked(ids::StatusBtn3));
+    EXPECT_TRUE(driver.Checked(ids::StatusRadio3));
 }
 
 class Transfer : public FirstStartTest {

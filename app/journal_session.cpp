@@ -1,0 +1,86 @@
+#include "app/journal_session.h"
+
+#include <utility>
+
+namespace lunea {
+
+JournalSession::JournalSession(FileSystem& files, UserPrompts& prompts,
+                               SettingsKeyOpener openSettingsKey)
+    : prompts_(prompts), openSettingsKey_(std::move(openSettingsKey)), journal_(files, prompts) {}
+
+void JournalSession::Start(UserList users, const StartDialogs& dialogs) {
+    users_ = std::move(users);
+    if (auto key = openSettingsKey_())
+        settings_ = ReadSettings(*key);
+    const int chosen = ChooseStartUser(users_, settings_.LastUser);
+    SetCurrentUser(chosen >= 0 ? chosen : dialogs.chooseUser(users_));
+    if (!settings_.Password.empty())
+        dialogs.checkPassword(settings_.Password);
+    Load();
+}
+
+void JournalSession::SaveRequest() {
+    if (loaded_)
+        journal_.SaveData(CurrentFile());
+}
+
+void JournalSession::Reload() {
+    Load();
+}
+
+void JournalSession::SaveOnClose() {
+    SaveAndTellProblems();
+}
+
+bool JournalSession::SwitchUser(int user) {
+    if (user == currentUser_ || user < 0 || user >= users_.UserCount())
+        return false;
+    // A journal that could not be read is not written over (the journal's
+    // own rule), so nothing of it is lost by switching away; the edits of
+    // this session went beside it, and the user hears where now.
+    SaveAndTellProblems();
+    SetCurrentUser(user);
+    Load();
+    WriteLastUser();
+    return true;
+}
+
+void JournalSession::TakeOverPrefs(const PrefsValues& values) {
+    if (lunea::TakeOverPrefs(values, settings_))
+        prompts_.Inform("Password is disabled!");
+    if (auto key = openSettingsKey_())
+        WriteAllSettings(*key, settings_); // the last user among them
+    Recompute();
+}
+
+void JournalSession::WriteLastUser() {
+    if (auto key = openSettingsKey_())
+        lunea::WriteLastUser(*key, settings_);
+}
+
+void JournalSession::JournalChanged() {
+    Recompute();
+}
+
+void JournalSession::SetCurrentUser(int user) {
+    currentUser_ = user;
+    settings_.LastUser =
+        users_.UserNames[static_cast<std::size_t>(user)].substr(0, Settings::LastUserCapacity);
+}
+
+void JournalSession::Load() {
+    journal_.LoadData(CurrentFile());
+    loaded_ = true;
+    Recompute();
+}
+
+void JournalSession::SaveAndTellProblems() {
+    journal_.SaveData(CurrentFile());
+    journal_.TellSaveProblems();
+}
+
+void JournalSession::Recompute() {
+    analysis_.GetCStartAndLen(journal_.Days(), CycleRulesOf(settings_));
+}
+
+} // namespace lunea
