@@ -1,7 +1,7 @@
 // Redrawing the current page and switching between the pages.
 #include "app/main_window_win.h"
 #include "common/desktop_contract.h"
-#include "dialogs/pass_form_win.h"
+#include "dialogs/password_prompt_win.h"
 #include "settings/registry_key_win.h"
 
 namespace lunea {

@@ -17,12 +17,12 @@ void TMainForm::VsButton4Click() {
         return;
     }
     // Every opening starts afresh: nothing of an earlier window is kept.
-    ReportsForm = std::make_unique<TReportsForm>(
-        ReportsContext{journal_.Days(), analysis_, settings_, ShortDateText,
-                       [this] { ShowPageFromReport(&TMainForm::CalendarBtnClick); },
-                       [this] { ShowPageFromReport(&TMainForm::ChartsRadioBtnClick); },
-                       [this] { ShowPageFromReport(&TMainForm::PrefsBtnClick); },
-                       [this] { ReportsFormClosed(); }});
+    ReportsForm = std::make_unique<ReportWindow>(
+        ReportWindowContext{journal_.Days(), analysis_, settings_, ShortDateText,
+                            [this] { ShowPageFromReport(&TMainForm::CalendarBtnClick); },
+                            [this] { ShowPageFromReport(&TMainForm::ChartsRadioBtnClick); },
+                            [this] { ShowPageFromReport(&TMainForm::PrefsBtnClick); },
+                            [this] { ReportsFormClosed(); }});
     if (!ReportsForm->Window()) {
         ReportsForm.reset();
         VsButton4->SetChecked(false);

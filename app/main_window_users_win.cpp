@@ -3,9 +3,9 @@
 #include "app/main_window_win.h"
 #include "common/program_folder_win.h"
 #include "components/controls/control_painters.h"
-#include "dialogs/welcome_form_win.h"
+#include "dialogs/welcome_dialog_win.h"
 #include "settings/registry_key_win.h"
-#include "users/transfer_form_win.h"
+#include "users/transfer_dialog_win.h"
 #include "users/user_discovery_win.h"
 
 namespace lunea {
@@ -22,8 +22,8 @@ void TMainForm::ChooseCurrentUser() {
 }
 
 void TMainForm::ShowCurrentUser() {
-    settings_.LastUser = users_.UserNames[static_cast<std::size_t>(CurrentUser)].substr(
-        0, Settings::LastUserCapacity);
+    settings_.LastUser =
+        users_.names[static_cast<std::size_t>(CurrentUser)].substr(0, Settings::LastUserCapacity);
     UsersButton->SetCaption(settings_.LastUser);
     UsersButton->SetImage(UserImage(CurrentUser));
 }

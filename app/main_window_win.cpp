@@ -9,8 +9,8 @@
 #include "common/program_folder_win.h"
 #include "components/art/image_sets.h"
 #include "components/controls/message_loop_win.h"
-#include "dialogs/about_form_win.h"
-#include "dialogs/pass_form_win.h"
+#include "dialogs/splash_win.h"
+#include "dialogs/password_prompt_win.h"
 #include "settings/registry_key_win.h"
 
 #include <shellapi.h>

@@ -4,7 +4,7 @@
 #include "app/message_box_prompts_win.h"
 #include "app/month_bar_win.h"
 #include "app/view_state.h"
-#include "reports/reports_form_win.h"
+#include "reports/report_window_win.h"
 #include "settings/prefs_page_win.h"
 #include "components/controls/caption_buttons_win.h"
 #include "components/controls/hints_win.h"
@@ -109,7 +109,7 @@ class TMainForm final : public WindowBase {
     std::unique_ptr<ChartsPage> chartsPage_;
     std::unique_ptr<PrefsPage> prefsPage_;
     // The report window last opened; its window is gone once closed.
-    std::unique_ptr<TReportsForm> ReportsForm;
+    std::unique_ptr<ReportWindow> ReportsForm;
 };
 
 } // namespace lunea

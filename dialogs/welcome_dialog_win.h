@@ -11,9 +11,9 @@
 
 namespace lunea {
 
-class TWelcomeForm final : public ModalDialog {
+class WelcomeDialog final : public ModalDialog {
   public:
-    TWelcomeForm(HWND owner, const UserList& users);
+    WelcomeDialog(HWND owner, const UserList& users);
     // The entry selected when the dialog closed, however it closed.
     int SelectedUser() const;
 

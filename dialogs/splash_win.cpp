@@ -1,4 +1,4 @@
-#include "dialogs/about_form_win.h"
+#include "dialogs/splash_win.h"
 
 #include "common/desktop_contract.h"
 #include "components/controls/control_painters.h"
@@ -14,8 +14,7 @@ constexpr int kPictureSide = 96;
 
 } // namespace
 
-TAboutForm::TAboutForm(HWND owner)
-    : ModalDialog(owner, DialogFrame::Skinned, DialogPlace::ScreenCentre) {
+Splash::Splash(HWND owner) : ModalDialog(owner, DialogFrame::Skinned, DialogPlace::ScreenCentre) {
     if (!CreateDialogWindow("About", 300, 132))
         return;
     Image1 = std::make_unique<PictureBox>(Window(), 10, Point{14, kDialogTitleBandHeight + 10},
@@ -30,11 +29,11 @@ TAboutForm::TAboutForm(HWND owner)
     VersionLabel = std::make_unique<SkinLabel>(Window(), 12, Rect{126, 82, 290, 96}, "Version 6.2");
 }
 
-void TAboutForm::EnableTimer() const {
+void Splash::EnableTimer() const {
     SetTimer(Window(), kCloseTimer, kTickMs, nullptr);
 }
 
-LRESULT TAboutForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT Splash::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_TIMER && wparam == kCloseTimer) {
         Timer1Timer();
         return 0;
@@ -42,19 +41,19 @@ LRESULT TAboutForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     return ModalDialog::HandleMessage(message, wparam, lparam);
 }
 
-void TAboutForm::Timer1Timer() {
+void Splash::Timer1Timer() {
     if (++ticks_ <= kLastTick)
         return;
     KillTimer(Window(), kCloseTimer);
     EndModal(DialogResult::Ok);
 }
 
-void TAboutForm::ImageClick() {
+void Splash::ImageClick() {
     EndModal(DialogResult::Ok);
 }
 
 void ShowSplash(HWND owner) {
-    TAboutForm splash(owner);
+    Splash splash(owner);
     splash.EnableTimer();
     splash.ShowModal();
 }

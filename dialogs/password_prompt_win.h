@@ -11,9 +11,9 @@
 
 namespace lunea {
 
-class TPassForm final : public ModalDialog {
+class PasswordPrompt final : public ModalDialog {
   public:
-    TPassForm(HWND owner, std::string password);
+    PasswordPrompt(HWND owner, std::string password);
 
   private:
     void OkClick() override;

@@ -3,7 +3,7 @@
 #include "components/canvas/gdi_font_win.h"
 #include "components/art/image_sets.h"
 #include "reports/report_control_ids.h"
-#include "reports/reports_form_win.h"
+#include "reports/report_window_win.h"
 
 #include <algorithm>
 
@@ -36,7 +36,7 @@ void Place(HWND window, const Rect& at) {
 
 } // namespace
 
-void TReportsForm::CreateControls() {
+void ReportWindow::CreateControls() {
     CreateToolBar();
     CreatePageButtons();
     CreateCycleList();
@@ -58,7 +58,7 @@ void TReportsForm::CreateControls() {
         std::make_unique<PictureScroller>(Window(), ids::ScrollBox1, ids::ReportsImage, Rect{});
 }
 
-void TReportsForm::CreateToolBar() {
+void ReportWindow::CreateToolBar() {
     const ToolBarButton buttons[] = {
         {ids::ToolButton3, tool_bar::kSaveAsBitmap}, {}, {ids::ToolButton1, tool_bar::kPrint}, {}};
     ToolBar1 =
@@ -77,23 +77,23 @@ void TReportsForm::CreateToolBar() {
     });
 }
 
-void TReportsForm::CreatePageButtons() {
+void ReportWindow::CreatePageButtons() {
     Panel5 = std::make_unique<Panel>(Window(), ids::Panel5, Rect{});
     Panel5->SetBackground(kPageButtonsColour);
     const struct {
         int id;
         int image;
         const char* caption;
-        void (TReportsForm::*click)() const;
+        void (ReportWindow::*click)() const;
     } buttons[] = {
-        {ids::SpeedButton1, page_button::kCalendar, "Calendar", &TReportsForm::SpeedButton1Click},
-        {ids::SpeedButton2, page_button::kCharts, "Charts", &TReportsForm::SpeedButton2Click},
-        {ids::SpeedButton3, page_button::kPreferences, "Prefs", &TReportsForm::SpeedButton3Click},
-        {ids::SpeedButton4, page_button::kReports, "Reports", &TReportsForm::SpeedButton4Click},
+        {ids::SpeedButton1, page_button::kCalendar, "Calendar", &ReportWindow::SpeedButton1Click},
+        {ids::SpeedButton2, page_button::kCharts, "Charts", &ReportWindow::SpeedButton2Click},
+        {ids::SpeedButton3, page_button::kPreferences, "Prefs", &ReportWindow::SpeedButton3Click},
+        {ids::SpeedButton4, page_button::kReports, "Reports", &ReportWindow::SpeedButton4Click},
     };
     int top = 8;
     for (const auto& button : buttons) {
-        const int left = (ReportsFormLayout::kPageButtonsWidth - 32) / 2;
+        const int left = (ReportWindowLayout::kPageButtonsWidth - 32) / 2;
         const bool sticky = button.id == ids::SpeedButton4;
         speedButtons_.push_back(std::make_unique<PageButton>(
             Panel5->Window(), button.id, Rect{left, top, left + 32, top + 32},
@@ -103,7 +103,7 @@ void TReportsForm::CreatePageButtons() {
         const int labelId = ids::SpeedButtonLabels + static_cast<int>(speedButtonLabels_.size());
         speedButtonLabels_.push_back(std::make_unique<SkinLabel>(
             Panel5->Window(), labelId,
-            Rect{0, top + 34, ReportsFormLayout::kPageButtonsWidth, top + 48}, button.caption,
+            Rect{0, top + 34, ReportWindowLayout::kPageButtonsWidth, top + 48}, button.caption,
             HorizontalAlign::Centre));
         Font bold = ControlFont();
         bold.style = kBold;
@@ -113,7 +113,7 @@ void TReportsForm::CreatePageButtons() {
     }
 }
 
-void TReportsForm::CreateCycleList() {
+void ReportWindow::CreateCycleList() {
     Panel4 = std::make_unique<Panel>(Window(), ids::Panel4, Rect{});
     Panel4->SetBackground(kHeaderColour);
     panel4Caption_ = std::make_unique<SkinLabel>(Panel4->Window(), ids::Panel4, Rect{},
@@ -135,17 +135,17 @@ void TReportsForm::CreateCycleList() {
     });
 }
 
-LRESULT TReportsForm::ListColours(HDC dc) const {
+LRESULT ReportWindow::ListColours(HDC dc) const {
     SetTextColor(dc, kListText);
     SetBkColor(dc, kListColour);
     return reinterpret_cast<LRESULT>(listBrush_.Get());
 }
 
-void TReportsForm::LayOut() {
+void ReportWindow::LayOut() {
     if (!ScrollBox1)
         return; // sized while the window is created, before its controls are
     const RECT client = ClientArea();
-    const ReportsFormAreas areas = layout_.AreasFor(client.right, client.bottom);
+    const ReportWindowAreas areas = layout_.AreasFor(client.right, client.bottom);
     const Rect& bar = areas.toolBar;
     const int buttonsRight = bar.left + ToolBar1->ButtonsRight();
     Place(ToolBar1->Window(), {bar.left, bar.top, buttonsRight, bar.bottom});

@@ -1,5 +1,5 @@
 // The report window's life and its handlers.
-#include "reports/reports_form_win.h"
+#include "reports/report_window_win.h"
 
 #include "common/desktop_contract.h"
 #include "components/canvas/gdi_canvas_win.h"
@@ -15,7 +15,7 @@ namespace ids = report_ids;
 
 } // namespace
 
-TReportsForm::TReportsForm(ReportsContext context) : context_(std::move(context)) {
+ReportWindow::ReportWindow(ReportWindowContext context) : context_(std::move(context)) {
     // No owner: a task-bar button of its own, and the main window may come
     // in front of it.
     CreateWindowOf(
@@ -43,12 +43,12 @@ TReportsForm::TReportsForm(ReportsContext context) : context_(std::move(context)
     OnClick(ids::Mucus1, [this] { Mucus1Click(ids::Mucus1); });
 }
 
-TReportsForm::~TReportsForm() {
+ReportWindow::~ReportWindow() {
     if (Window())
         RemoveDialogKeysWindow(Window());
 }
 
-void TReportsForm::Open() {
+void ReportWindow::Open() {
     if (!Window())
         return;
     ShowWindow(Window(), SW_SHOWMAXIMIZED);
@@ -56,16 +56,16 @@ void TReportsForm::Open() {
     FormShow();
 }
 
-void TReportsForm::Close() {
+void ReportWindow::Close() {
     if (Window())
         DestroyWindow(Window());
 }
 
-void TReportsForm::PostClose() const {
+void ReportWindow::PostClose() const {
     PostMessageA(Window(), WM_CLOSE, 0, 0);
 }
 
-LRESULT TReportsForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT ReportWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_SIZE:
         LayOut();
@@ -86,17 +86,17 @@ LRESULT TReportsForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
     return WindowBase::HandleMessage(message, wparam, lparam);
 }
 
-void TReportsForm::FormShow() {
+void ReportWindow::FormShow() {
     RefreshReport();
 }
 
-void TReportsForm::FormClose() {
+void ReportWindow::FormClose() {
     RemoveDialogKeysWindow(Window());
     if (context_.closed)
         context_.closed();
 }
 
-void TReportsForm::RefreshReport() {
+void ReportWindow::RefreshReport() {
     if (!Window())
         return;
     SendMessageA(ListBox1, LB_RESETCONTENT, 0, 0);
@@ -116,12 +116,12 @@ void TReportsForm::RefreshReport() {
     SendMessageA(ListBox1, LB_SETCURSEL, 0, 0);
 }
 
-ReportInput TReportsForm::Input(int first) const {
+ReportInput ReportWindow::Input(int first) const {
     return ReportInput{context_.days,         context_.cycles, context_.settings, first,
                        CntSpinEdit1->Value(), menu_.Rows(),    context_.shortDate};
 }
 
-void TReportsForm::DrawReport(const ReportRenderer& report, int first) {
+void ReportWindow::DrawReport(const ReportRenderer& report, int first) {
     if (first < 1)
         return;
     const ReportInput input = Input(first);
@@ -137,14 +137,14 @@ void TReportsForm::DrawReport(const ReportRenderer& report, int first) {
     Memo1->SetText(notes);
 }
 
-void TReportsForm::DrawCurrentView() {
+void ReportWindow::DrawCurrentView() {
     if (menu_.AdvancedView())
         DrawAdvancedReport(FirstCycle);
     else
         DrawStandardReport(FirstCycle);
 }
 
-void TReportsForm::ListBox1Click() {
+void ReportWindow::ListBox1Click() {
     const auto selected = static_cast<int>(SendMessageA(ListBox1, LB_GETCURSEL, 0, 0));
     if (SendMessageA(ListBox1, LB_GETCOUNT, 0, 0) <= 0 || selected < 0)
         return;
@@ -152,29 +152,29 @@ void TReportsForm::ListBox1Click() {
     DrawCurrentView();
 }
 
-void TReportsForm::Panel1Resize() {
+void ReportWindow::Panel1Resize() {
     DrawCurrentView();
 }
 
-void TReportsForm::CntSpinEdit1Change() {
+void ReportWindow::CntSpinEdit1Change() {
     DrawCurrentView();
 }
 
-void TReportsForm::Standard1Click() {
+void ReportWindow::Standard1Click() {
     menu_.ShowView(false);
     DrawStandardReport(FirstCycle);
     SetWindowTextA(Window(), "Standard Report");
     CntSpinEdit1->SetArrowsMaximum(3);
 }
 
-void TReportsForm::Advanced1Click() {
+void ReportWindow::Advanced1Click() {
     menu_.ShowView(true);
     DrawAdvancedReport(FirstCycle);
     SetWindowTextA(Window(), "Advanced Report");
     CntSpinEdit1->SetArrowsMaximum(6);
 }
 
-void TReportsForm::CheckMenu1Click(int command) {
+void ReportWindow::CheckMenu1Click(int command) {
     menu_.Toggle(command);
     DrawAdvancedReport(FirstCycle);
 }

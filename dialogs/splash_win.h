@@ -11,9 +11,9 @@
 
 namespace lunea {
 
-class TAboutForm final : public ModalDialog {
+class Splash final : public ModalDialog {
   public:
-    explicit TAboutForm(HWND owner);
+    explicit Splash(HWND owner);
     // The close timer, disabled until the caller enables it.
     void EnableTimer() const;
 

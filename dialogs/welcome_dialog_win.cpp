@@ -1,4 +1,4 @@
-#include "dialogs/welcome_form_win.h"
+#include "dialogs/welcome_dialog_win.h"
 
 #include "components/art/dialog_skin.h"
 #include "components/art/image_sets.h"
@@ -10,7 +10,7 @@ constexpr int kUsersBoxId = 20;
 
 } // namespace
 
-TWelcomeForm::TWelcomeForm(HWND owner, const UserList& users)
+WelcomeDialog::WelcomeDialog(HWND owner, const UserList& users)
     : ModalDialog(owner, DialogFrame::Captioned, DialogPlace::ScreenCentre) {
     if (!CreateDialogWindow("Welcome to Lunea Calendar", 400, 262))
         return;
@@ -29,20 +29,20 @@ TWelcomeForm::TWelcomeForm(HWND owner, const UserList& users)
     UsersBox = std::make_unique<ImageComboBox>(Window(), kUsersBoxId, Rect{12, 229, 292, 429},
                                                DialogFont());
     for (int user = 0; user < users.UserCount(); ++user)
-        UsersBox->Add(users.UserNames[static_cast<std::size_t>(user)],
+        UsersBox->Add(users.names[static_cast<std::size_t>(user)],
                       ImageRef{ImageSetId::Users,
                                user == 0 ? user_image::kLocalUser : user_image::kHandheldUser});
     UsersBox->Select(0);
     AddButton(IDOK, {313, 228, 388, 252}, "Continue", true);
 }
 
-int TWelcomeForm::SelectedUser() const {
+int WelcomeDialog::SelectedUser() const {
     const int selected = UsersBox ? UsersBox->Selected() : -1;
     return selected >= 0 ? selected : 0;
 }
 
 int ChooseWelcomeUser(HWND owner, const UserList& users) {
-    TWelcomeForm welcome(owner, users);
+    WelcomeDialog welcome(owner, users);
     welcome.ShowModal();
     return welcome.SelectedUser();
 }

@@ -1,4 +1,4 @@
-#include "users/transfer_form_win.h"
+#include "users/transfer_dialog_win.h"
 
 #include "common/desktop_contract.h"
 #include "users/users_menu_win.h"
@@ -10,7 +10,7 @@ constexpr int kUsersBoxId = 20;
 
 } // namespace
 
-TTransferForm::TTransferForm(HWND owner, Journal& journal, const UserList& users, int currentUser)
+TransferDialog::TransferDialog(HWND owner, Journal& journal, const UserList& users, int currentUser)
     : ModalDialog(owner, DialogFrame::Captioned, DialogPlace::ScreenCentre), journal_(journal),
       users_(users) {
     if (!CreateDialogWindow("Transfer data", 300, 128))
@@ -21,7 +21,7 @@ TTransferForm::TTransferForm(HWND owner, Journal& journal, const UserList& users
                                                DialogFont());
     for (int user = 0; user < users.UserCount(); ++user)
         if (user != currentUser)
-            UsersBox->Add(users.UserNames[static_cast<std::size_t>(user)], UserImage(user));
+            UsersBox->Add(users.names[static_cast<std::size_t>(user)], UserImage(user));
     UsersBox->Select(0);
     AddControl("STATIC", 12, {12, 64, 288, 80}, "Your data will overwrite selected user data!",
                SS_LEFT | SS_NOPREFIX);
@@ -29,7 +29,7 @@ TTransferForm::TTransferForm(HWND owner, Journal& journal, const UserList& users
     AddButton(IDCANCEL, {213, 94, 288, 118}, "Cancel");
 }
 
-void TTransferForm::BitBtn1Click() {
+void TransferDialog::BitBtn1Click() {
     const int selected = UsersBox ? UsersBox->Selected() : -1;
     if (selected < 0)
         return;
@@ -50,7 +50,7 @@ void TTransferForm::BitBtn1Click() {
 }
 
 void TransferJournal(HWND owner, Journal& journal, const UserList& users, int currentUser) {
-    TTransferForm transfer(owner, journal, users, currentUser);
+    TransferDialog transfer(owner, journal, users, currentUser);
     transfer.ShowModal();
 }
 

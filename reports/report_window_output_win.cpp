@@ -3,13 +3,13 @@
 #include "reports/report_bitmap_win.h"
 #include "reports/report_cycles.h"
 #include "reports/report_printing_win.h"
-#include "reports/reports_form_win.h"
+#include "reports/report_window_win.h"
 
 #include <sstream>
 
 namespace lunea {
 
-std::vector<std::string> TReportsForm::NotesLines() const {
+std::vector<std::string> ReportWindow::NotesLines() const {
     std::vector<std::string> lines;
     std::istringstream text(Memo1->Text());
     for (std::string line; std::getline(text, line);) {
@@ -20,13 +20,13 @@ std::vector<std::string> TReportsForm::NotesLines() const {
     return lines;
 }
 
-void TReportsForm::PrintSetup1Click() {
+void ReportWindow::PrintSetup1Click() {
     const PrintDialogResult result = ShowPrinterSetup(Window(), printer_);
     if (result.choice == PrinterChoice::Failed)
         TellPrintFailure(Window(), result.error);
 }
 
-void TReportsForm::Print1Click() {
+void ReportWindow::Print1Click() {
     const DibSurface* picture = ScrollBox1->Picture();
     if (!picture)
         return;
@@ -36,7 +36,7 @@ void TReportsForm::Print1Click() {
     PrintReport(Window(), printer_, picture->Pixels(), notes);
 }
 
-void TReportsForm::SaveAsBitmap1Click() {
+void ReportWindow::SaveAsBitmap1Click() {
     const DibSurface* picture = ScrollBox1->Picture();
     const std::vector<ReportCycle> shown = CyclesOnPage(Input(FirstCycle));
     if (!picture || shown.empty())

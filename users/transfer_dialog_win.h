@@ -12,9 +12,9 @@
 
 namespace lunea {
 
-class TTransferForm final : public ModalDialog {
+class TransferDialog final : public ModalDialog {
   public:
-    TTransferForm(HWND owner, Journal& journal, const UserList& users, int currentUser);
+    TransferDialog(HWND owner, Journal& journal, const UserList& users, int currentUser);
 
   private:
     void OkClick() override { BitBtn1Click(); }

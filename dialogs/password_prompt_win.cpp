@@ -1,4 +1,4 @@
-#include "dialogs/pass_form_win.h"
+#include "dialogs/password_prompt_win.h"
 
 #include "common/desktop_contract.h"
 #include "components/controls/control_painters.h"
@@ -11,7 +11,7 @@ constexpr int kPassEditId = 10;
 
 } // namespace
 
-TPassForm::TPassForm(HWND owner, std::string password)
+PasswordPrompt::PasswordPrompt(HWND owner, std::string password)
     : ModalDialog(owner, DialogFrame::Skinned, DialogPlace::ScreenCentre),
       password_(std::move(password)) {
     if (!CreateDialogWindow("Lunea Calendar Protection", 260, 112))
@@ -26,7 +26,7 @@ TPassForm::TPassForm(HWND owner, std::string password)
     AddButton(IDCANCEL, {173, 80, 248, 104}, "Exit");
 }
 
-void TPassForm::OkClick() {
+void PasswordPrompt::OkClick() {
     // The whole text, letter case and blanks included.
     if (PassEdit->Text() == password_) {
         EndModal(DialogResult::Ok);
@@ -38,7 +38,7 @@ void TPassForm::OkClick() {
 }
 
 bool AskPassword(HWND owner, const std::string& password) {
-    TPassForm prompt(owner, password);
+    PasswordPrompt prompt(owner, password);
     return prompt.ShowModal() == DialogResult::Ok;
 }
 

@@ -1,4 +1,4 @@
-#include "reports/reports_menu_win.h"
+#include "reports/report_menu_win.h"
 
 #include "components/art/image_sets.h"
 #include "components/controls/menu_image_win.h"
@@ -27,7 +27,7 @@ void AddSeparator(HMENU popup) {
 
 } // namespace
 
-ReportsMenu::ReportsMenu() : bar_(CreateMenu()) {
+ReportMenu::ReportMenu() : bar_(CreateMenu()) {
     if (!bar_)
         return;
     if (HMENU report = AddPopup(bar_, "Report")) {
@@ -64,13 +64,13 @@ ReportsMenu::ReportsMenu() : bar_(CreateMenu()) {
     ShowView(false);
 }
 
-ReportsMenu::~ReportsMenu() {
+ReportMenu::~ReportMenu() {
     if (bar_ && !(window_ && IsWindow(window_)))
         DestroyMenu(bar_);
 }
 
-void ReportsMenu::AddItem(HMENU popup, int command, const char* caption, bool checked,
-                          std::optional<int> image) {
+void ReportMenu::AddItem(HMENU popup, int command, const char* caption, bool checked,
+                         std::optional<int> image) {
     MENUITEMINFOA item{};
     item.cbSize = sizeof(item);
     item.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_FTYPE;
@@ -89,20 +89,20 @@ void ReportsMenu::AddItem(HMENU popup, int command, const char* caption, bool ch
     InsertMenuItemA(popup, static_cast<UINT>(GetMenuItemCount(popup)), TRUE, &item);
 }
 
-bool ReportsMenu::IsChecked(int command) const {
+bool ReportMenu::IsChecked(int command) const {
     return (GetMenuState(bar_, static_cast<UINT>(command), MF_BYCOMMAND) & MF_CHECKED) != 0;
 }
 
-void ReportsMenu::Toggle(int command) const {
+void ReportMenu::Toggle(int command) const {
     CheckMenuItem(bar_, static_cast<UINT>(command),
                   MF_BYCOMMAND | (IsChecked(command) ? MF_UNCHECKED : MF_CHECKED));
 }
 
-bool ReportsMenu::AdvancedView() const {
+bool ReportMenu::AdvancedView() const {
     return IsChecked(ids::Advanced1);
 }
 
-void ReportsMenu::ShowView(bool advanced) const {
+void ReportMenu::ShowView(bool advanced) const {
     CheckMenuRadioItem(bar_, ids::Standard1, ids::Advanced1,
                        advanced ? ids::Advanced1 : ids::Standard1, MF_BYCOMMAND);
     EnableMenuItem(bar_, ids::AdvancedOptionsMenu,
@@ -111,7 +111,7 @@ void ReportsMenu::ShowView(bool advanced) const {
         DrawMenuBar(window_);
 }
 
-AdvancedRows ReportsMenu::Rows() const {
+AdvancedRows ReportMenu::Rows() const {
     AdvancedRows rows;
     rows.sex = IsChecked(ids::Sex1);
     rows.menses = IsChecked(ids::Menses1);

@@ -15,8 +15,8 @@
 #include "components/controls/tool_bar_win.h"
 #include "components/controls/window_base_win.h"
 #include "reports/report_renderer.h"
-#include "reports/reports_form_layout.h"
-#include "reports/reports_menu_win.h"
+#include "reports/report_window_layout.h"
+#include "reports/report_menu_win.h"
 
 #include <functional>
 #include <memory>
@@ -24,7 +24,7 @@
 
 namespace lunea {
 
-struct ReportsContext {
+struct ReportWindowContext {
     const DayTable& days;
     const CycleAnalysis& cycles;
     const Settings& settings;
@@ -38,10 +38,10 @@ struct ReportsContext {
     std::function<void()> closed;
 };
 
-class TReportsForm final : public WindowBase {
+class ReportWindow final : public WindowBase {
   public:
-    explicit TReportsForm(ReportsContext context);
-    ~TReportsForm() override;
+    explicit ReportWindow(ReportWindowContext context);
+    ~ReportWindow() override;
 
     // Shows the window maximized and in front, which draws the report.
     void Open();
@@ -52,7 +52,7 @@ class TReportsForm final : public WindowBase {
   private:
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
-    // Controls (reports_form_layout_win.cpp).
+    // Controls (report_window_controls_win.cpp).
     void CreateControls();
     void CreateToolBar();
     void CreatePageButtons();
@@ -60,7 +60,7 @@ class TReportsForm final : public WindowBase {
     void LayOut();
     LRESULT ListColours(HDC dc) const;
 
-    // Drawing and the handlers (reports_form_win.cpp).
+    // Drawing and the handlers (report_window_win.cpp).
     ReportInput Input(int first) const;
     void DrawReport(const ReportRenderer& report, int first);
     void DrawStandardReport(int first) { DrawReport(StandardReport(), first); }
@@ -85,7 +85,7 @@ class TReportsForm final : public WindowBase {
     // would destroy the control under its feet.
     void PostClose() const;
 
-    // Printing and saving (reports_form_output_win.cpp).
+    // Printing and saving (report_window_output_win.cpp).
     void PrintSetup1Click();
     void Print1Click();
     void ToolButton1Click() { Print1Click(); }
@@ -93,9 +93,9 @@ class TReportsForm final : public WindowBase {
     void ToolButton3Click() { SaveAsBitmap1Click(); }
     std::vector<std::string> NotesLines() const;
 
-    ReportsContext context_;
-    ReportsFormLayout layout_;
-    ReportsMenu menu_;
+    ReportWindowContext context_;
+    ReportWindowLayout layout_;
+    ReportMenu menu_;
     PrinterSettings printer_;
     int FirstCycle = -1;
     Rect pictureArea_;
