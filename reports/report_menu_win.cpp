@@ -31,33 +31,33 @@ ReportMenu::ReportMenu() : bar_(CreateMenu()) {
     if (!bar_)
         return;
     if (HMENU report = AddPopup(bar_, "Report")) {
-        AddItem(report, ids::SaveAsBitmap1, "Save As Bitmap", false, tool_bar::kSaveAsBitmap);
+        AddItem(report, ids::SaveAsBitmapCommand, "Save As Bitmap", false, tool_bar::kSaveAsBitmap);
         AddSeparator(report);
-        AddItem(report, ids::PrintSetup1, "Print Setup", false, tool_bar::kPrintSetup);
-        AddItem(report, ids::Print1, "Print", false, tool_bar::kPrint);
+        AddItem(report, ids::PrintSetupCommand, "Print Setup", false, tool_bar::kPrintSetup);
+        AddItem(report, ids::PrintCommand, "Print", false, tool_bar::kPrint);
         AddSeparator(report);
-        AddItem(report, ids::Close1, "Close", false, tool_bar::kClose);
+        AddItem(report, ids::CloseCommand, "Close", false, tool_bar::kClose);
     }
     if (HMENU view = AddPopup(bar_, "View")) {
-        AddItem(view, ids::Standard1, "Standard", true, std::nullopt);
-        AddItem(view, ids::Advanced1, "Advanced", false, std::nullopt);
+        AddItem(view, ids::StandardView, "Standard", true, std::nullopt);
+        AddItem(view, ids::AdvancedView, "Advanced", false, std::nullopt);
     }
     if (HMENU options = AddPopup(bar_, "Advanced Options")) {
-        AddItem(options, ids::CalendarMethod1, "Calendar Method", true, std::nullopt);
+        AddItem(options, ids::CalendarMethodRow, "Calendar Method", true, std::nullopt);
         AddSeparator(options);
         const struct {
             int command;
             const char* caption;
-        } rows[] = {{ids::Menses1, "Menses"},
-                    {ids::Mucus1, "Mucus"},
-                    {ids::Temperature1, "Temperature"},
-                    {ids::Sex1, "Sex"},
-                    {ids::Protection1, "Protection"},
-                    {ids::PMS1, "PMS"},
-                    {ids::Cramps1, "Cramps"},
-                    {ids::Secret1, "Secret"},
-                    {ids::DrsApp1, "Dr's Appointments"},
-                    {ids::Notes1, "Notes"}};
+        } rows[] = {{ids::MensesRow, "Menses"},
+                    {ids::MucusRow, "Mucus"},
+                    {ids::TemperatureRow, "Temperature"},
+                    {ids::SexRow, "Sex"},
+                    {ids::ProtectionRow, "Protection"},
+                    {ids::PmsRow, "PMS"},
+                    {ids::CrampsRow, "Cramps"},
+                    {ids::SecretRow, "Secret"},
+                    {ids::AppointmentsRow, "Dr's Appointments"},
+                    {ids::NotesRow, "Notes"}};
         for (const auto& row : rows)
             AddItem(options, row.command, row.caption, true, std::nullopt);
     }
@@ -74,7 +74,7 @@ void ReportMenu::AddItem(HMENU popup, int command, const char* caption, bool che
     MENUITEMINFOA item{};
     item.cbSize = sizeof(item);
     item.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_FTYPE;
-    item.fType = command == ids::Standard1 || command == ids::Advanced1 ? MFT_RADIOCHECK : 0;
+    item.fType = command == ids::StandardView || command == ids::AdvancedView ? MFT_RADIOCHECK : 0;
     item.fState = checked ? MFS_CHECKED : MFS_UNCHECKED;
     item.wID = static_cast<UINT>(command);
     std::string text = caption;
@@ -99,12 +99,12 @@ void ReportMenu::Toggle(int command) const {
 }
 
 bool ReportMenu::AdvancedView() const {
-    return IsChecked(ids::Advanced1);
+    return IsChecked(ids::AdvancedView);
 }
 
 void ReportMenu::ShowView(bool advanced) const {
-    CheckMenuRadioItem(bar_, ids::Standard1, ids::Advanced1,
-                       advanced ? ids::Advanced1 : ids::Standard1, MF_BYCOMMAND);
+    CheckMenuRadioItem(bar_, ids::StandardView, ids::AdvancedView,
+                       advanced ? ids::AdvancedView : ids::StandardView, MF_BYCOMMAND);
     EnableMenuItem(bar_, ids::AdvancedOptionsMenu,
                    MF_BYPOSITION | (advanced ? MF_ENABLED : MF_GRAYED));
     if (window_)
@@ -113,17 +113,17 @@ void ReportMenu::ShowView(bool advanced) const {
 
 AdvancedRows ReportMenu::Rows() const {
     AdvancedRows rows;
-    rows.sex = IsChecked(ids::Sex1);
-    rows.menses = IsChecked(ids::Menses1);
-    rows.calendarMethod = IsChecked(ids::CalendarMethod1);
-    rows.temperature = IsChecked(ids::Temperature1);
-    rows.mucus = IsChecked(ids::Mucus1);
-    rows.pms = IsChecked(ids::PMS1);
-    rows.cramps = IsChecked(ids::Cramps1);
-    rows.protection = IsChecked(ids::Protection1);
-    rows.secret = IsChecked(ids::Secret1);
-    rows.appointments = IsChecked(ids::DrsApp1);
-    rows.notes = IsChecked(ids::Notes1);
+    rows.sex = IsChecked(ids::SexRow);
+    rows.menses = IsChecked(ids::MensesRow);
+    rows.calendarMethod = IsChecked(ids::CalendarMethodRow);
+    rows.temperature = IsChecked(ids::TemperatureRow);
+    rows.mucus = IsChecked(ids::MucusRow);
+    rows.pms = IsChecked(ids::PmsRow);
+    rows.cramps = IsChecked(ids::CrampsRow);
+    rows.protection = IsChecked(ids::ProtectionRow);
+    rows.secret = IsChecked(ids::SecretRow);
+    rows.appointments = IsChecked(ids::AppointmentsRow);
+    rows.notes = IsChecked(ids::NotesRow);
     return rows;
 }
 

@@ -10,12 +10,12 @@ namespace lunea {
 
 struct ReportWindowAreas {
     Rect toolBar;
-    Rect pageButtons;  // Panel5
-    Rect listSplitter; // Splitter1
-    Rect cycleList;    // Panel3
+    Rect pageButtons;
+    Rect listSplitter;
+    Rect cycleList;
     Rect notesSplitter;
-    Rect notes;   // Panel2
-    Rect picture; // Panel1
+    Rect notes;
+    Rect picture;
 };
 
 class ReportWindowLayout {

@@ -29,18 +29,17 @@ ReportWindow::ReportWindow(ReportWindowContext context) : context_(std::move(con
     LayOut();
     AddDialogKeysWindow(Window());
 
-    OnClick(ids::SaveAsBitmap1, [this] { SaveAsBitmap1Click(); });
-    OnClick(ids::PrintSetup1, [this] { PrintSetup1Click(); });
-    OnClick(ids::Print1, [this] { Print1Click(); });
-    OnClick(ids::Close1, [this] { Close1Click(); });
-    OnClick(ids::Standard1, [this] { Standard1Click(); });
-    OnClick(ids::Advanced1, [this] { Advanced1Click(); });
+    OnClick(ids::SaveAsBitmapCommand, [this] { SaveAsBitmap(); });
+    OnClick(ids::PrintSetupCommand, [this] { SetUpPrinter(); });
+    OnClick(ids::PrintCommand, [this] { PrintPicture(); });
+    OnClick(ids::CloseCommand, [this] { PostClose(); });
+    OnClick(ids::StandardView, [this] { ShowStandardReport(); });
+    OnClick(ids::AdvancedView, [this] { ShowAdvancedReport(); });
     OnClick(IDCANCEL, [this] { PostClose(); });
-    for (int command : {ids::CalendarMethod1, ids::Menses1, ids::Sex1, ids::Protection1, ids::PMS1,
-                        ids::Cramps1, ids::Secret1, ids::DrsApp1, ids::Notes1})
-        OnClick(command, [this, command] { CheckMenu1Click(command); });
-    OnClick(ids::Temperature1, [this] { Temperature1Click(ids::Temperature1); });
-    OnClick(ids::Mucus1, [this] { Mucus1Click(ids::Mucus1); });
+    for (int command : {ids::CalendarMethodRow, ids::MensesRow, ids::MucusRow, ids::TemperatureRow,
+                        ids::SexRow, ids::ProtectionRow, ids::PmsRow, ids::CrampsRow,
+                        ids::SecretRow, ids::AppointmentsRow, ids::NotesRow})
+        OnClick(command, [this, command] { ToggleRow(command); });
 }
 
 ReportWindow::~ReportWindow() {
@@ -53,7 +52,7 @@ void ReportWindow::Open() {
         return;
     ShowWindow(Window(), SW_SHOWMAXIMIZED);
     SetForegroundWindow(Window());
-    FormShow();
+    RefreshReport();
 }
 
 void ReportWindow::Close() {
@@ -71,26 +70,22 @@ LRESULT ReportWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
         LayOut();
         return 0;
     case WM_CTLCOLORLISTBOX:
-        if (reinterpret_cast<HWND>(lparam) == ListBox1)
+        if (reinterpret_cast<HWND>(lparam) == cycleList_)
             return ListColours(reinterpret_cast<HDC>(wparam));
         break;
     case WM_MOUSEWHEEL:
         // The wheel turns the picture wherever the focus is.
-        if (ScrollBox1 && GetFocus() != ListBox1 && GetFocus() != Memo1->Window())
-            return SendMessageA(ScrollBox1->Window(), message, wparam, lparam);
+        if (pictureScroller_ && GetFocus() != cycleList_ && GetFocus() != notesEdit_->Window())
+            return SendMessageA(pictureScroller_->Window(), message, wparam, lparam);
         break;
     case WM_DESTROY:
-        FormClose();
+        WindowDestroyed();
         return 0;
     }
     return WindowBase::HandleMessage(message, wparam, lparam);
 }
 
-void ReportWindow::FormShow() {
-    RefreshReport();
-}
-
-void ReportWindow::FormClose() {
+void ReportWindow::WindowDestroyed() {
     RemoveDialogKeysWindow(Window());
     if (context_.closed)
         context_.closed();
@@ -99,26 +94,27 @@ void ReportWindow::FormClose() {
 void ReportWindow::RefreshReport() {
     if (!Window())
         return;
-    SendMessageA(ListBox1, LB_RESETCONTENT, 0, 0);
+    SendMessageA(cycleList_, LB_RESETCONTENT, 0, 0);
     const auto starts = context_.cycles.Starts();
     for (auto start = starts.rbegin(); start != starts.rend(); ++start)
-        SendMessageA(ListBox1, LB_ADDSTRING, 0,
+        SendMessageA(cycleList_, LB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(context_.shortDate(SerialToDate(*start)).c_str()));
-    FirstCycle = -1;
-    ScrollBox1->RemovePicture();
+    firstCycle_ = -1;
+    pictureScroller_->RemovePicture();
     if (starts.empty()) {
         MessageBoxA(Window(), "There is no data to show.", kApplicationTitle,
                     MB_OK | MB_ICONINFORMATION);
         return;
     }
-    FirstCycle = 1;
+    firstCycle_ = 1;
     DrawCurrentView();
-    SendMessageA(ListBox1, LB_SETCURSEL, 0, 0);
+    SendMessageA(cycleList_, LB_SETCURSEL, 0, 0);
 }
 
 ReportInput ReportWindow::Input(int first) const {
-    return ReportInput{context_.days,         context_.cycles, context_.settings, first,
-                       CntSpinEdit1->Value(), menu_.Rows(),    context_.shortDate};
+    return ReportInput{
+        context_.days, context_.cycles,   context_.settings, first, cyclesInPageEdit_->Value(),
+        menu_.Rows(),  context_.shortDate};
 }
 
 void ReportWindow::DrawReport(const ReportRenderer& report, int first) {
@@ -126,57 +122,49 @@ void ReportWindow::DrawReport(const ReportRenderer& report, int first) {
         return;
     const ReportInput input = Input(first);
     const PictureSize size = report.SizeOf(input);
-    if (DibSurface* picture = ScrollBox1->NewPicture(size.width, size.height)) {
+    if (DibSurface* picture = pictureScroller_->NewPicture(size.width, size.height)) {
         GdiCanvas canvas(picture->Dc());
         report.Draw(canvas, input);
     }
-    ScrollBox1->PictureChanged();
+    pictureScroller_->PictureChanged();
     std::string notes;
     for (const std::string& line : report.Notes(input))
         notes += line + "\r\n";
-    Memo1->SetText(notes);
+    notesEdit_->SetText(notes);
 }
 
 void ReportWindow::DrawCurrentView() {
     if (menu_.AdvancedView())
-        DrawAdvancedReport(FirstCycle);
+        DrawAdvancedReport(firstCycle_);
     else
-        DrawStandardReport(FirstCycle);
+        DrawStandardReport(firstCycle_);
 }
 
-void ReportWindow::ListBox1Click() {
-    const auto selected = static_cast<int>(SendMessageA(ListBox1, LB_GETCURSEL, 0, 0));
-    if (SendMessageA(ListBox1, LB_GETCOUNT, 0, 0) <= 0 || selected < 0)
+void ReportWindow::ShowSelectedCycle() {
+    const auto selected = static_cast<int>(SendMessageA(cycleList_, LB_GETCURSEL, 0, 0));
+    if (SendMessageA(cycleList_, LB_GETCOUNT, 0, 0) <= 0 || selected < 0)
         return;
-    FirstCycle = selected + 1;
+    firstCycle_ = selected + 1;
     DrawCurrentView();
 }
 
-void ReportWindow::Panel1Resize() {
-    DrawCurrentView();
-}
-
-void ReportWindow::CntSpinEdit1Change() {
-    DrawCurrentView();
-}
-
-void ReportWindow::Standard1Click() {
+void ReportWindow::ShowStandardReport() {
     menu_.ShowView(false);
-    DrawStandardReport(FirstCycle);
+    DrawStandardReport(firstCycle_);
     SetWindowTextA(Window(), "Standard Report");
-    CntSpinEdit1->SetArrowsMaximum(3);
+    cyclesInPageEdit_->SetArrowsMaximum(3);
 }
 
-void ReportWindow::Advanced1Click() {
+void ReportWindow::ShowAdvancedReport() {
     menu_.ShowView(true);
-    DrawAdvancedReport(FirstCycle);
+    DrawAdvancedReport(firstCycle_);
     SetWindowTextA(Window(), "Advanced Report");
-    CntSpinEdit1->SetArrowsMaximum(6);
+    cyclesInPageEdit_->SetArrowsMaximum(6);
 }
 
-void ReportWindow::CheckMenu1Click(int command) {
+void ReportWindow::ToggleRow(int command) {
     menu_.Toggle(command);
-    DrawAdvancedReport(FirstCycle);
+    DrawAdvancedReport(firstCycle_);
 }
 
 } // namespace lunea
