@@ -19,8 +19,8 @@ class PasswordPrompt final : public ModalDialog {
     void OkClick() override;
 
     std::string password_;
-    std::unique_ptr<SkinLabel> PromptLabel;
-    std::unique_ptr<EditBox> PassEdit;
+    std::unique_ptr<SkinLabel> promptLabel_;
+    std::unique_ptr<EditBox> passwordEdit_;
 };
 
 // True when the user typed the password and pressed "Enter".

@@ -17,16 +17,17 @@ constexpr int kPictureSide = 96;
 Splash::Splash(HWND owner) : ModalDialog(owner, DialogFrame::Skinned, DialogPlace::ScreenCentre) {
     if (!CreateDialogWindow("About", 300, 132))
         return;
-    Image1 = std::make_unique<PictureBox>(Window(), 10, Point{14, kDialogTitleBandHeight + 10},
-                                          PaintProductPicture(kPictureSide));
-    Image1->SetClick([this] { ImageClick(); });
-    NameLabel =
+    picture_ = std::make_unique<PictureBox>(Window(), 10, Point{14, kDialogTitleBandHeight + 10},
+                                            PaintProductPicture(kPictureSide));
+    picture_->SetClick([this] { PictureClick(); });
+    nameLabel_ =
         std::make_unique<SkinLabel>(Window(), 11, Rect{126, 56, 290, 74}, kApplicationTitle);
     Font bold = ControlFont();
     bold.height = -16;
     bold.style = kBold;
-    NameLabel->SetFont(bold);
-    VersionLabel = std::make_unique<SkinLabel>(Window(), 12, Rect{126, 82, 290, 96}, "Version 6.2");
+    nameLabel_->SetFont(bold);
+    versionLabel_ =
+        std::make_unique<SkinLabel>(Window(), 12, Rect{126, 82, 290, 96}, "Version 6.2");
 }
 
 void Splash::EnableTimer() const {
@@ -35,20 +36,20 @@ void Splash::EnableTimer() const {
 
 LRESULT Splash::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_TIMER && wparam == kCloseTimer) {
-        Timer1Timer();
+        CloseTimerTick();
         return 0;
     }
     return ModalDialog::HandleMessage(message, wparam, lparam);
 }
 
-void Splash::Timer1Timer() {
+void Splash::CloseTimerTick() {
     if (++ticks_ <= kLastTick)
         return;
     KillTimer(Window(), kCloseTimer);
     EndModal(DialogResult::Ok);
 }
 
-void Splash::ImageClick() {
+void Splash::PictureClick() {
     EndModal(DialogResult::Ok);
 }
 

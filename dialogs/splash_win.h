@@ -19,12 +19,13 @@ class Splash final : public ModalDialog {
 
   private:
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
-    void Timer1Timer();
-    void ImageClick();
+    void CloseTimerTick();
+    void PictureClick();
 
     int ticks_ = 0;
-    std::unique_ptr<PictureBox> Image1;
-    std::unique_ptr<SkinLabel> NameLabel, VersionLabel;
+    std::unique_ptr<PictureBox> picture_;
+    std::unique_ptr<SkinLabel> nameLabel_;
+    std::unique_ptr<SkinLabel> versionLabel_;
 };
 
 // Creates the splash with its timer enabled, shows it and destroys it.

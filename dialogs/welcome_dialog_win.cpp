@@ -14,7 +14,7 @@ WelcomeDialog::WelcomeDialog(HWND owner, const UserList& users)
     : ModalDialog(owner, DialogFrame::Captioned, DialogPlace::ScreenCentre) {
     if (!CreateDialogWindow("Welcome to Lunea Calendar", 400, 262))
         return;
-    Image1 = std::make_unique<PictureBox>(Window(), 10, Point{12, 12}, PaintProductPicture(96));
+    picture_ = std::make_unique<PictureBox>(Window(), 10, Point{12, 12}, PaintProductPicture(96));
     const auto text = [this](int id, const Rect& bounds, const char* line) {
         AddControl("STATIC", id, bounds, line, SS_LEFT | SS_NOPREFIX);
     };
@@ -26,18 +26,18 @@ WelcomeDialog::WelcomeDialog(HWND owner, const UserList& users)
     text(16, {24, 172, 380, 188}, "select \"Lunea\" if you do not want to synchronize ");
     text(17, {24, 190, 380, 206}, "the desktop data for now (can be changed later).");
 
-    UsersBox = std::make_unique<ImageComboBox>(Window(), kUsersBoxId, Rect{12, 229, 292, 429},
-                                               DialogFont());
+    usersBox_ = std::make_unique<ImageComboBox>(Window(), kUsersBoxId, Rect{12, 229, 292, 429},
+                                                DialogFont());
     for (int user = 0; user < users.UserCount(); ++user)
-        UsersBox->Add(users.names[static_cast<std::size_t>(user)],
-                      ImageRef{ImageSetId::Users,
-                               user == 0 ? user_image::kLocalUser : user_image::kHandheldUser});
-    UsersBox->Select(0);
+        usersBox_->Add(users.names[static_cast<std::size_t>(user)],
+                       ImageRef{ImageSetId::Users,
+                                user == 0 ? user_image::kLocalUser : user_image::kHandheldUser});
+    usersBox_->Select(0);
     AddButton(IDOK, {313, 228, 388, 252}, "Continue", true);
 }
 
 int WelcomeDialog::SelectedUser() const {
-    const int selected = UsersBox ? UsersBox->Selected() : -1;
+    const int selected = usersBox_ ? usersBox_->Selected() : -1;
     return selected >= 0 ? selected : 0;
 }
 

@@ -20,8 +20,8 @@ class WelcomeDialog final : public ModalDialog {
   private:
     void CancelClick() override { EndModal(DialogResult::Ok); }
 
-    std::unique_ptr<PictureBox> Image1;
-    std::unique_ptr<ImageComboBox> UsersBox;
+    std::unique_ptr<PictureBox> picture_;
+    std::unique_ptr<ImageComboBox> usersBox_;
 };
 
 // Shows the welcome dialog and returns the index of the user picked.
