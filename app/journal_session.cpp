@@ -65,7 +65,7 @@ void JournalSession::JournalChanged() {
 void JournalSession::SetCurrentUser(int user) {
     currentUser_ = user;
     settings_.LastUser =
-        users_.UserNames[static_cast<std::size_t>(user)].substr(0, Settings::LastUserCapacity);
+        users_.names[static_cast<std::size_t>(user)].substr(0, Settings::LastUserCapacity);
 }
 
 void JournalSession::Load() {

@@ -1,6 +1,6 @@
 // Redrawing the page that shows and switching between the pages.
 #include "app/main_window_win.h"
-#include "dialogs/pass_form_win.h"
+#include "dialogs/password_prompt_win.h"
 
 namespace lunea {
 
@@ -10,7 +10,7 @@ void MainWindow::RepaintView() {
     else if (view_.page == Page::Charts)
         chartsPage_->Draw();
     if (ReportsShown())
-        reportsForm_->RefreshReport();
+        reportWindow_->RefreshReport();
 }
 
 void MainWindow::JournalChanged() {

@@ -5,12 +5,12 @@
 namespace lunea {
 
 bool MainWindow::ReportsShown() const {
-    return reportsForm_ && reportsForm_->Window();
+    return reportWindow_ && reportWindow_->Window();
 }
 
 void MainWindow::ToggleReports() {
     if (ReportsShown()) {
-        reportsForm_->Close(); // its closing releases the button
+        reportWindow_->Close(); // its closing releases the button
         return;
     }
     if (session_.Analysis().CCount == 0) {
@@ -19,18 +19,18 @@ void MainWindow::ToggleReports() {
         return;
     }
     // Every opening starts afresh: nothing of an earlier window is kept.
-    reportsForm_ = std::make_unique<TReportsForm>(ReportsContext{
+    reportWindow_ = std::make_unique<ReportWindow>(ReportWindowContext{
         session_.Days(), session_.Analysis(), session_.CurrentSettings(), ShortDateText,
         [this] { ShowPageFromReport(Page::Calendar); },
         [this] { ShowPageFromReport(Page::Charts); },
         [this] { ShowPageFromReport(Page::Preferences); }, [this] { ReportsClosed(); }});
-    if (!reportsForm_->Window()) {
-        reportsForm_.reset();
+    if (!reportWindow_->Window()) {
+        reportWindow_.reset();
         reportsButton_->SetChecked(false);
         return;
     }
     reportsButton_->SetChecked(true);
-    reportsForm_->Open();
+    reportWindow_->Open();
 }
 
 void MainWindow::ReportsClosed() {

@@ -1,7 +1,7 @@
 // The users button with its menu: switching users and transfer.
 #include "app/main_window_win.h"
 #include "components/controls/control_painters.h"
-#include "users/transfer_form_win.h"
+#include "users/transfer_dialog_win.h"
 
 namespace lunea {
 

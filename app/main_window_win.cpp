@@ -6,9 +6,9 @@
 #include "common/desktop_contract.h"
 #include "common/program_folder_win.h"
 #include "components/controls/message_loop_win.h"
-#include "dialogs/about_form_win.h"
-#include "dialogs/pass_form_win.h"
-#include "dialogs/welcome_form_win.h"
+#include "dialogs/splash_win.h"
+#include "dialogs/password_prompt_win.h"
+#include "dialogs/welcome_dialog_win.h"
 #include "settings/registry_key_win.h"
 #include "users/user_discovery_win.h"
 
@@ -113,7 +113,7 @@ void MainWindow::SaveBeforeClosing() {
 
 void MainWindow::EndSession() {
     // The report window has no owner to take it down with this one.
-    reportsForm_.reset();
+    reportWindow_.reset();
     if (view_.page == Page::Preferences) {
         // Left once: a second end (WM_ENDSESSION, then WM_DESTROY) writes
         // only the last user.

@@ -11,7 +11,7 @@
 #include "components/controls/skin_frame_win.h"
 #include "components/controls/skin_label_win.h"
 #include "components/controls/window_base_win.h"
-#include "reports/reports_form_win.h"
+#include "reports/report_window_win.h"
 #include "settings/prefs_page_win.h"
 #include "users/users_menu_win.h"
 
@@ -92,7 +92,7 @@ class MainWindow final : public WindowBase {
     std::unique_ptr<ChartsPage> chartsPage_;
     std::unique_ptr<PrefsPage> prefsPage_;
     // The report window last opened; its window is gone once closed.
-    std::unique_ptr<TReportsForm> reportsForm_;
+    std::unique_ptr<ReportWindow> reportWindow_;
 };
 
 } // namespace lunea

@@ -13,9 +13,9 @@
 namespace lunea {
 namespace {
 
-class Win32File : public OpenFile {
+class HandleFile : public OpenFile {
   public:
-    Win32File(HANDLE handle, DWORD& lastError) : handle_(handle), lastError_(lastError) {}
+    HandleFile(HANDLE handle, DWORD& lastError) : handle_(handle), lastError_(lastError) {}
 
     bool Read(void* buffer, std::size_t size, std::size_t& got) override {
         got = 0;
@@ -75,7 +75,7 @@ bool IsRunningOtherProcess(DWORD id) {
     return WaitForSingleObject(process.Get(), 0) == WAIT_TIMEOUT;
 }
 
-class Win32FileSystem : public FileSystem {
+class WindowsFileSystem : public FileSystem {
   public:
     OpenStatus OpenExisting(const std::string& path, std::unique_ptr<OpenFile>& file) override {
         const HANDLE handle =
@@ -87,7 +87,7 @@ class Win32FileSystem : public FileSystem {
                        ? OpenStatus::NotFound
                        : OpenStatus::Failed;
         }
-        file = std::make_unique<Win32File>(handle, lastError_);
+        file = std::make_unique<HandleFile>(handle, lastError_);
         return OpenStatus::Opened;
     }
 
@@ -98,7 +98,7 @@ class Win32FileSystem : public FileSystem {
             const HANDLE handle = CreateFileA(tempPath.c_str(), GENERIC_WRITE, 0, nullptr,
                                               CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
             if (handle != INVALID_HANDLE_VALUE)
-                return std::make_unique<Win32File>(handle, lastError_);
+                return std::make_unique<HandleFile>(handle, lastError_);
             lastError_ = GetLastError();
             if (lastError_ != ERROR_FILE_EXISTS && lastError_ != ERROR_ALREADY_EXISTS)
                 break;
@@ -147,7 +147,7 @@ class Win32FileSystem : public FileSystem {
 } // namespace
 
 std::unique_ptr<FileSystem> MakePlatformFileSystem() {
-    return std::make_unique<Win32FileSystem>();
+    return std::make_unique<WindowsFileSystem>();
 }
 
 } // namespace lunea

@@ -20,8 +20,8 @@ struct Partner {
 };
 
 void Append(UserList& users, std::string displayName, std::string folder) {
-    users.UserNames.push_back(std::move(displayName));
-    users.UserFolders.push_back(std::move(folder));
+    users.names.push_back(std::move(displayName));
+    users.folders.push_back(std::move(folder));
 }
 
 bool IsFull(const UserList& users) {

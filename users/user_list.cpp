@@ -6,13 +6,13 @@ namespace lunea {
 
 int UserList::IndexOf(const std::string& displayName) const {
     for (int i = 0; i < UserCount(); ++i)
-        if (UserNames[i] == displayName)
+        if (names[i] == displayName)
             return i;
     return -1;
 }
 
 std::string UserList::DataFile(int user) const {
-    return UserFolders.at(user) + kDataFileName;
+    return folders.at(user) + kDataFileName;
 }
 
 UserList LocalUserList(const std::string& programFolder) {

@@ -8,10 +8,10 @@ namespace lunea {
 // in a backslash) per user. User 0 is the local user "Lunea", whose folder
 // is the program's own.
 struct UserList {
-    std::vector<std::string> UserNames;
-    std::vector<std::string> UserFolders;
+    std::vector<std::string> names;
+    std::vector<std::string> folders;
 
-    int UserCount() const { return static_cast<int>(UserNames.size()); }
+    int UserCount() const { return static_cast<int>(names.size()); }
     // The index of the user with that display name, or -1.
     int IndexOf(const std::string& displayName) const;
     // The user's data file: the folder followed by "Lunea.dat".

@@ -10,7 +10,7 @@ ImageRef UserImage(int user) {
 
 UsersMenu::UsersMenu(const UserList& users) : userCount_(users.UserCount()) {
     for (int user = 0; user < userCount_; ++user)
-        menu_.Add(users.UserNames[static_cast<std::size_t>(user)], UserImage(user));
+        menu_.Add(users.names[static_cast<std::size_t>(user)], UserImage(user));
     if (userCount_ < 2)
         return;
     menu_.AddSeparator();

@@ -290,9 +290,9 @@ void ChartSeries::Add(double x, double y, Color pointColor) {
         return;
     const ChartPoint point{x, y, pointColor};
     const auto after =
-        std::upper_bound(points.begin(), points.end(), x,
+        std::upper_bound(points_.begin(), points_.end(), x,
                          [](double value, const ChartPoint& p) { return value < p.x; });
-    points.insert(after, point);
+    points_.insert(after, point);
 }
 
 void Chart::Draw(Canvas& canvas, const Rect& bounds) const {

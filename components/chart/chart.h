@@ -42,14 +42,14 @@ struct ChartSeries {
     Color marksBackground = 0; // behind a mark's text
     int barWidthPercent = 40;  // of a bar's slot
 
-    void Clear() { points.clear(); }
+    void Clear() { points_.clear(); }
     // Kept in ascending order of x; points with x or y not a number are
     // left out, as no axis can place them.
     void Add(double x, double y, Color pointColor);
-    const std::vector<ChartPoint>& Points() const { return points; }
+    const std::vector<ChartPoint>& Points() const { return points_; }
 
   private:
-    std::vector<ChartPoint> points;
+    std::vector<ChartPoint> points_;
 };
 
 struct Chart {

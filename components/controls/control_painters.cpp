@@ -23,6 +23,25 @@ Color FaceColor(const ButtonState& state) {
     return state.hot && state.enabled ? kFaceHot : kFace;
 }
 
+// The inside of a check box's box or a radio button's circle.
+Color MarkFill(const ButtonState& state) {
+    if (state.pressed)
+        return kFacePressed;
+    return state.hot ? kFaceHot : kShine;
+}
+
+// A check box's or radio button's caption, from left on, centred in height.
+void PaintCaptionBeside(Canvas& canvas, int left, const Rect& bounds, const ButtonState& state,
+                        const std::string& caption, const Font& font) {
+    if (caption.empty())
+        return;
+    Font text = font;
+    if (!state.enabled)
+        text.color = kGreyText;
+    const TextExtent extent = canvas.MeasureText(caption, text);
+    canvas.Text({left, bounds.top + (bounds.Height() - extent.height) / 2}, caption, text);
+}
+
 // Image and caption side by side, centred in the bounds.
 void PaintContent(Canvas& canvas, const Rect& bounds, const ButtonState& state,
                   const ButtonContent& content) {
@@ -107,23 +126,13 @@ void PaintCheckBox(Canvas& canvas, const Rect& bounds, const ButtonState& state,
     constexpr int kBox = 13;
     const int top = bounds.top + (bounds.Height() - kBox) / 2;
     const Rect box{bounds.left, top, bounds.left + kBox, top + kBox};
-    canvas.RoundRect(box, 3, 3, {kEdge, 1},
-                     {state.pressed ? kFacePressed
-                      : state.hot   ? kFaceHot
-                                    : kShine});
+    canvas.RoundRect(box, 3, 3, {kEdge, 1}, {MarkFill(state)});
     if (state.checked) {
         const Pen tick{kChecked, 2};
         canvas.Line({box.left + 3, box.top + 6}, {box.left + 5, box.top + 9}, tick);
         canvas.Line({box.left + 5, box.top + 9}, {box.left + 10, box.top + 3}, tick);
     }
-    if (!caption.empty()) {
-        Font text = font;
-        if (!state.enabled)
-            text.color = kGreyText;
-        const TextExtent extent = canvas.MeasureText(caption, text);
-        canvas.Text({box.right + 4, bounds.top + (bounds.Height() - extent.height) / 2}, caption,
-                    text);
-    }
+    PaintCaptionBeside(canvas, box.right + 4, bounds, state, caption, font);
 }
 
 void PaintRadioButton(Canvas& canvas, const Rect& bounds, const ButtonState& state,
@@ -132,21 +141,11 @@ void PaintRadioButton(Canvas& canvas, const Rect& bounds, const ButtonState& sta
     const int left = caption.empty() ? bounds.left + (bounds.Width() - kCircle) / 2 : bounds.left;
     const int top = bounds.top + (bounds.Height() - kCircle) / 2;
     const Rect circle{left, top, left + kCircle, top + kCircle};
-    canvas.Ellipse(circle, {kEdge, 1},
-                   {state.pressed ? kFacePressed
-                    : state.hot   ? kFaceHot
-                                  : kShine});
+    canvas.Ellipse(circle, {kEdge, 1}, {MarkFill(state)});
     if (state.checked)
         canvas.Ellipse({left + 3, top + 3, left + kCircle - 3, top + kCircle - 3}, {kChecked, 1},
                        {kChecked});
-    if (!caption.empty()) {
-        Font text = font;
-        if (!state.enabled)
-            text.color = kGreyText;
-        const TextExtent extent = canvas.MeasureText(caption, text);
-        canvas.Text({circle.right + 4, bounds.top + (bounds.Height() - extent.height) / 2}, caption,
-                    text);
-    }
+    PaintCaptionBeside(canvas, circle.right + 4, bounds, state, caption, font);
 }
 
 void PaintBevel(Canvas& canvas, const Rect& bounds) {

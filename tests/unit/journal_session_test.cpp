@@ -129,7 +129,7 @@ TEST_F(JournalSessionTest, StartChoosesTheUserAsksThePasswordOnlyWhenSetAndLoads
         // Refusing the password ends the program elsewhere: the journal still loads.
         EXPECT_EQ(asked, c.password);
         EXPECT_EQ(started.Analysis().CCount, c.expectedUser == 1 ? 2 : 0);
-        EXPECT_EQ(started.CurrentSettings().LastUser, Users().UserNames[c.expectedUser]);
+        EXPECT_EQ(started.CurrentSettings().LastUser, Users().names[c.expectedUser]);
         EXPECT_EQ(stored.WriteOrder().size(), (c.lastUser ? 1u : 0u) + (c.password ? 1u : 0u))
             << "start-up writes nothing";
     }

@@ -138,15 +138,15 @@ TEST(UserDiscovery, ListsLocalThenOrganiserThenPartners) {
     for (Case& test : cases) {
         SCOPED_TRACE(test.what);
         const UserList users = Build(test.world);
-        EXPECT_EQ(users.UserNames, test.names);
+        EXPECT_EQ(users.names, test.names);
         if (!test.folders.empty()) {
-            EXPECT_EQ(users.UserFolders, test.folders);
+            EXPECT_EQ(users.folders, test.folders);
         }
         // No organiser folder: not even "\UserData.dll" is tried.
         const bool loaded = !test.world.desktopPath.empty();
         EXPECT_EQ(test.world.loaded, std::vector<std::string>(loaded, "C:\\Palm\\UserData.dll"));
         const auto organiserUsers =
-            std::count_if(users.UserNames.begin(), users.UserNames.end(),
+            std::count_if(users.names.begin(), users.names.end(),
                           [](auto& name) { return name.starts_with("Palm"); });
         EXPECT_EQ(test.world.calls, loaded && test.world.complete ? 1 + 3 * organiserUsers : 0);
         EXPECT_EQ(test.world.unloaded, loaded);

@@ -96,8 +96,8 @@ TEST(DiscoverUsers, ReadsTheOrganiserLibraryAndThePartnershipKeys) {
         }
         names.insert(names.end(), {"PPC - Phone", "PPC - Tab"});
         folders.insert(folders.end(), {std::string(appData) + "\\Sync\\", "E:\\Tab\\"});
-        EXPECT_EQ(users.UserNames, names);
-        EXPECT_EQ(users.UserFolders, folders);
+        EXPECT_EQ(users.names, names);
+        EXPECT_EQ(users.folders, folders);
         EXPECT_EQ(GetModuleHandleA(library.c_str()), nullptr) << "the library stays loaded";
     }
 }

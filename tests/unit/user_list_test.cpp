@@ -8,7 +8,7 @@ namespace {
 TEST(UserList, LocalUserLivesInTheProgramFolder) {
     const UserList users = LocalUserList("C:\\Program Files\\Lunea");
     ASSERT_EQ(users.UserCount(), 1);
-    EXPECT_EQ(users.UserNames[0], "Lunea");
+    EXPECT_EQ(users.names[0], "Lunea");
     EXPECT_EQ(users.DataFile(0), "C:\\Program Files\\Lunea\\Lunea.dat");
     EXPECT_EQ(LocalUserList("C:\\x\\").DataFile(0), "C:\\x\\Lunea.dat");
 }

@@ -111,7 +111,7 @@ TEST_F(Reports, FiveCyclesAreListedOldestFirstAndAClickedLineDrawsWhatRemains) {
     GetWindowTextA(report, caption, sizeof caption);
     EXPECT_STREQ(caption, "Standard Report");
 
-    const HWND list = window.Control(rids::ListBox1);
+    const HWND list = window.Control(rids::CycleList);
     ASSERT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 5);
     wchar_t line[64] = {};
     SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(line));
@@ -121,7 +121,7 @@ TEST_F(Reports, FiveCyclesAreListedOldestFirstAndAClickedLineDrawsWhatRemains) {
     EXPECT_TRUE(SaveLook(report, "reports-standard-look.bmp"));
 
     // The fourth line: only cycles 4 and 5 remain.
-    window.MouseAt(rids::ListBox1, 10, 3 * 15 + 7);
+    window.MouseAt(rids::CycleList, 10, 3 * 15 + 7);
     EXPECT_EQ(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0), 15);
     EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 3);
     EXPECT_EQ(PictureOf(report), (PictureSize{866, 2 * 534}));
@@ -141,23 +141,23 @@ TEST_F(Reports, TheAdvancedViewsRowsSetThePicturesHeightAndItsNotes) {
     const HWND report = OpenReports();
     ASSERT_NE(report, nullptr);
     const CalendarDriver window(report);
-    Command(report, rids::Advanced1);
+    Command(report, rids::AdvancedView);
     char caption[64] = {};
     GetWindowTextA(report, caption, sizeof caption);
     EXPECT_STREQ(caption, "Advanced Report");
     EXPECT_EQ(PictureOf(report), (PictureSize{826, 3 * (19 * 18 + 30)}));
-    EXPECT_EQ(window.Text(rids::Memo1).rfind("Notes for cycle: ", 0), 0u);
-    window.SetText(rids::CntSpinEdit1, "6");
+    EXPECT_EQ(window.Text(rids::NotesEdit).rfind("Notes for cycle: ", 0), 0u);
+    window.SetText(rids::CyclesInPageEdit, "6");
     EXPECT_EQ(PictureOf(report), (PictureSize{826, 5 * (19 * 18 + 30)})) << "five remain";
     EXPECT_TRUE(SaveLook(report, "reports-advanced-look.bmp"));
 
-    Command(report, rids::Temperature1); // 7 rows fewer
-    Command(report, rids::Notes1);       // none
+    Command(report, rids::TemperatureRow); // 7 rows fewer
+    Command(report, rids::NotesRow);       // none
     EXPECT_EQ(PictureOf(report), (PictureSize{826, 5 * (12 * 18 + 30)}));
-    EXPECT_EQ(window.Text(rids::Memo1), "");
+    EXPECT_EQ(window.Text(rids::NotesEdit), "");
 
-    Command(report, rids::Standard1);
-    EXPECT_EQ(window.Text(rids::CntSpinEdit1), "6") << "kept when the maximum falls to 3";
+    Command(report, rids::StandardView);
+    EXPECT_EQ(window.Text(rids::CyclesInPageEdit), "6") << "kept when the maximum falls to 3";
     EXPECT_EQ(PictureOf(report), (PictureSize{866, 5 * 534}));
 }
 
@@ -165,7 +165,7 @@ TEST_F(Reports, TheCloseBoxReleasesTheButtonAndTheNextOpeningStartsAfresh) {
     Launch(Cycles(2));
     HWND report = OpenReports();
     ASSERT_NE(report, nullptr);
-    Command(report, rids::Advanced1);
+    Command(report, rids::AdvancedView);
     PostMessageA(report, WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(WaitUntilGone(report, 5000));
     const CalendarDriver driver(main_);
@@ -183,7 +183,7 @@ TEST_F(Reports, TheCloseBoxReleasesTheButtonAndTheNextOpeningStartsAfresh) {
     // And Escape, wherever the focus is.
     report = OpenReports();
     ASSERT_NE(report, nullptr);
-    PostMessageA(CalendarDriver(report).Control(rids::ListBox1), WM_KEYDOWN, VK_ESCAPE, 0);
+    PostMessageA(CalendarDriver(report).Control(rids::CycleList), WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_TRUE(WaitUntilGone(report, 5000));
     EXPECT_FALSE(driver.Checked(ids::ReportsButton));
     EXPECT_TRUE(driver.Save()) << "the program goes on";
@@ -201,7 +201,7 @@ TEST_F(Reports, SaveAsBitmapWritesThePictureUnderTheNameOfItsFirstCycle) {
     ASSERT_NE(report, nullptr);
     const std::string saved = BinaryFolder() + "report-saved.bmp";
     DeleteFileA(saved.c_str());
-    PostMessageA(report, WM_COMMAND, rids::ToolButton3, 0);
+    PostMessageA(report, WM_COMMAND, rids::SaveBitmapButton, 0);
     const HWND dialog = WaitForWindow(calendar_->ProcessId(), "#32770", "Save As Bitmap");
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(CalendarDriver(dialog).Text(1148), "Cycle3.3.2026.bmp");
@@ -232,7 +232,7 @@ TEST_F(Reports, PrintingPutsTheTitleAboveThePictureAndTheAdvancedNotesFollow) {
     const HWND report = OpenReports();
     ASSERT_NE(report, nullptr);
     PrintedPdfs printed;
-    PostMessageA(report, WM_COMMAND, rids::Print1, 0);
+    PostMessageA(report, WM_COMMAND, rids::PrintCommand, 0);
     ASSERT_TRUE(PressDialogButton(calendar_->ProcessId(), "Print", IDOK));
     const auto pdf = printed.WaitFor("LuneaDesktop Report", "printed-standard-report.pdf");
     ASSERT_TRUE(pdf);
@@ -250,9 +250,9 @@ TEST_F(Reports, PrintingPutsTheTitleAboveThePictureAndTheAdvancedNotesFollow) {
     EXPECT_EQ(ShareOf(*page, corner, Rgb(255, 255, 255), 30), 1.0)
         << "the topmost ink is the centred title, not the picture's corner";
 
-    Command(report, rids::Advanced1);
+    Command(report, rids::AdvancedView);
     PrintedPdfs again;
-    PostMessageA(report, WM_COMMAND, rids::ToolButton1, 0);
+    PostMessageA(report, WM_COMMAND, rids::PrintButton, 0);
     ASSERT_TRUE(PressDialogButton(calendar_->ProcessId(), "Print", IDOK));
     EXPECT_TRUE(again.WaitFor("LuneaDesktop Report", "printed-advanced-report.pdf"));
     const auto notes = again.WaitFor("Lunea Desktop Notes", "printed-report-notes.pdf");

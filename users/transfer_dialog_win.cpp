@@ -1,4 +1,4 @@
-#include "users/transfer_form_win.h"
+#include "users/transfer_dialog_win.h"
 
 #include "components/controls/message_box_prompts_win.h"
 #include "users/users_menu_win.h"
@@ -10,31 +10,31 @@ constexpr int kUsersBoxId = 20;
 
 } // namespace
 
-TTransferForm::TTransferForm(HWND owner, Journal& journal, const UserList& users, int currentUser)
+TransferDialog::TransferDialog(HWND owner, Journal& journal, const UserList& users, int currentUser)
     : ModalDialog(owner, DialogFrame::Captioned, DialogPlace::ScreenCentre), journal_(journal),
       users_(users) {
     if (!CreateDialogWindow("Transfer data", 300, 128))
         return;
     AddControl("STATIC", 11, {12, 12, 288, 28}, "Select a user to transfer your data to",
                SS_LEFT | SS_NOPREFIX);
-    UsersBox = std::make_unique<ImageComboBox>(Window(), kUsersBoxId, Rect{12, 34, 288, 234},
-                                               DialogFont());
+    usersBox_ = std::make_unique<ImageComboBox>(Window(), kUsersBoxId, Rect{12, 34, 288, 234},
+                                                DialogFont());
     for (int user = 0; user < users.UserCount(); ++user)
         if (user != currentUser)
-            UsersBox->Add(users.UserNames[static_cast<std::size_t>(user)], UserImage(user));
-    UsersBox->Select(0);
+            usersBox_->Add(users.names[static_cast<std::size_t>(user)], UserImage(user));
+    usersBox_->Select(0);
     AddControl("STATIC", 12, {12, 64, 288, 80}, "Your data will overwrite selected user data!",
                SS_LEFT | SS_NOPREFIX);
     AddButton(IDOK, {132, 94, 207, 118}, "Transfer", true);
     AddButton(IDCANCEL, {213, 94, 288, 118}, "Cancel");
 }
 
-void TTransferForm::BitBtn1Click() {
-    const int selected = UsersBox ? UsersBox->Selected() : -1;
+void TransferDialog::TransferToSelectedUser() {
+    const int selected = usersBox_ ? usersBox_->Selected() : -1;
     if (selected < 0)
         return;
     // Two users of one name: the first of them in the list gets the data.
-    const std::string name = UsersBox->TextOf(selected);
+    const std::string name = usersBox_->TextOf(selected);
     const int target = users_.IndexOf(name);
     if (target < 0)
         return;
@@ -50,7 +50,7 @@ void TTransferForm::BitBtn1Click() {
 }
 
 void TransferJournal(HWND owner, Journal& journal, const UserList& users, int currentUser) {
-    TTransferForm transfer(owner, journal, users, currentUser);
+    TransferDialog transfer(owner, journal, users, currentUser);
     transfer.ShowModal();
 }
 

@@ -11,16 +11,16 @@
 
 namespace lunea {
 
-class TPassForm final : public ModalDialog {
+class PasswordPrompt final : public ModalDialog {
   public:
-    TPassForm(HWND owner, std::string password);
+    PasswordPrompt(HWND owner, std::string password);
 
   private:
     void OkClick() override;
 
     std::string password_;
-    std::unique_ptr<SkinLabel> PromptLabel;
-    std::unique_ptr<EditBox> PassEdit;
+    std::unique_ptr<SkinLabel> promptLabel_;
+    std::unique_ptr<EditBox> passwordEdit_;
 };
 
 // True when the user typed the password and pressed "Enter".

@@ -1,4 +1,4 @@
-#include "reports/reports_form_layout.h"
+#include "reports/report_window_layout.h"
 
 #include <algorithm>
 
@@ -13,7 +13,7 @@ int Within(int value, int lowest, int highest) {
 
 } // namespace
 
-ReportsFormAreas ReportsFormLayout::AreasFor(int clientWidth, int clientHeight) const {
+ReportWindowAreas ReportWindowLayout::AreasFor(int clientWidth, int clientHeight) const {
     const int top = std::min(kToolBarHeight, clientHeight);
     const int left = std::min(kPageButtonsWidth, clientWidth);
     // A window made smaller than the panes squeezes them, never inverts them.
@@ -25,7 +25,7 @@ ReportsFormAreas ReportsFormLayout::AreasFor(int clientWidth, int clientHeight) 
     const int notesTop = clientHeight - notesHeight;
     const int notesSplitterTop = std::max(notesTop - kSplitterSize, top);
 
-    ReportsFormAreas areas;
+    ReportWindowAreas areas;
     areas.toolBar = {0, 0, clientWidth, top};
     areas.pageButtons = {0, top, left, clientHeight};
     areas.cycleList = {listLeft, top, clientWidth, clientHeight};
@@ -36,13 +36,13 @@ ReportsFormAreas ReportsFormLayout::AreasFor(int clientWidth, int clientHeight) 
     return areas;
 }
 
-void ReportsFormLayout::DragListSplitter(int x, int clientWidth) {
+void ReportWindowLayout::DragListSplitter(int x, int clientWidth) {
     const int widest = clientWidth - kPageButtonsWidth - kSplitterSize - kSmallestPane;
     listWidth_ =
         Within(clientWidth - x - kSplitterSize / 2, kSmallestPane, std::max(widest, kSmallestPane));
 }
 
-void ReportsFormLayout::DragNotesSplitter(int y, int clientHeight) {
+void ReportWindowLayout::DragNotesSplitter(int y, int clientHeight) {
     const int highest = clientHeight - kToolBarHeight - kSplitterSize - kSmallestPane;
     notesHeight_ = Within(clientHeight - y - kSplitterSize / 2, kSmallestPane,
                           std::max(highest, kSmallestPane));

@@ -1,4 +1,4 @@
-#include "dialogs/about_form_win.h"
+#include "dialogs/splash_win.h"
 
 #include "common/desktop_contract.h"
 #include "components/controls/control_painters.h"
@@ -14,47 +14,47 @@ constexpr int kPictureSide = 96;
 
 } // namespace
 
-TAboutForm::TAboutForm(HWND owner)
-    : ModalDialog(owner, DialogFrame::Skinned, DialogPlace::ScreenCentre) {
+Splash::Splash(HWND owner) : ModalDialog(owner, DialogFrame::Skinned, DialogPlace::ScreenCentre) {
     if (!CreateDialogWindow("About", 300, 132))
         return;
-    Image1 = std::make_unique<PictureBox>(Window(), 10, Point{14, kDialogTitleBandHeight + 10},
-                                          PaintProductPicture(kPictureSide));
-    Image1->SetClick([this] { ImageClick(); });
-    NameLabel =
+    picture_ = std::make_unique<PictureBox>(Window(), 10, Point{14, kDialogTitleBandHeight + 10},
+                                            PaintProductPicture(kPictureSide));
+    picture_->SetClick([this] { PictureClick(); });
+    nameLabel_ =
         std::make_unique<SkinLabel>(Window(), 11, Rect{126, 56, 290, 74}, kApplicationTitle);
     Font bold = ControlFont();
     bold.height = -16;
     bold.style = kBold;
-    NameLabel->SetFont(bold);
-    VersionLabel = std::make_unique<SkinLabel>(Window(), 12, Rect{126, 82, 290, 96}, "Version 6.2");
+    nameLabel_->SetFont(bold);
+    versionLabel_ =
+        std::make_unique<SkinLabel>(Window(), 12, Rect{126, 82, 290, 96}, "Version 6.2");
 }
 
-void TAboutForm::EnableTimer() const {
+void Splash::EnableTimer() const {
     SetTimer(Window(), kCloseTimer, kTickMs, nullptr);
 }
 
-LRESULT TAboutForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+LRESULT Splash::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_TIMER && wparam == kCloseTimer) {
-        Timer1Timer();
+        CloseTimerTick();
         return 0;
     }
     return ModalDialog::HandleMessage(message, wparam, lparam);
 }
 
-void TAboutForm::Timer1Timer() {
+void Splash::CloseTimerTick() {
     if (++ticks_ <= kLastTick)
         return;
     KillTimer(Window(), kCloseTimer);
     EndModal(DialogResult::Ok);
 }
 
-void TAboutForm::ImageClick() {
+void Splash::PictureClick() {
     EndModal(DialogResult::Ok);
 }
 
 void ShowSplash(HWND owner) {
-    TAboutForm splash(owner);
+    Splash splash(owner);
     splash.EnableTimer();
     splash.ShowModal();
 }

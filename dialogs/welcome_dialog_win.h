@@ -11,17 +11,17 @@
 
 namespace lunea {
 
-class TWelcomeForm final : public ModalDialog {
+class WelcomeDialog final : public ModalDialog {
   public:
-    TWelcomeForm(HWND owner, const UserList& users);
+    WelcomeDialog(HWND owner, const UserList& users);
     // The entry selected when the dialog closed, however it closed.
     int SelectedUser() const;
 
   private:
     void CancelClick() override { EndModal(DialogResult::Ok); }
 
-    std::unique_ptr<PictureBox> Image1;
-    std::unique_ptr<ImageComboBox> UsersBox;
+    std::unique_ptr<PictureBox> picture_;
+    std::unique_ptr<ImageComboBox> usersBox_;
 };
 
 // Shows the welcome dialog and returns the index of the user picked.

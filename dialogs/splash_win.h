@@ -11,20 +11,21 @@
 
 namespace lunea {
 
-class TAboutForm final : public ModalDialog {
+class Splash final : public ModalDialog {
   public:
-    explicit TAboutForm(HWND owner);
+    explicit Splash(HWND owner);
     // The close timer, disabled until the caller enables it.
     void EnableTimer() const;
 
   private:
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
-    void Timer1Timer();
-    void ImageClick();
+    void CloseTimerTick();
+    void PictureClick();
 
     int ticks_ = 0;
-    std::unique_ptr<PictureBox> Image1;
-    std::unique_ptr<SkinLabel> NameLabel, VersionLabel;
+    std::unique_ptr<PictureBox> picture_;
+    std::unique_ptr<SkinLabel> nameLabel_;
+    std::unique_ptr<SkinLabel> versionLabel_;
 };
 
 // Creates the splash with its timer enabled, shows it and destroys it.

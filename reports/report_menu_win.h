@@ -12,13 +12,13 @@
 
 namespace lunea {
 
-class ReportsMenu {
+class ReportMenu {
   public:
-    ReportsMenu();
+    ReportMenu();
     // Destroys the menu unless a window took it over.
-    ~ReportsMenu();
-    ReportsMenu(const ReportsMenu&) = delete;
-    ReportsMenu& operator=(const ReportsMenu&) = delete;
+    ~ReportMenu();
+    ReportMenu(const ReportMenu&) = delete;
+    ReportMenu& operator=(const ReportMenu&) = delete;
 
     HMENU Handle() const { return bar_; }
     // The window holding the menu destroys it with itself.

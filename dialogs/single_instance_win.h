@@ -10,9 +10,9 @@ namespace lunea {
 // Lets only one copy of the program run: the first copy holds a named
 // mapping for its whole life; a copy that finds it already there is a
 // second copy.
-class TMultiInstance {
+class SingleInstance {
   public:
-    explicit TMultiInstance(long appId);
+    explicit SingleInstance(long appId);
 
     // True when another copy already runs. A mapping that cannot be created
     // at all lets this copy run unguarded.

@@ -15,8 +15,8 @@
 #include "components/controls/tool_bar_win.h"
 #include "components/controls/window_base_win.h"
 #include "reports/report_renderer.h"
-#include "reports/reports_form_layout.h"
-#include "reports/reports_menu_win.h"
+#include "reports/report_window_layout.h"
+#include "reports/report_menu_win.h"
 
 #include <functional>
 #include <memory>
@@ -24,7 +24,7 @@
 
 namespace lunea {
 
-struct ReportsContext {
+struct ReportWindowContext {
     const DayTable& days;
     const CycleAnalysis& cycles;
     const Settings& settings;
@@ -34,14 +34,14 @@ struct ReportsContext {
     std::function<void()> showCalendar;
     std::function<void()> showCharts;
     std::function<void()> showPrefs;
-    // The window is gone (FormClose): the main window releases its button.
+    // The window is gone (WindowDestroyed): the main window releases its button.
     std::function<void()> closed;
 };
 
-class TReportsForm final : public WindowBase {
+class ReportWindow final : public WindowBase {
   public:
-    explicit TReportsForm(ReportsContext context);
-    ~TReportsForm() override;
+    explicit ReportWindow(ReportWindowContext context);
+    ~ReportWindow() override;
 
     // Shows the window maximized and in front, which draws the report.
     void Open();
@@ -52,7 +52,7 @@ class TReportsForm final : public WindowBase {
   private:
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
-    // Controls (reports_form_layout_win.cpp).
+    // Controls (report_window_controls_win.cpp).
     void CreateControls();
     void CreateToolBar();
     void CreatePageButtons();
@@ -60,61 +60,52 @@ class TReportsForm final : public WindowBase {
     void LayOut();
     LRESULT ListColours(HDC dc) const;
 
-    // Drawing and the handlers (reports_form_win.cpp).
+    // Drawing and the handlers (report_window_win.cpp).
     ReportInput Input(int first) const;
     void DrawReport(const ReportRenderer& report, int first);
     void DrawStandardReport(int first) { DrawReport(StandardReport(), first); }
     void DrawAdvancedReport(int first) { DrawReport(AdvancedReport(), first); }
     void DrawCurrentView();
-    void FormShow();
-    void FormClose();
-    void ListBox1Click();
-    void Panel1Resize();
-    void CntSpinEdit1Change();
-    void Standard1Click();
-    void Advanced1Click();
-    void CheckMenu1Click(int command);
-    void Temperature1Click(int command) { CheckMenu1Click(command); }
-    void Mucus1Click(int command) { CheckMenu1Click(command); }
-    void SpeedButton1Click() const { context_.showCalendar(); }
-    void SpeedButton2Click() const { context_.showCharts(); }
-    void SpeedButton3Click() const { context_.showPrefs(); }
-    void SpeedButton4Click() const { PostClose(); }
-    void Close1Click() const { PostClose(); }
+    void WindowDestroyed();
+    void ShowSelectedCycle();
+    void ShowStandardReport();
+    void ShowAdvancedReport();
+    void ToggleRow(int command);
+    void ShowCalendarPage() const { context_.showCalendar(); }
+    void ShowChartsPage() const { context_.showCharts(); }
+    void ShowPrefsPage() const { context_.showPrefs(); }
     // From one of the window's own controls: closing within its handler
     // would destroy the control under its feet.
     void PostClose() const;
 
-    // Printing and saving (reports_form_output_win.cpp).
-    void PrintSetup1Click();
-    void Print1Click();
-    void ToolButton1Click() { Print1Click(); }
-    void SaveAsBitmap1Click();
-    void ToolButton3Click() { SaveAsBitmap1Click(); }
+    // Printing and saving (report_window_output_win.cpp).
+    void SetUpPrinter();
+    void PrintPicture();
+    void SaveAsBitmap();
     std::vector<std::string> NotesLines() const;
 
-    ReportsContext context_;
-    ReportsFormLayout layout_;
-    ReportsMenu menu_;
+    ReportWindowContext context_;
+    ReportWindowLayout layout_;
+    ReportMenu menu_;
     PrinterSettings printer_;
-    int FirstCycle = -1;
+    int firstCycle_ = -1;
     Rect pictureArea_;
 
-    std::unique_ptr<ToolBar> ToolBar1;
-    std::unique_ptr<SkinLabel> Panel6;
-    std::unique_ptr<SpinEdit> CntSpinEdit1;
-    std::unique_ptr<Panel> Panel5;
-    std::vector<std::unique_ptr<PageButton>> speedButtons_;
-    std::vector<std::unique_ptr<SkinLabel>> speedButtonLabels_;
-    std::unique_ptr<Splitter> Splitter1;
-    std::unique_ptr<Panel> Panel4;
-    std::unique_ptr<SkinLabel> panel4Caption_;
-    HWND ListBox1 = nullptr;
+    std::unique_ptr<ToolBar> toolBar_;
+    std::unique_ptr<SkinLabel> cyclesInPageLabel_;
+    std::unique_ptr<SpinEdit> cyclesInPageEdit_;
+    std::unique_ptr<Panel> pageButtonPanel_;
+    std::vector<std::unique_ptr<PageButton>> pageButtons_;
+    std::vector<std::unique_ptr<SkinLabel>> pageButtonLabels_;
+    std::unique_ptr<Splitter> listSplitter_;
+    std::unique_ptr<Panel> cycleListHeader_;
+    std::unique_ptr<SkinLabel> cycleListCaption_;
+    HWND cycleList_ = nullptr;
     FontHandle listFont_;
     BrushHandle listBrush_;
-    std::unique_ptr<Splitter> Splitter3;
-    std::unique_ptr<EditBox> Memo1;
-    std::unique_ptr<PictureScroller> ScrollBox1;
+    std::unique_ptr<Splitter> notesSplitter_;
+    std::unique_ptr<EditBox> notesEdit_;
+    std::unique_ptr<PictureScroller> pictureScroller_;
 };
 
 } // namespace lunea

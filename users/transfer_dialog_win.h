@@ -12,17 +12,17 @@
 
 namespace lunea {
 
-class TTransferForm final : public ModalDialog {
+class TransferDialog final : public ModalDialog {
   public:
-    TTransferForm(HWND owner, Journal& journal, const UserList& users, int currentUser);
+    TransferDialog(HWND owner, Journal& journal, const UserList& users, int currentUser);
 
   private:
-    void OkClick() override { BitBtn1Click(); }
-    void BitBtn1Click();
+    void OkClick() override { TransferToSelectedUser(); }
+    void TransferToSelectedUser();
 
     Journal& journal_;
     const UserList& users_;
-    std::unique_ptr<ImageComboBox> UsersBox;
+    std::unique_ptr<ImageComboBox> usersBox_;
 };
 
 void TransferJournal(HWND owner, Journal& journal, const UserList& users, int currentUser);

@@ -1,4 +1,4 @@
-#include "dialogs/pass_form_win.h"
+#include "dialogs/password_prompt_win.h"
 
 #include "components/controls/message_box_prompts_win.h"
 #include "components/controls/control_painters.h"
@@ -7,38 +7,38 @@
 namespace lunea {
 namespace {
 
-constexpr int kPassEditId = 10;
+constexpr int kPasswordEditId = 10;
 
 } // namespace
 
-TPassForm::TPassForm(HWND owner, std::string password)
+PasswordPrompt::PasswordPrompt(HWND owner, std::string password)
     : ModalDialog(owner, DialogFrame::Skinned, DialogPlace::ScreenCentre),
       password_(std::move(password)) {
     if (!CreateDialogWindow("Lunea Calendar Protection", 260, 112))
         return;
-    PromptLabel =
+    promptLabel_ =
         std::make_unique<SkinLabel>(Window(), 11, Rect{12, 32, 248, 46}, "Enter password");
-    PassEdit = std::make_unique<EditBox>(
-        Window(), kPassEditId, Rect{12, 49, 248, 71},
+    passwordEdit_ = std::make_unique<EditBox>(
+        Window(), kPasswordEditId, Rect{12, 49, 248, 71},
         EditBoxStyle{ES_AUTOHSCROLL | ES_PASSWORD, 0, ControlFont(), std::nullopt});
-    SendMessageA(PassEdit->Window(), EM_SETPASSWORDCHAR, '*', 0);
+    SendMessageA(passwordEdit_->Window(), EM_SETPASSWORDCHAR, '*', 0);
     AddButton(IDOK, {92, 80, 167, 104}, "Enter", true);
     AddButton(IDCANCEL, {173, 80, 248, 104}, "Exit");
 }
 
-void TPassForm::OkClick() {
+void PasswordPrompt::OkClick() {
     // The whole text, letter case and blanks included.
-    if (PassEdit->Text() == password_) {
+    if (passwordEdit_->Text() == password_) {
         EndModal(DialogResult::Ok);
         return;
     }
     MessageBoxPrompts(Window()).ReportError("Incorrect Password!");
-    PassEdit->SetText("");
-    SetFocus(PassEdit->Window());
+    passwordEdit_->SetText("");
+    SetFocus(passwordEdit_->Window());
 }
 
 bool AskPassword(HWND owner, const std::string& password) {
-    TPassForm prompt(owner, password);
+    PasswordPrompt prompt(owner, password);
     return prompt.ShowModal() == DialogResult::Ok;
 }
 

@@ -3,15 +3,15 @@
 #include "reports/report_bitmap_win.h"
 #include "reports/report_cycles.h"
 #include "reports/report_printing_win.h"
-#include "reports/reports_form_win.h"
+#include "reports/report_window_win.h"
 
 #include <sstream>
 
 namespace lunea {
 
-std::vector<std::string> TReportsForm::NotesLines() const {
+std::vector<std::string> ReportWindow::NotesLines() const {
     std::vector<std::string> lines;
-    std::istringstream text(Memo1->Text());
+    std::istringstream text(notesEdit_->Text());
     for (std::string line; std::getline(text, line);) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
@@ -20,14 +20,14 @@ std::vector<std::string> TReportsForm::NotesLines() const {
     return lines;
 }
 
-void TReportsForm::PrintSetup1Click() {
+void ReportWindow::SetUpPrinter() {
     const PrintDialogResult result = ShowPrinterSetup(Window(), printer_);
     if (result.choice == PrinterChoice::Failed)
         TellPrintFailure(Window(), result.error);
 }
 
-void TReportsForm::Print1Click() {
-    const DibSurface* picture = ScrollBox1->Picture();
+void ReportWindow::PrintPicture() {
+    const DibSurface* picture = pictureScroller_->Picture();
     if (!picture)
         return;
     // What the box holds now, with whatever the user typed into it.
@@ -36,9 +36,9 @@ void TReportsForm::Print1Click() {
     PrintReport(Window(), printer_, picture->Pixels(), notes);
 }
 
-void TReportsForm::SaveAsBitmap1Click() {
-    const DibSurface* picture = ScrollBox1->Picture();
-    const std::vector<ReportCycle> shown = CyclesOnPage(Input(FirstCycle));
+void ReportWindow::SaveAsBitmap() {
+    const DibSurface* picture = pictureScroller_->Picture();
+    const std::vector<ReportCycle> shown = CyclesOnPage(Input(firstCycle_));
     if (!picture || shown.empty())
         return;
     SaveReportBitmap(Window(), SerialToDate(shown.front().start), picture->Pixels());

@@ -8,17 +8,17 @@
 
 namespace lunea {
 
-struct ReportsFormAreas {
+struct ReportWindowAreas {
     Rect toolBar;
-    Rect pageButtons;  // Panel5
-    Rect listSplitter; // Splitter1
-    Rect cycleList;    // Panel3
+    Rect pageButtons;
+    Rect listSplitter;
+    Rect cycleList;
     Rect notesSplitter;
-    Rect notes;   // Panel2
-    Rect picture; // Panel1
+    Rect notes;
+    Rect picture;
 };
 
-class ReportsFormLayout {
+class ReportWindowLayout {
   public:
     static constexpr int kToolBarHeight = 24;
     static constexpr int kPageButtonsWidth = 65;
@@ -26,7 +26,7 @@ class ReportsFormLayout {
     static constexpr int kInitialListWidth = 89;
     static constexpr int kInitialNotesHeight = 82;
 
-    ReportsFormAreas AreasFor(int clientWidth, int clientHeight) const;
+    ReportWindowAreas AreasFor(int clientWidth, int clientHeight) const;
     // A splitter dragged to a point of the client area: the pane it sizes
     // follows, within what leaves every area some room.
     void DragListSplitter(int x, int clientWidth);

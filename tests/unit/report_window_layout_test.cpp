@@ -1,4 +1,4 @@
-#include "reports/reports_form_layout.h"
+#include "reports/report_window_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ int Area(const Rect& r) {
 }
 
 // The areas never overlap, never invert and together cover the client area.
-void ExpectTiled(const ReportsFormAreas& a, int width, int height) {
+void ExpectTiled(const ReportWindowAreas& a, int width, int height) {
     const Rect all[] = {a.toolBar,       a.pageButtons, a.listSplitter, a.cycleList,
                         a.notesSplitter, a.notes,       a.picture};
     int covered = 0;
@@ -22,7 +22,7 @@ void ExpectTiled(const ReportsFormAreas& a, int width, int height) {
     EXPECT_EQ(covered, width * height);
 }
 
-TEST(ReportsFormLayout, AreasTileTheWindowAtAnySizeAndSplittersStayWithinIt) {
+TEST(ReportWindowLayout, AreasTileTheWindowAtAnySizeAndSplittersStayWithinIt) {
     const struct {
         int width, height;
         int dragX, dragY; // -1: not dragged
@@ -35,12 +35,12 @@ TEST(ReportsFormLayout, AreasTileTheWindowAtAnySizeAndSplittersStayWithinIt) {
         {120, 60, -1, -1, 52, 33},                                  // squeezed, not inverted
     };
     for (const auto& c : cases) {
-        ReportsFormLayout layout;
+        ReportWindowLayout layout;
         if (c.dragX >= 0) {
             layout.DragListSplitter(c.dragX, c.width);
             layout.DragNotesSplitter(c.dragY, c.height);
         }
-        const ReportsFormAreas areas = layout.AreasFor(c.width, c.height);
+        const ReportWindowAreas areas = layout.AreasFor(c.width, c.height);
         SCOPED_TRACE(testing::Message() << c.width << "x" << c.height << " " << c.dragX);
         ExpectTiled(areas, c.width, c.height);
         EXPECT_EQ(areas.cycleList.Width(), c.listWidth);

@@ -1,14 +1,14 @@
-#include "dialogs/multi_instance_win.h"
+#include "dialogs/single_instance_win.h"
 
 #include <utility>
 
 namespace lunea {
 
-std::string TMultiInstance::MappingName(long appId) {
+std::string SingleInstance::MappingName(long appId) {
     return "TMultiInstance message-Tarnwick_" + std::to_string(appId);
 }
 
-TMultiInstance::TMultiInstance(long appId) {
+SingleInstance::SingleInstance(long appId) {
     // The name lives on past the check: freeing it between the call and
     // GetLastError could overwrite the "already exists" code.
     const std::string name = MappingName(appId);

@@ -1,4 +1,4 @@
-#include "dialogs/welcome_form_win.h"
+#include "dialogs/welcome_dialog_win.h"
 
 #include "components/art/dialog_skin.h"
 #include "components/art/image_sets.h"
@@ -10,11 +10,11 @@ constexpr int kUsersBoxId = 20;
 
 } // namespace
 
-TWelcomeForm::TWelcomeForm(HWND owner, const UserList& users)
+WelcomeDialog::WelcomeDialog(HWND owner, const UserList& users)
     : ModalDialog(owner, DialogFrame::Captioned, DialogPlace::ScreenCentre) {
     if (!CreateDialogWindow("Welcome to Lunea Calendar", 400, 262))
         return;
-    Image1 = std::make_unique<PictureBox>(Window(), 10, Point{12, 12}, PaintProductPicture(96));
+    picture_ = std::make_unique<PictureBox>(Window(), 10, Point{12, 12}, PaintProductPicture(96));
     const auto text = [this](int id, const Rect& bounds, const char* line) {
         AddControl("STATIC", id, bounds, line, SS_LEFT | SS_NOPREFIX);
     };
@@ -26,23 +26,23 @@ TWelcomeForm::TWelcomeForm(HWND owner, const UserList& users)
     text(16, {24, 172, 380, 188}, "select \"Lunea\" if you do not want to synchronize ");
     text(17, {24, 190, 380, 206}, "the desktop data for now (can be changed later).");
 
-    UsersBox = std::make_unique<ImageComboBox>(Window(), kUsersBoxId, Rect{12, 229, 292, 429},
-                                               DialogFont());
+    usersBox_ = std::make_unique<ImageComboBox>(Window(), kUsersBoxId, Rect{12, 229, 292, 429},
+                                                DialogFont());
     for (int user = 0; user < users.UserCount(); ++user)
-        UsersBox->Add(users.UserNames[static_cast<std::size_t>(user)],
-                      ImageRef{ImageSetId::Users,
-                               user == 0 ? user_image::kLocalUser : user_image::kHandheldUser});
-    UsersBox->Select(0);
+        usersBox_->Add(users.names[static_cast<std::size_t>(user)],
+                       ImageRef{ImageSetId::Users,
+                                user == 0 ? user_image::kLocalUser : user_image::kHandheldUser});
+    usersBox_->Select(0);
     AddButton(IDOK, {313, 228, 388, 252}, "Continue", true);
 }
 
-int TWelcomeForm::SelectedUser() const {
-    const int selected = UsersBox ? UsersBox->Selected() : -1;
+int WelcomeDialog::SelectedUser() const {
+    const int selected = usersBox_ ? usersBox_->Selected() : -1;
     return selected >= 0 ? selected : 0;
 }
 
 int ChooseWelcomeUser(HWND owner, const UserList& users) {
-    TWelcomeForm welcome(owner, users);
+    WelcomeDialog welcome(owner, users);
     welcome.ShowModal();
     return welcome.SelectedUser();
 }
