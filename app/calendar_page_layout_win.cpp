@@ -45,7 +45,7 @@ CalendarPage::CalendarPage(HWND mainWindow, Hints& hints, CalendarPageContext co
     CreateTemperatureControls(hints);
     CreateMarksAndNote();
     for (int i = 0; auto& bevel : bevels_) {
-        bevel = PlaceBox(page_.Window(), ids::EditorBevel0 + i++);
+        bevel = PlaceBox(page_.Window(), ids::EditorBevels + i++);
         bevel->SetPainter(PaintBevel);
     }
 }
@@ -86,8 +86,8 @@ void CalendarPage::CreateTemperatureControls(Hints& hints) {
                   {ES_AUTOHSCROLL, static_cast<int>(kTempEditMaxLength), CalendarFont(), {}});
     AddHint(hints, tempEdit_->Window(), ids::TempEdit);
     tempEditButton_ =
-        Place<PushButton>(parent, ids::TempEditBtn, ImageRef{ImageSetId::Glyphs, glyph::kDown});
-    page_.OnClick(ids::TempEditBtn, [this] { TakeTypedTemperature(); });
+        Place<PushButton>(parent, ids::TempEditButton, ImageRef{ImageSetId::Glyphs, glyph::kDown});
+    page_.OnClick(ids::TempEditButton, [this] { TakeTypedTemperature(); });
     tempUnitLabel_ = Place<SkinLabel>(parent, ids::TempUnitLabel);
 
     temperatureScale_ = PlaceBox(parent, ids::TempScaleBar);
@@ -105,7 +105,7 @@ void CalendarPage::CreateTemperatureControls(Hints& hints) {
     tempDigitImage_ = PlaceBox(parent, ids::TempDigitImage);
     tempDigitImage_->SetPainter([this](Canvas& canvas, const Rect&) {
         canvas.Image({0, 0}, ImageSetId::TempDigits,
-                     context_.settings.UseFahrenheit ? temp_digits::kFahrenheit
+                     context_.settings.useFahrenheit ? temp_digits::kFahrenheit
                                                      : temp_digits::kCelsius);
     });
 }

@@ -3,7 +3,6 @@
 namespace lunea {
 namespace {
 
-constexpr Color kRed = Rgb(255, 0, 0);
 constexpr int kBarsShown = 6;
 
 } // namespace
@@ -24,7 +23,7 @@ Chart MakeTemperatureChart() {
     chart.series.style = SeriesStyle::Line;
     chart.series.title = "Temperature";
     chart.series.color = kRed;
-    chart.series.linePen = {Rgb(255, 255, 0), 1};
+    chart.series.linePen = {kYellow, 1};
     chart.series.pointSize = 3;
     return chart;
 }
@@ -64,15 +63,16 @@ void FillTempChart(Chart& chart, const DayTable& days, int year, int month, bool
 void FillCycleChart(Chart& chart, const CycleAnalysis& analysis, int year, int month) {
     chart.series.Clear();
     const std::int32_t monthEnd = DateToSerial({year, month, DaysInMonth(year, month)});
-    const auto& starts = analysis.CStart;
+    const auto& starts = analysis.startDates;
     int newest = 1;
-    while (newest <= CycleAnalysis::MaxEntries && starts[newest] != 0 && starts[newest] >= monthEnd)
+    while (newest <= CycleAnalysis::kMaxEntries && starts[newest] != 0 &&
+           starts[newest] >= monthEnd)
         ++newest;
-    if (newest > CycleAnalysis::MaxEntries || starts[newest] == 0)
+    if (newest > CycleAnalysis::kMaxEntries || starts[newest] == 0)
         return;
-    for (int j = newest; j < newest + kBarsShown && j <= CycleAnalysis::MaxEntries; ++j)
+    for (int j = newest; j < newest + kBarsShown && j <= CycleAnalysis::kMaxEntries; ++j)
         if (starts[j] != 0)
-            chart.series.Add(starts[j], analysis.CLen[j], kRed);
+            chart.series.Add(starts[j], analysis.cycleLengths[j], kRed);
 }
 
 } // namespace lunea

@@ -38,29 +38,17 @@ ChartsPage::ChartsPage(HWND mainWindow, ChartsPageContext context)
 }
 
 void ChartsPage::CreateButtons() {
-    const struct {
-        std::unique_ptr<PageButton>& button;
-        int id;
-        int labelId;
-        int image;
-        PageButtonKind kind;
-        void (ChartsPage::*click)();
-    } slots[] = {
+    const LabelledButtonSlot slots[] = {
         {cycleChartButton_, ids::CycleChartButton, ids::CyclesChartLabel, chart_button::kCycles,
-         PageButtonKind::Page, &ChartsPage::ShowCycleChart},
+         PageButtonKind::Page, [this] { ShowCycleChart(); }},
         {temperatureChartButton_, ids::TempChartButton, ids::TempChartLabel,
-         chart_button::kTemperature, PageButtonKind::Page, &ChartsPage::ShowTemperatureChart},
+         chart_button::kTemperature, PageButtonKind::Page, [this] { ShowTemperatureChart(); }},
         {printChartButton_, ids::PrintChartButton, ids::PrintChartLabel, chart_button::kPrint,
-         PageButtonKind::Command, &ChartsPage::PrintShownChart},
+         PageButtonKind::Command, [this] { PrintShownChart(); }},
     };
-    for (const auto& slot : slots) {
-        LabelledButton made = MakeLabelledButton(
-            page_.Window(), slot.id, slot.labelId, ImageRef{ImageSetId::ChartButtons, slot.image},
-            slot.kind, kChartButtonGroup, HorizontalAlign::Left);
-        slot.button = std::move(made.button);
-        labels_.push_back(std::move(made.label));
-        page_.OnClick(slot.id, [this, click = slot.click] { (this->*click)(); });
-    }
+    labels_ = MakeLabelledButtons(
+        page_.Window(), slots, {ImageSetId::ChartButtons, kChartButtonGroup, HorizontalAlign::Left},
+        [this](int id, std::function<void()> click) { page_.OnClick(id, std::move(click)); });
 }
 
 void ChartsPage::Enter() {
@@ -98,7 +86,7 @@ void ChartsPage::DrawTempChart() {
     ShowWindow(cycleChartBox_->Window(), SW_HIDE);
     ShowWindow(temperatureChartBox_->Window(), SW_SHOWNA);
     FillTempChart(temperatureChart_, context_.days, context_.view.selectedYear,
-                  context_.view.selectedMonth, context_.settings.UseFahrenheit);
+                  context_.view.selectedMonth, context_.settings.useFahrenheit);
     temperatureChartBox_->Repaint();
 }
 

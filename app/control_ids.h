@@ -45,7 +45,7 @@ inline constexpr int StatusRadio5 = 155; // StatusBtn5
 inline constexpr int StatusRadio6 = 156; // StatusBtn6
 inline constexpr int TempBox = 160;
 inline constexpr int TempEdit = 161;
-inline constexpr int TempEditBtn = 162;
+inline constexpr int TempEditButton = 162;
 inline constexpr int TempUnitLabel = 163;
 inline constexpr int TempScaleBar = 164; // ProgressBar1
 inline constexpr int TempScaleImage = 165;
@@ -59,7 +59,7 @@ inline constexpr int SecretBox = 175;
 inline constexpr int NoteImage = 180;
 inline constexpr int NoteLabel = 181;
 inline constexpr int NoteEdit = 182;     // Memo1
-inline constexpr int EditorBevel0 = 183; // EditorBevel0 + i, i = 0..3, top to bottom
+inline constexpr int EditorBevels = 183; // EditorBevels + i, i = 0..3, top to bottom
 
 // The Charts page: its container, the panel, the two charts in the place of
 // the month image, and the buttons and labels in the right column.

@@ -29,7 +29,7 @@ void CalendarPage::SelectDay(int day) {
     tempBox_->SetChecked(hasTemperature);
     ShowScalePosition(hasTemperature ? ScalePositionOfTemperature(record.Temperature) : 0);
     tempEdit_->SetText(TempEditText(hasTemperature ? record.Temperature : kScaleLowest,
-                                    context_.settings.UseFahrenheit));
+                                    context_.settings.useFahrenheit));
 
     secretBox_->SetChecked(record.Secrets != 0);
     protectBox_->SetChecked(record.Protect != 0);
@@ -53,7 +53,7 @@ void CalendarPage::ShowStatus(int status) {
 
 void CalendarPage::ShowTemperatureFormat() {
     InvalidateRect(tempDigitImage_->Window(), nullptr, FALSE);
-    tempUnitLabel_->SetText(context_.settings.UseFahrenheit ? "\xB0"
+    tempUnitLabel_->SetText(context_.settings.useFahrenheit ? "\xB0"
                                                               "F"
                                                             : "\xB0"
                                                               "C");
@@ -110,7 +110,7 @@ void CalendarPage::ScaleMouseDown(int x) {
     const int position = ScalePositionAtX(x);
     ShowScalePosition(position);
     const double temperature = TemperatureAtPosition(position);
-    tempEdit_->SetText(ScaleClickText(temperature, context_.settings.UseFahrenheit));
+    tempEdit_->SetText(ScaleClickText(temperature, context_.settings.useFahrenheit));
     TDayRecord& record = SelectedRecord();
     record.Temperature = temperature;
     record.Flag = 1;
@@ -133,8 +133,8 @@ void CalendarPage::TakeTypedTemperature() {
     if (view_.dayLoading)
         return;
     const double temperature =
-        TempEditTemperature(tempEdit_->Text(), context_.settings.UseFahrenheit);
-    tempEdit_->SetText(TempEditText(temperature, context_.settings.UseFahrenheit));
+        TempEditTemperature(tempEdit_->Text(), context_.settings.useFahrenheit);
+    tempEdit_->SetText(TempEditText(temperature, context_.settings.useFahrenheit));
     tempBox_->SetChecked(true);
     ShowScalePosition(ScalePositionOfTemperature(temperature));
     TDayRecord& record = SelectedRecord();

@@ -12,10 +12,10 @@ void JournalSession::Start(UserList users, const StartDialogs& dialogs) {
     users_ = std::move(users);
     if (auto key = openSettingsKey_())
         settings_ = ReadSettings(*key);
-    const int chosen = ChooseStartUser(users_, settings_.LastUser);
+    const int chosen = ChooseStartUser(users_, settings_.lastUser);
     SetCurrentUser(chosen >= 0 ? chosen : dialogs.chooseUser(users_));
-    if (!settings_.Password.empty())
-        dialogs.checkPassword(settings_.Password);
+    if (!settings_.password.empty())
+        dialogs.checkPassword(settings_.password);
     Load();
 }
 
@@ -58,14 +58,29 @@ void JournalSession::WriteLastUser() {
         lunea::WriteLastUser(*key, settings_);
 }
 
+void JournalSession::SetIconKind(int slot, int kind) {
+    if (slot >= 0 && slot < Settings::kIconSlots)
+        settings_.iconKinds[static_cast<std::size_t>(slot)] = kind;
+}
+
+void JournalSession::RestoreDefaultPrefs() {
+    lunea::RestoreDefaultPrefs(settings_);
+    Recompute();
+}
+
+void JournalSession::ClearDatabase() {
+    journal_.ClearDatabase();
+    Recompute();
+}
+
 void JournalSession::JournalChanged() {
     Recompute();
 }
 
 void JournalSession::SetCurrentUser(int user) {
     currentUser_ = user;
-    settings_.LastUser =
-        users_.names[static_cast<std::size_t>(user)].substr(0, Settings::LastUserCapacity);
+    settings_.lastUser =
+        users_.names[static_cast<std::size_t>(user)].substr(0, Settings::kLastUserCapacity);
 }
 
 void JournalSession::Load() {
@@ -80,7 +95,7 @@ void JournalSession::SaveAndTellProblems() {
 }
 
 void JournalSession::Recompute() {
-    analysis_.GetCStartAndLen(journal_.Days(), CycleRulesOf(settings_));
+    analysis_.Analyse(journal_.Days(), CycleRulesOf(settings_));
 }
 
 } // namespace lunea

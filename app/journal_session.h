@@ -33,14 +33,6 @@ struct StartDialogs {
     std::function<void(const std::string& password)> checkPassword;
 };
 
-// What the Preferences page edits in place: it changes the settings' icon
-// slots and defaults, clears the journal, and recomputes the analysis itself.
-struct PrefsPageParts {
-    Settings& settings;
-    Journal& journal;
-    CycleAnalysis& analysis;
-};
-
 class JournalSession {
   public:
     JournalSession(FileSystem& files, UserPrompts& prompts, SettingsKeyOpener openSettingsKey);
@@ -67,6 +59,11 @@ class JournalSession {
     // them written to the registry.
     void TakeOverPrefs(const PrefsValues& values);
     void WriteLastUser();
+    // What the Preferences page changes at once, before it is left.
+    void SetIconKind(int slot, int kind);
+    void RestoreDefaultPrefs();
+    // "Clear Database": the journal asks first.
+    void ClearDatabase();
     // The journal changed in place (the day editor, the Preferences page):
     // the analysis follows it.
     void JournalChanged();
@@ -79,7 +76,6 @@ class JournalSession {
     DayTable& EditableDays() { return journal_.Days(); }
     // The analysis of the journal and settings as they are now.
     const CycleAnalysis& Analysis() const { return analysis_; }
-    PrefsPageParts ForPrefsPage() { return {settings_, journal_, analysis_}; }
     // The transfer dialog writes this journal into another user's file.
     void Transfer(const std::function<void(Journal&, const UserList&, int)>& transfer) {
         transfer(journal_, users_, currentUser_);

@@ -4,14 +4,21 @@
 
 namespace lunea {
 
-LabelledButton MakeLabelledButton(HWND parent, int id, int labelId, ImageRef image,
-                                  PageButtonKind kind, int group, HorizontalAlign align) {
-    LabelledButton made;
-    made.button = std::make_unique<PageButton>(parent, id, BoundsInParent(id), image, kind);
-    made.button->SetGroup(group);
-    made.label = std::make_unique<SkinLabel>(parent, labelId, BoundsInParent(labelId),
-                                             LayoutOf(labelId).text, align);
-    return made;
+std::vector<std::unique_ptr<SkinLabel>>
+MakeLabelledButtons(HWND parent, std::span<const LabelledButtonSlot> slots,
+                    const LabelledButtonStyle& style,
+                    const std::function<void(int id, std::function<void()> click)>& onClick) {
+    std::vector<std::unique_ptr<SkinLabel>> labels;
+    for (const LabelledButtonSlot& slot : slots) {
+        slot.button = std::make_unique<PageButton>(parent, slot.id, BoundsInParent(slot.id),
+                                                   ImageRef{style.images, slot.image}, slot.kind);
+        slot.button->SetGroup(style.group);
+        labels.push_back(std::make_unique<SkinLabel>(parent, slot.labelId,
+                                                     BoundsInParent(slot.labelId),
+                                                     LayoutOf(slot.labelId).text, style.align));
+        onClick(slot.id, slot.click);
+    }
+    return labels;
 }
 
 } // namespace lunea

@@ -5,16 +5,35 @@
 #include "components/controls/page_button_win.h"
 #include "components/controls/skin_label_win.h"
 
+#include <functional>
 #include <memory>
+#include <span>
+#include <vector>
 
 namespace lunea {
 
-struct LabelledButton {
-    std::unique_ptr<PageButton> button;
-    std::unique_ptr<SkinLabel> label;
+// One button of a column: its ids, its picture and what a click does.
+struct LabelledButtonSlot {
+    std::unique_ptr<PageButton>& button;
+    int id;
+    int labelId;
+    int image;
+    PageButtonKind kind;
+    std::function<void()> click;
 };
 
-LabelledButton MakeLabelledButton(HWND parent, int id, int labelId, ImageRef image,
-                                  PageButtonKind kind, int group, HorizontalAlign align);
+struct LabelledButtonStyle {
+    ImageSetId images;
+    int group;
+    HorizontalAlign align;
+};
+
+// Makes each slot's button into its member and hands each click to
+// `onClick`, which registers it where the parent routes its commands; the
+// labels are the caller's to keep.
+std::vector<std::unique_ptr<SkinLabel>>
+MakeLabelledButtons(HWND parent, std::span<const LabelledButtonSlot> slots,
+                    const LabelledButtonStyle& style,
+                    const std::function<void(int id, std::function<void()> click)>& onClick);
 
 } // namespace lunea

@@ -50,7 +50,7 @@ std::vector<ControlSpec> BuildLayout() {
         {StatusButton, cc::kPushButton, CalendarPage, At(451, 91, 140, 23), "", ""},
         {TempBox, cc::kCheckBox, CalendarPage, At(451, 146, 60, 19), "Temp.:", ""},
         {TempEdit, cc::kEdit, CalendarPage, At(513, 145, 42, 22), "", "Basal Body Temperature"},
-        {TempEditBtn, cc::kPushButton, CalendarPage, At(559, 147, 15, 17), "", ""},
+        {TempEditButton, cc::kPushButton, CalendarPage, At(559, 147, 15, 17), "", ""},
         {TempUnitLabel, cc::kLabel, CalendarPage, At(577, 148, 15, 15), "", ""},
         {TempScaleBar, cc::kPaintBox, CalendarPage, At(461, 170, 120, 6), "", ""},
         {TempScaleImage, cc::kPaintBox, CalendarPage, At(460, 175, 122, 8), "", ""},
@@ -85,7 +85,7 @@ std::vector<ControlSpec> BuildLayout() {
     // Lines between the editor's groups.
     for (int i = 0; const int top : {66, 139, 198, 264})
         layout.push_back(
-            {EditorBevel0 + i++, cc::kPaintBox, CalendarPage, At(451, top, 140, 2), "", ""});
+            {EditorBevels + i++, cc::kPaintBox, CalendarPage, At(451, top, 140, 2), "", ""});
     for (int status = 0; status < kStatusCount; ++status)
         layout.push_back({StatusRadio0 + status, cc::kRadioButton, CalendarPage,
                           At(kStatusButtonX[status], 120, 16, 16), "", StatusHint(status)});

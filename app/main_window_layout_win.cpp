@@ -26,11 +26,16 @@ void MainWindow::CreateControls() {
     const PrefsPagePlace prefsPlace{ids::PrefsPage, BoundsInParent(ids::PrefsPage),
                                     BoundsInParent(prefs_ids::PrefsPanel),
                                     BoundsInParent(prefs_ids::PrefsPageControl)};
-    const PrefsPageParts prefsParts = session_.ForPrefsPage();
     prefsPage_ = std::make_unique<PrefsPage>(
         Window(), prefsPlace,
-        PrefsPageContext{prefsParts.settings, prefsParts.journal, prefsParts.analysis,
-                         [this] { JournalChanged(); }, [this] { ExportCsv(); }});
+        PrefsPageContext{session_.CurrentSettings(), session_.Analysis(),
+                         [this](int slot, int kind) { session_.SetIconKind(slot, kind); },
+                         [this] { session_.RestoreDefaultPrefs(); },
+                         [this] {
+                             session_.ClearDatabase();
+                             RepaintView();
+                         },
+                         [this] { ExportCsv(); }});
     // The pages cover the month navigation's place: they stay beneath it.
     for (HWND page :
          {calendarPage_->Container(), chartsPage_->Container(), prefsPage_->Container()})
@@ -61,21 +66,14 @@ void MainWindow::CreateTitleBar() {
     }
     Font usersFont = usersButton_->GetFont();
     usersFont.style = kBold;
-    usersFont.color = Rgb(0, 0, 255);
+    usersFont.color = kBlue;
     usersButton_->SetFont(usersFont);
     usersButton_->SetHandCursor(true);
 }
 
 void MainWindow::CreatePageColumn() {
     constexpr int kPageGroup = 1;
-    const struct {
-        std::unique_ptr<PageButton>& button;
-        int id;
-        int labelId;
-        int image;
-        PageButtonKind kind;
-        std::function<void()> click;
-    } slots[] = {
+    const LabelledButtonSlot slots[] = {
         {calendarButton_, ids::CalendarButton, ids::CalendarLabel, page_button::kCalendar,
          PageButtonKind::Page, [this] { ShowPage(Page::Calendar); }},
         {chartsButton_, ids::ChartsButton, ids::ChartsLabel, page_button::kCharts,
@@ -85,14 +83,9 @@ void MainWindow::CreatePageColumn() {
         {reportsButton_, ids::ReportsButton, ids::ReportsLabel, page_button::kReports,
          PageButtonKind::Command, [this] { ToggleReports(); }},
     };
-    for (const auto& slot : slots) {
-        LabelledButton made = MakeLabelledButton(Window(), slot.id, slot.labelId,
-                                                 ImageRef{ImageSetId::PageButtons, slot.image},
-                                                 slot.kind, kPageGroup, HorizontalAlign::Centre);
-        slot.button = std::move(made.button);
-        pageLabels_.push_back(std::move(made.label));
-        OnClick(slot.id, slot.click);
-    }
+    pageLabels_ = MakeLabelledButtons(
+        Window(), slots, {ImageSetId::PageButtons, kPageGroup, HorizontalAlign::Centre},
+        [this](int id, std::function<void()> click) { OnClick(id, std::move(click)); });
     calendarButton_->SetChecked(true);
 }
 

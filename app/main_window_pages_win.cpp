@@ -30,7 +30,7 @@ void MainWindow::CheckPageButton() {
 }
 
 void MainWindow::ShowPage(Page page) {
-    const std::string& password = session_.CurrentSettings().Password;
+    const std::string& password = session_.CurrentSettings().password;
     // A wrong or cancelled password leaves the page that shows.
     if (page == Page::Preferences && !password.empty() && !AskPassword(Window(), password)) {
         CheckPageButton();

@@ -13,7 +13,7 @@ void MainWindow::ToggleReports() {
         reportWindow_->Close(); // its closing releases the button
         return;
     }
-    if (session_.Analysis().CCount == 0) {
+    if (session_.Analysis().cycleCount == 0) {
         prompts_.Notice("There is no data to show. You must enter at least one cycle first.");
         reportsButton_->SetChecked(false);
         return;

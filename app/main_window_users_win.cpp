@@ -6,7 +6,7 @@
 namespace lunea {
 
 void MainWindow::ShowCurrentUser() {
-    usersButton_->SetCaption(session_.CurrentSettings().LastUser);
+    usersButton_->SetCaption(session_.CurrentSettings().lastUser);
     usersButton_->SetImage(UserImage(session_.CurrentUser()));
 }
 

@@ -12,16 +12,11 @@ constexpr int kGridTop = 18;
 constexpr int kHeaderHeight = 19;
 constexpr int kCorner = 10;
 
-constexpr Color kBlack = Rgb(0, 0, 0);
-constexpr Color kRed = 255;
-constexpr Color kBlue = 16711680;
-constexpr Color kWhite = Rgb(255, 255, 255);
-constexpr Color kYellow = 65535;
 constexpr Color kWeekdayHeader = 10921638;
 constexpr Color kWeekendHeader = 12632256;
 constexpr int kCyrillicCharset = 204;
 
-constexpr std::array<Point, Settings::IconSlots> kSlotOffsets{
+constexpr std::array<Point, Settings::kIconSlots> kSlotOffsets{
     {{16, 0}, {32, 0}, {0, 16}, {16, 16}, {32, 16}, {0, 32}, {16, 32}, {32, 32}}};
 
 enum IconKind {
@@ -38,18 +33,18 @@ enum IconKind {
     kBoyGirl = 10,
 };
 
-Color KindColor(TDayKind kind, const Settings& settings) {
+Color KindColor(DayKind kind, const Settings& settings) {
     switch (kind) {
-    case dkFlow:
-        return static_cast<Color>(settings.Color2);
-    case dkFertile:
-        return static_cast<Color>(settings.Color3);
-    case dkPredicted:
-        return static_cast<Color>(settings.Color4);
-    case dkClear:
+    case kFlowDay:
+        return static_cast<Color>(settings.flowDayColor);
+    case kFertileDay:
+        return static_cast<Color>(settings.fertileDayColor);
+    case kPredictedFlowDay:
+        return static_cast<Color>(settings.predictedFlowColor);
+    case kClearDay:
         break;
     }
-    return static_cast<Color>(settings.Color1);
+    return static_cast<Color>(settings.clearDayColor);
 }
 
 // Weekday (0 = Sunday) shown in a header column.
@@ -96,7 +91,7 @@ void DrawDayNumber(Canvas& canvas, Point corner, int day, bool isToday) {
 }
 
 void DrawSlot(Canvas& canvas, Point at, int kind, const TDayRecord& record,
-              const TDayClass& dayClass, bool beforeToday) {
+              const DayClass& dayClass, bool beforeToday) {
     switch (kind) {
     case kProtection:
         if (record.Protect != 0)
@@ -135,9 +130,9 @@ void DrawSlot(Canvas& canvas, Point at, int kind, const TDayRecord& record,
             canvas.Image(at, ImageSetId::Icons, icon::kFace);
         break;
     case kBoyGirl:
-        if (dayClass.BoyMark)
+        if (dayClass.boyMark)
             canvas.Image(at, ImageSetId::Icons, icon::kBlueDot);
-        if (dayClass.GirlMark)
+        if (dayClass.girlMark)
             canvas.Image(at, ImageSetId::Icons, icon::kRedDot);
         break;
     default: // kNone and unknown kinds draw nothing
@@ -182,16 +177,16 @@ void DrawMonth(Canvas& canvas, const MonthViewInput& input, const CycleAnalysis&
             continue;
         const CivilDate date{input.year, input.month, day};
         const TDayRecord& record = input.days.At(date);
-        const TDayClass dayClass = analysis.ClassifyDay(input.days, date, rules);
+        const DayClass dayClass = analysis.ClassifyDay(input.days, date, rules);
         const Rect rect = DayCellRect(cell);
         canvas.RoundRect(rect, kCorner, kCorner, Pen{kBlack},
-                         Brush{KindColor(dayClass.Kind, input.settings)});
+                         Brush{KindColor(dayClass.kind, input.settings)});
         const Point corner{rect.left, rect.top};
         DrawDayNumber(canvas, corner, day, date == input.today);
         const bool beforeToday = IsBefore(date, input.today);
         for (std::size_t slot = 0; slot < kSlotOffsets.size(); ++slot)
             DrawSlot(canvas, {corner.x + kSlotOffsets[slot].x, corner.y + kSlotOffsets[slot].y},
-                     input.settings.calIcon[slot], record, dayClass, beforeToday);
+                     input.settings.iconKinds[slot], record, dayClass, beforeToday);
     }
 }
 

@@ -5,7 +5,7 @@
 namespace lunea {
 
 void PaintScaleBar(Canvas& canvas, const Rect& bounds, int position) {
-    canvas.Rectangle(bounds, Pen{Rgb(128, 128, 128)}, Brush{Rgb(255, 255, 255)});
+    canvas.Rectangle(bounds, Pen{kGrey}, Brush{kWhite});
     const int inner = bounds.Width() - 2;
     const int filled = inner * position / kScalePositions;
     if (filled > 0)

@@ -35,14 +35,14 @@ std::unique_ptr<DayTable> JournalUntil(int lastYear) {
 void BM_FullCalendarRedraw(benchmark::State& state) {
     const auto table = JournalUntil(static_cast<int>(state.range(0)));
     Settings settings;
-    settings.calIcon = {1, 2, 3, 4, 5, 6, 7, 10};
+    settings.iconKinds = {1, 2, 3, 4, 5, 6, 7, 10};
     CycleAnalysis analysis;
     CellDayList cells{};
     BitmapCanvas canvas(kMainImageWidth, kMainImageHeight);
     MonthViewInput input{*table, settings, 2019, 6, {2019, 6, 12}, {}};
     for (auto _ : state) {
         table->At(2019, 6, 12).PMS ^= 1;
-        analysis.GetCStartAndLen(*table, CycleRulesOf(settings));
+        analysis.Analyse(*table, CycleRulesOf(settings));
         cells = MonthCells(input.year, input.month, input.locale.mondayFirst);
         DrawMonth(canvas, input, analysis);
         DrawSelectionFrame(canvas, cells, 12);
@@ -72,7 +72,7 @@ void BM_CycleChart(benchmark::State& state) {
     Chart chart = MakeCycleChart();
     BitmapCanvas canvas(kChartBounds.right, kChartBounds.bottom);
     for (auto _ : state) {
-        analysis.GetCStartAndLen(*table, CycleRulesOf(settings));
+        analysis.Analyse(*table, CycleRulesOf(settings));
         FillCycleChart(chart, analysis, 2019, 7);
         chart.Draw(canvas, kChartBounds);
         benchmark::DoNotOptimize(canvas.PixelAt(100, 100));

@@ -29,7 +29,7 @@ void DrawMonthGrid(Canvas& canvas) {
         const int x = 48 * (cell % 7), y = 48 * (cell / 7) + 18;
         canvas.RoundRect({x, y, x + 49, y + 49}, 10, 10, {0, 1}, {15780518});
         const std::string day = std::to_string(cell % 31 + 1);
-        font.color = Rgb(255, 255, 255);
+        font.color = kWhite;
         canvas.Text({x + 2, y + 1}, day, font);
         font.color = 16711680;
         canvas.Text({x + 3, y + 2}, day, font);

@@ -123,11 +123,11 @@ void BM_AnalyseAndClassifyMonth(benchmark::State& state) {
     FillYears(*days, static_cast<int>(state.range(0)));
     const CycleRules rules;
     CycleAnalysis analysis;
-    analysis.GetCStartAndLen(*days, rules);
+    analysis.Analyse(*days, rules);
     const std::int32_t firstCell = DateToSerial({2019, 6, 1}) - DayOfWeek({2019, 6, 1});
     for (auto _ : state) {
         days->At(2019, 6, 12).PMS ^= 1;
-        analysis.GetCStartAndLen(*days, rules);
+        analysis.Analyse(*days, rules);
         for (int cell = 0; cell < 42; ++cell)
             benchmark::DoNotOptimize(
                 analysis.ClassifyDay(*days, SerialToDate(firstCell + cell), rules));
@@ -147,7 +147,7 @@ void BM_AnalyseAfterLoad(benchmark::State& state) {
         state.PauseTiming();
         disk.journal.LoadData(disk.dataFile);
         state.ResumeTiming();
-        analysis.GetCStartAndLen(disk.journal.Days(), rules);
+        analysis.Analyse(disk.journal.Days(), rules);
         benchmark::DoNotOptimize(analysis.ClassifyDay(disk.journal.Days(), {2019, 6, 12}, rules));
     }
 }

@@ -39,7 +39,7 @@ std::unique_ptr<DayTable> RecordedYears() {
 }
 
 ReportInput SixCycles(const DayTable& days, const CycleAnalysis& cycles, const Settings& settings) {
-    ReportInput input{days, cycles, settings, cycles.CCount - 6, 6, {}, {}};
+    ReportInput input{days, cycles, settings, cycles.cycleCount - 6, 6, {}, {}};
     input.shortDate = [](CivilDate date) { return std::to_string(date.day); };
     return input;
 }
@@ -48,7 +48,7 @@ void BM_AdvancedReportSixCycles(benchmark::State& state) {
     const auto table = RecordedYears();
     const Settings settings;
     CycleAnalysis cycles;
-    cycles.GetCStartAndLen(*table, CycleRulesOf(settings));
+    cycles.Analyse(*table, CycleRulesOf(settings));
     const ReportInput input = SixCycles(*table, cycles, settings);
     const PictureSize size = AdvancedReport().SizeOf(input);
     BitmapCanvas canvas(size.width, size.height);
@@ -67,7 +67,7 @@ void BM_EditWhileTheReportIsOpen(benchmark::State& state) {
     BitmapCanvas month(kMainImageWidth, kMainImageHeight);
     const MonthViewInput monthInput{*table, settings, 2019, 6, {2019, 6, 12}, {}};
     for (auto _ : state) {
-        cycles.GetCStartAndLen(*table, CycleRulesOf(settings));
+        cycles.Analyse(*table, CycleRulesOf(settings));
         const CellDayList cells = MonthCells(monthInput.year, monthInput.month, false);
         DrawMonth(month, monthInput, cycles);
         DrawSelectionFrame(month, cells, 12);

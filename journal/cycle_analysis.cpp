@@ -36,13 +36,13 @@ FertileReach FertileReachOf(const CycleRules& rules) {
 }
 
 // A day `daysBefore` days before a following start, within its reach.
-void MarkFertileDay(std::int64_t daysBefore, const CycleRules& rules, TDayClass& result) {
+void MarkFertileDay(std::int64_t daysBefore, const CycleRules& rules, DayClass& result) {
     const std::int64_t luteal = rules.lutealDays;
-    result.Kind = dkFertile;
+    result.kind = kFertileDay;
     if (daysBefore <= luteal + 1)
-        result.BoyMark = true;
+        result.boyMark = true;
     if (daysBefore >= luteal + 3)
-        result.GirlMark = true;
+        result.girlMark = true;
 }
 
 // Days from a date to a start, in 64 bits: a prediction may be the largest
@@ -62,11 +62,11 @@ bool IsPlausibleCycleLength(int days) {
 }
 
 bool CycleAnalysis::AddStart(std::int32_t serial) {
-    ++CCount;
-    CStart[CCount] = serial;
-    if (CCount >= 2)
-        CLen[CCount] = CStart[CCount - 1] - CStart[CCount];
-    return CCount == MaxEntries;
+    ++cycleCount;
+    startDates[cycleCount] = serial;
+    if (cycleCount >= 2)
+        cycleLengths[cycleCount] = startDates[cycleCount - 1] - startDates[cycleCount];
+    return cycleCount == kMaxEntries;
 }
 
 void CycleAnalysis::FindStarts(const DayTable& days) {
@@ -89,14 +89,14 @@ void CycleAnalysis::FindStarts(const DayTable& days) {
     }
 }
 
-void CycleAnalysis::GetCStartAndLen(const DayTable& days, const CycleRules& rules) {
-    CStart.fill(0);
-    CLen.fill(0);
-    CCount = 0;
+void CycleAnalysis::Analyse(const DayTable& days, const CycleRules& rules) {
+    startDates.fill(0);
+    cycleLengths.fill(0);
+    cycleCount = 0;
 
     FindStarts(days);
 
-    if (CCount > 0) {
+    if (cycleCount > 0) {
         int sum = 0;
         int count = 0;
         for (const int length : Lengths())
@@ -104,33 +104,34 @@ void CycleAnalysis::GetCStartAndLen(const DayTable& days, const CycleRules& rule
                 sum += length;
                 ++count;
             }
-        AvgLen = count > 0 ? RoundedAverage(sum, count) : 28;
+        averageLength = count > 0 ? RoundedAverage(sum, count) : 28;
     }
 
-    EffLen = rules.customLength > 0 ? rules.customLength : AvgLen;
-    CLen[1] = EffLen;
+    effectiveLength = rules.customLength > 0 ? rules.customLength : averageLength;
+    cycleLengths[1] = effectiveLength;
 
-    EstStart.fill(0);
-    EstCount = 0;
-    if (EffLen <= 0 || CCount == 0)
+    predictedDates.fill(0);
+    predictedCount = 0;
+    if (effectiveLength <= 0 || cycleCount == 0)
         return;
     const std::int32_t lastSerial = LastTableSerial();
     // 64-bit, as above: only the first prediction can lie past the table, and
     // one beyond the int range is stored as the farthest date there is.
-    std::int64_t next = std::int64_t{CStart[1]} + EffLen;
+    std::int64_t next = std::int64_t{startDates[1]} + effectiveLength;
     do {
-        ++EstCount;
-        EstStart[EstCount] = static_cast<std::int32_t>(std::min<std::int64_t>(next, INT32_MAX));
-        next += EffLen;
-    } while (EstCount < MaxEntries && next <= lastSerial);
+        ++predictedCount;
+        predictedDates[predictedCount] =
+            static_cast<std::int32_t>(std::min<std::int64_t>(next, INT32_MAX));
+        next += effectiveLength;
+    } while (predictedCount < kMaxEntries && next <= lastSerial);
 }
 
-TDayClass CycleAnalysis::ClassifyDay(const DayTable& days, CivilDate date,
-                                     const CycleRules& rules) const {
+DayClass CycleAnalysis::ClassifyDay(const DayTable& days, CivilDate date,
+                                    const CycleRules& rules) const {
     const std::int32_t serial = DateToSerial(date);
-    TDayClass result;
+    DayClass result;
     if (IsMenstruation(StatusOf(days, date)))
-        result.Kind = dkFlow;
+        result.kind = kFlowDay;
     // The lists are sorted, so each rule looks only at the starts that can
     // meet it: a month drawn in front of 500 starts stays cheap.
     const FertileReach reach = FertileReachOf(rules);
@@ -155,7 +156,7 @@ TDayClass CycleAnalysis::ClassifyDay(const DayTable& days, CivilDate date,
     const std::span<const std::int32_t> predicted = PredictedStarts();
     const auto after = std::upper_bound(predicted.begin(), predicted.end(), serial);
     if (after != predicted.begin() && serial < std::int64_t{*(after - 1)} + rules.menstruationDays)
-        result.Kind = dkPredicted;
+        result.kind = kPredictedFlowDay;
 
     // The window before the first prediction is the current cycle's; the
     // last prediction has no following start and so no window. The earliest

@@ -12,12 +12,12 @@
 
 namespace lunea {
 
-enum TDayKind { dkClear = 0, dkFlow = 1, dkFertile = 2, dkPredicted = 3 };
+enum DayKind { kClearDay = 0, kFlowDay = 1, kFertileDay = 2, kPredictedFlowDay = 3 };
 
-struct TDayClass {
-    TDayKind Kind = dkClear;
-    bool BoyMark = false;
-    bool GirlMark = false;
+struct DayClass {
+    DayKind kind = kClearDay;
+    bool boyMark = false;
+    bool girlMark = false;
 };
 
 inline constexpr int kShortestPlausibleCycle = 24;
@@ -30,34 +30,35 @@ bool IsPlausibleCycleLength(int days);
 // rather not count. Dates are day serials (days since 30 December 1899).
 class CycleAnalysis {
   public:
-    static constexpr int MaxEntries = 500;
-    using DateList = std::array<std::int32_t, MaxEntries + 1>;
-    using LengthList = std::array<int, MaxEntries + 1>;
+    static constexpr int kMaxEntries = 500;
+    using DateList = std::array<std::int32_t, kMaxEntries + 1>;
+    using LengthList = std::array<int, kMaxEntries + 1>;
 
-    // Recomputes everything from the whole table. AvgLen keeps its previous
+    // Recomputes everything from the whole table. averageLength keeps its previous
     // value when no cycle start is found.
-    void GetCStartAndLen(const DayTable& days, const CycleRules& rules);
+    void Analyse(const DayTable& days, const CycleRules& rules);
 
     // Classifies a date of the table with the results of the last analysis.
-    TDayClass ClassifyDay(const DayTable& days, CivilDate date, const CycleRules& rules) const;
+    DayClass ClassifyDay(const DayTable& days, CivilDate date, const CycleRules& rules) const;
 
-    // CStart[1..CCount]: the newest start first.
-    std::span<const std::int32_t> Starts() const { return FilledEntries(CStart, CCount); }
-    // CLen[1..CCount]: Lengths()[i] is the cycle begun at Starts()[i]; the
-    // newest, still running, has EffLen.
-    std::span<const int> Lengths() const { return FilledEntries(CLen, CCount); }
-    // EstStart[1..EstCount], ascending.
+    // startDates[1..cycleCount]: the newest start first.
+    std::span<const std::int32_t> Starts() const { return FilledEntries(startDates, cycleCount); }
+    // cycleLengths[1..cycleCount]: Lengths()[i] is the cycle begun at Starts()[i]; the
+    // newest, still running, has effectiveLength.
+    std::span<const int> Lengths() const { return FilledEntries(cycleLengths, cycleCount); }
+    // predictedDates[1..predictedCount], ascending.
     std::span<const std::int32_t> PredictedStarts() const {
-        return FilledEntries(EstStart, EstCount);
+        return FilledEntries(predictedDates, predictedCount);
     }
 
-    DateList CStart{}; // CStart[1] the newest start, CStart[CCount] the oldest
-    int CCount = 0;
-    LengthList CLen{}; // CLen[k]: days from CStart[k] to CStart[k-1]; CLen[1] = EffLen
-    int AvgLen = 0;
-    int EffLen = 0;
-    DateList EstStart{}; // predicted starts, ascending
-    int EstCount = 0;
+    DateList startDates{}; // startDates[1] the newest start, startDates[cycleCount] the oldest
+    int cycleCount = 0;
+    LengthList cycleLengths{}; // cycleLengths[k]: days from startDates[k] to startDates[k-1];
+                               // cycleLengths[1] = effectiveLength
+    int averageLength = 0;
+    int effectiveLength = 0;
+    DateList predictedDates{}; // predicted starts, ascending
+    int predictedCount = 0;
 
   private:
     template <typename List>

@@ -75,8 +75,8 @@ struct Block {
     // The days L .. L + F - 1 before the next start; 64-bit, as the
     // settings come from the registry unchecked.
     void DrawCalendarMethod(int top) const {
-        const std::int64_t luteal = input.settings.LuterPhaseLength;
-        const std::int64_t last = luteal + input.settings.Ovulation - 1;
+        const std::int64_t luteal = input.settings.lutealPhaseLength;
+        const std::int64_t last = luteal + input.settings.fertileDays - 1;
         ForEachDay([&](int i, CivilDate, const TDayRecord&) {
             const std::int64_t beforeNext = std::int64_t{cycle.length} - i;
             if (beforeNext >= luteal && beforeNext <= last)
@@ -88,12 +88,12 @@ struct Block {
     void DrawTemperatureArea(int a) const {
         canvas.Line({kGridLeft, RowTop(a)}, {kGridRight, RowTop(a)}, {kBlack, 2});
         canvas.Line({kGridLeft, RowTop(a + 7)}, {kGridRight, RowTop(a + 7)}, {kBlack, 2});
-        const auto& labels = input.settings.UseFahrenheit ? kFahrenheitLabels : kCelsiusLabels;
+        const auto& labels = input.settings.useFahrenheit ? kFahrenheitLabels : kCelsiusLabels;
         const int half = HalfTextHeight(canvas);
         for (int k = 0; k < 6; ++k)
             WriteText(canvas, {40, RowTop(a + 1 + k) - half}, labels[static_cast<std::size_t>(k)]);
         WriteText(canvas, {3, RowTop(a + 3)},
-                  input.settings.UseFahrenheit ? "\xB0"
+                  input.settings.useFahrenheit ? "\xB0"
                                                  "F"
                                                : "\xB0"
                                                  "C");

@@ -6,7 +6,7 @@ namespace lunea {
 
 std::vector<ReportCycle> CyclesOnPage(const ReportInput& input) {
     const CycleAnalysis& cycles = input.cycles;
-    const int count = std::clamp(cycles.CCount, 0, CycleAnalysis::MaxEntries);
+    const int count = std::clamp(cycles.cycleCount, 0, CycleAnalysis::kMaxEntries);
     if (input.first < 1 || input.first > count)
         return {};
     // The spin box's minimum is 1, whatever it was given.
@@ -15,9 +15,9 @@ std::vector<ReportCycle> CyclesOnPage(const ReportInput& input) {
     page.reserve(static_cast<std::size_t>(shown));
     for (int k = 0; k < shown; ++k) {
         const auto index = static_cast<std::size_t>(count + 1 - input.first - k);
-        const int stored = cycles.CLen[index];
-        page.push_back(
-            {cycles.CStart[index], IsPlausibleCycleLength(stored) ? stored : cycles.EffLen});
+        const int stored = cycles.cycleLengths[index];
+        page.push_back({cycles.startDates[index],
+                        IsPlausibleCycleLength(stored) ? stored : cycles.effectiveLength});
     }
     return page;
 }

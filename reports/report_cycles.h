@@ -12,7 +12,7 @@ namespace lunea {
 
 struct ReportCycle {
     std::int32_t start = 0; // day serial of the first day
-    int length = 0;         // a stored length outside 24..40 is replaced by EffLen
+    int length = 0;         // a stored length outside 24..40 is replaced by effectiveLength
 };
 
 // Oldest first, as the blocks stand from the top; empty when `first` is

@@ -56,8 +56,7 @@ void DrawBlockGrid(Canvas& canvas, const BlockGrid& grid) {
 }
 
 void DrawTemperaturePoint(Canvas& canvas, Point centre) {
-    canvas.Ellipse({centre.x - 3, centre.y - 3, centre.x + 3, centre.y + 3}, {kBlack, 1},
-                   {Rgb(255, 0, 0)});
+    canvas.Ellipse({centre.x - 3, centre.y - 3, centre.x + 3, centre.y + 3}, {kBlack, 1}, {kRed});
 }
 
 void WriteMonthName(Canvas& canvas, std::int64_t x, int top, std::int64_t serial,

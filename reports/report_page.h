@@ -18,8 +18,6 @@ constexpr int kGridLeft = 70;
 constexpr int kDayColumns = 42;
 constexpr int kGridRight = kGridLeft + kDayColumns * kCell; // 826
 constexpr int kBlockGap = 30;
-constexpr Color kBlack = Rgb(0, 0, 0);
-constexpr Color kWhite = Rgb(255, 255, 255);
 
 // Arial, 9 points at the program's 96 dots per inch, black.
 const Font& ReportFont();

@@ -31,7 +31,7 @@ struct AdvancedRows {
 
 // What a report is drawn from; it is only read. The cycle list is the last
 // analysis's, oldest first: list position p is the cycle begun at
-// cycles.CStart[cycles.CCount + 1 - p].
+// cycles.startDates[cycles.cycleCount + 1 - p].
 struct ReportInput {
     const DayTable& days;
     const CycleAnalysis& cycles;

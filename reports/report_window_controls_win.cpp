@@ -14,8 +14,8 @@ namespace ids = report_ids;
 
 constexpr Color kPageButtonsColour = 15448980;
 constexpr Color kListColour = 15448980;
-constexpr Color kListText = Rgb(0, 0, 128); // navy
-constexpr Color kSplitterColour = Rgb(0, 0, 128);
+constexpr Color kListText = kNavy; // navy
+constexpr Color kSplitterColour = kNavy;
 constexpr Color kHeaderColour = 15783846;
 constexpr Color kHeaderText = 12151906;
 constexpr Color kNotesColour = 14155770;
@@ -55,7 +55,7 @@ void ReportWindow::CreateControls() {
     notesEdit_ = std::make_unique<EditBox>(
         Window(), ids::NotesEdit, Rect{},
         EditBoxStyle{ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP, 0,
-                     Font{"Arial", -12, kBold, 0, Rgb(0, 0, 0)}, kNotesColour});
+                     Font{"Arial", -12, kBold, 0, kBlack}, kNotesColour});
     pictureScroller_ = std::make_unique<PictureScroller>(Window(), ids::PictureScrollBox,
                                                          ids::ReportsImage, Rect{});
 }
@@ -70,7 +70,7 @@ void ReportWindow::CreateToolBar() {
     cyclesInPageLabel_ = std::make_unique<SkinLabel>(Window(), ids::CyclesInPageLabel, Rect{},
                                                      "Cycles in page:", HorizontalAlign::Right);
     cyclesInPageEdit_ = std::make_unique<SpinEdit>(Window(), ids::CyclesInPageEdit, Rect{},
-                                                   SpinRange{1, 6}, Rgb(255, 255, 255));
+                                                   SpinRange{1, 6}, kWhite);
     cyclesInPageEdit_->SetValue(3);
     cyclesInPageEdit_->SetArrowsMaximum(3);
     OnClick(ids::SaveBitmapButton, [this] { SaveAsBitmap(); });

@@ -47,7 +47,7 @@ constexpr Scale kFahrenheit{{"99.0", "98.0", "97.0"},
                             0};
 
 const Scale& ScaleOf(const Settings& settings) {
-    return settings.UseFahrenheit ? kFahrenheit : kCelsius;
+    return settings.useFahrenheit ? kFahrenheit : kCelsius;
 }
 
 void WriteCaptions(Canvas& canvas, int q) {

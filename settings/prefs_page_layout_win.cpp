@@ -89,7 +89,7 @@ void PrefsPage::CreateGeneralSheet(Panel& sheet) {
     fahrenheitButton_->SetGroup(kTemperatureGroup);
     passwordEdit_ = std::make_unique<EditBox>(
         parent, ids::PasswordEdit, Local(ids::PasswordEdit),
-        EditStyle(ES_AUTOHSCROLL, static_cast<int>(Settings::PasswordCapacity)));
+        EditStyle(ES_AUTOHSCROLL, static_cast<int>(Settings::kPasswordCapacity)));
     clearDatabaseButton_ = Button(parent, ids::ClearDatabaseButton);
     clearDatabaseButton_->SetImage(ImageRef{ImageSetId::Glyphs, glyph::kClose});
     sheet.OnClick(ids::ClearDatabaseButton, [this] { ClearDatabase(); });
@@ -137,14 +137,14 @@ void PrefsPage::CreateCalendarSheet(Panel& sheet) {
         auto& panel = colorPanels_[static_cast<std::size_t>(i)];
         panel = std::make_unique<PaintBox>(parent, panels[i], Local(panels[i]));
         panel->SetPainter([this, i](Canvas& canvas, const Rect& client) {
-            canvas.Rectangle(client, {Rgb(0, 0, 0), 1}, {colors_[static_cast<std::size_t>(i)]});
+            canvas.Rectangle(client, {kBlack, 1}, {colors_[static_cast<std::size_t>(i)]});
         });
         panel->SetMouseDown([this, i](const MouseEvent&) { ChooseDayColor(i); });
     }
 
     iconFrame_ = std::make_unique<PaintBox>(parent, ids::IconFrame, Local(ids::IconFrame));
     iconFrame_->SetPainter([](Canvas& canvas, const Rect& client) {
-        canvas.RoundRect(client, 10, 10, {Rgb(0, 0, 0), 1}, {Rgb(255, 255, 255)});
+        canvas.RoundRect(client, 10, 10, {kBlack, 1}, {kWhite});
     });
     dayIconButton_ = Button(iconFrame_->Window(), ids::DayIconButton);
     for (int kind = 0; kind < kIconKindCount; ++kind)

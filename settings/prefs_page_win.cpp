@@ -21,15 +21,14 @@ void PrefsPage::Fill() {
     const Settings& settings = context_.settings;
     const PrefsValues values = PrefsValuesOf(settings);
     passwordEdit_->SetText(values.password);
-    fertileDaysSpin_->SetValue(values.ovulation);
-    menstruationSpin_->SetValue(values.menstruation);
-    lutealSpin_->SetValue(values.luterPhase);
+    fertileDaysSpin_->SetValue(values.fertileDays);
+    menstruationSpin_->SetValue(values.menstruationDays);
+    lutealSpin_->SetValue(values.lutealDays);
     colors_ = {static_cast<Color>(values.colors[0]), static_cast<Color>(values.colors[1]),
                static_cast<Color>(values.colors[2]), static_cast<Color>(values.colors[3])};
     for (const auto& panel : colorPanels_)
         panel->Repaint();
-    context_.analysis.GetCStartAndLen(context_.journal.Days(), CycleRulesOf(settings));
-    averageLengthLabel_->SetText(std::to_string(context_.analysis.AvgLen) + " days");
+    averageLengthLabel_->SetText(std::to_string(context_.analysis.averageLength) + " days");
     customLengthEdit_->SetText(values.customDays);
     (values.customCycle ? customButton_ : averageButton_)->SetChecked(true);
     (values.customCycle ? averageButton_ : customButton_)->SetChecked(false);
@@ -46,15 +45,15 @@ PrefsValues PrefsPage::Values() const {
     values.customDays = customLengthEdit_->Text();
     for (std::size_t i = 0; i < colors_.size(); ++i)
         values.colors[i] = static_cast<int>(colors_[i]);
-    values.ovulation = fertileDaysSpin_->Value();
-    values.menstruation = menstruationSpin_->Value();
-    values.luterPhase = lutealSpin_->Value();
+    values.fertileDays = fertileDaysSpin_->Value();
+    values.menstruationDays = menstruationSpin_->Value();
+    values.lutealDays = lutealSpin_->Value();
     return values;
 }
 
 void PrefsPage::ShowIconKinds() {
-    for (int slot = 0; slot < Settings::IconSlots; ++slot) {
-        const int kind = context_.settings.calIcon[static_cast<std::size_t>(slot)];
+    for (int slot = 0; slot < Settings::kIconSlots; ++slot) {
+        const int kind = context_.settings.iconKinds[static_cast<std::size_t>(slot)];
         auto& button = iconButtons_[static_cast<std::size_t>(slot)];
         button->SetImage(ImageRef{ImageSetId::IconKinds, ShownIconKind(kind)});
         button->SetCaption(IconKindCaption(kind));
@@ -66,7 +65,7 @@ void PrefsPage::DrawSheetTab(HDC dc, int index, const Rect& tab, bool active) co
         return;
     Font font = ControlFont();
     font.style = kBold;
-    font.color = active ? kActiveTabColor : Rgb(0, 0, 0);
+    font.color = active ? kActiveTabColor : kBlack;
     GdiCanvas(dc).Text({tab.left + (active ? 8 : 5), tab.top + 2}, kTabCaptions[index], font);
 }
 
@@ -78,7 +77,7 @@ void PrefsPage::ShowCycleLength(bool custom) {
 
 void PrefsPage::UseAverageLength() {
     ShowCycleLength(false);
-    averageLengthLabel_->SetText(std::to_string(context_.analysis.AvgLen) + " days");
+    averageLengthLabel_->SetText(std::to_string(context_.analysis.averageLength) + " days");
 }
 
 void PrefsPage::UseCustomLength() {
@@ -96,7 +95,7 @@ void PrefsPage::ChooseDayColor(int panel) {
 void PrefsPage::ShowIconKindMenu(int slot) {
     chosenIconSlot_ = slot;
     // A kind outside the menu (a hand-edited registry) checks no item.
-    iconKindMenu_.Check(context_.settings.calIcon[static_cast<std::size_t>(slot)]);
+    iconKindMenu_.Check(context_.settings.iconKinds[static_cast<std::size_t>(slot)]);
     const Rect& button = PrefsLayoutOf(prefs_ids::IconSlotButtons + slot).bounds;
     RECT frame{};
     GetWindowRect(mainWindow_, &frame);
@@ -107,19 +106,18 @@ void PrefsPage::ShowIconKindMenu(int slot) {
 }
 
 void PrefsPage::SetIconKind(int kind) {
-    context_.settings.calIcon[static_cast<std::size_t>(chosenIconSlot_)] = kind;
+    context_.setIconKind(chosenIconSlot_, kind);
     ShowIconKinds();
 }
 
 void PrefsPage::RestoreDefaultSettings() {
-    RestoreDefaultPrefs(context_.settings);
+    context_.restoreDefaults();
     Fill();
     ShowIconKinds();
 }
 
 void PrefsPage::ClearDatabase() {
-    context_.journal.ClearDatabase();
-    context_.repaintView();
+    context_.clearDatabase();
 }
 
 } // namespace lunea

@@ -12,7 +12,6 @@
 #include "components/controls/spin_edit_win.h"
 #include "components/controls/tab_control_win.h"
 #include "journal/cycle_analysis.h"
-#include "journal/data_file.h"
 #include "settings/prefs_values.h"
 
 #include <array>
@@ -22,11 +21,14 @@
 
 namespace lunea {
 
+// The page reads the settings and the analysis; what it changes at once
+// (an icon slot, "Default Settings", "Clear Database") it asks for.
 struct PrefsPageContext {
-    Settings& settings;
-    Journal& journal;
-    CycleAnalysis& analysis;
-    std::function<void()> repaintView;
+    const Settings& settings;
+    const CycleAnalysis& analysis;
+    std::function<void(int slot, int kind)> setIconKind;
+    std::function<void()> restoreDefaults;
+    std::function<void()> clearDatabase;
     // The CSV export of the "Save Data As..." button.
     std::function<void()> exportData;
 };

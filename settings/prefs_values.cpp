@@ -29,44 +29,46 @@ std::string IconKindCaption(int kind) {
 
 PrefsValues PrefsValuesOf(const Settings& settings) {
     PrefsValues values;
-    values.password = settings.Password;
-    values.fahrenheit = settings.UseFahrenheit;
-    values.customCycle = settings.FCycles != 0;
-    values.customDays = values.customCycle ? std::to_string(settings.FCycles) : "";
-    values.colors = {settings.Color1, settings.Color2, settings.Color3, settings.Color4};
-    values.ovulation = settings.Ovulation;
-    values.menstruation = settings.Menstruation;
-    values.luterPhase = settings.LuterPhaseLength;
+    values.password = settings.password;
+    values.fahrenheit = settings.useFahrenheit;
+    values.customCycle = settings.customCycleLength != 0;
+    values.customDays = values.customCycle ? std::to_string(settings.customCycleLength) : "";
+    values.colors = {settings.clearDayColor, settings.flowDayColor, settings.fertileDayColor,
+                     settings.predictedFlowColor};
+    values.fertileDays = settings.fertileDays;
+    values.menstruationDays = settings.menstruationDays;
+    values.lutealDays = settings.lutealPhaseLength;
     return values;
 }
 
 bool TakeOverPrefs(const PrefsValues& values, Settings& settings) {
-    const bool passwordDisabled = !settings.Password.empty() && values.password.empty();
-    settings.Password = values.password.substr(0, Settings::PasswordCapacity);
-    settings.UseFahrenheit = values.fahrenheit;
-    settings.FCycles = values.customCycle ? ClampCustomCycleLength(DaysOf(values.customDays)) : 0;
-    settings.Color1 = values.colors[0];
-    settings.Color2 = values.colors[1];
-    settings.Color3 = values.colors[2];
-    settings.Color4 = values.colors[3];
-    settings.Ovulation = values.ovulation;
-    settings.Menstruation = values.menstruation;
-    settings.LuterPhaseLength = values.luterPhase;
+    const bool passwordDisabled = !settings.password.empty() && values.password.empty();
+    settings.password = values.password.substr(0, Settings::kPasswordCapacity);
+    settings.useFahrenheit = values.fahrenheit;
+    settings.customCycleLength =
+        values.customCycle ? ClampCustomCycleLength(DaysOf(values.customDays)) : 0;
+    settings.clearDayColor = values.colors[0];
+    settings.flowDayColor = values.colors[1];
+    settings.fertileDayColor = values.colors[2];
+    settings.predictedFlowColor = values.colors[3];
+    settings.fertileDays = values.fertileDays;
+    settings.menstruationDays = values.menstruationDays;
+    settings.lutealPhaseLength = values.lutealDays;
     return passwordDisabled;
 }
 
 void RestoreDefaultPrefs(Settings& settings) {
     const Settings defaults;
-    settings.Color1 = defaults.Color1;
-    settings.Color2 = defaults.Color2;
-    settings.Color3 = defaults.Color3;
-    settings.Color4 = defaults.Color4;
-    settings.FCycles = defaults.FCycles;
-    settings.Ovulation = defaults.Ovulation;
-    settings.Menstruation = defaults.Menstruation;
-    settings.LuterPhaseLength = defaults.LuterPhaseLength;
-    settings.Password.clear();
-    settings.calIcon = defaults.calIcon;
+    settings.clearDayColor = defaults.clearDayColor;
+    settings.flowDayColor = defaults.flowDayColor;
+    settings.fertileDayColor = defaults.fertileDayColor;
+    settings.predictedFlowColor = defaults.predictedFlowColor;
+    settings.customCycleLength = defaults.customCycleLength;
+    settings.fertileDays = defaults.fertileDays;
+    settings.menstruationDays = defaults.menstruationDays;
+    settings.lutealPhaseLength = defaults.lutealPhaseLength;
+    settings.password.clear();
+    settings.iconKinds = defaults.iconKinds;
 }
 
 } // namespace lunea

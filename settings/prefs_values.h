@@ -25,9 +25,9 @@ struct PrefsValues {
     bool customCycle = false;
     std::string customDays; // the two-digit field as typed
     std::array<int, 4> colors{};
-    int ovulation = 0;
-    int menstruation = 0;
-    int luterPhase = 0;
+    int fertileDays = 0;
+    int menstruationDays = 0;
+    int lutealDays = 0;
 };
 
 PrefsValues PrefsValuesOf(const Settings& settings);

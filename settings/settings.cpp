@@ -18,14 +18,14 @@ struct NumberValue {
 };
 // In the order the program has always written them.
 constexpr NumberValue kNumberValues[] = {
-    {"Color1", &Settings::Color1},
-    {"Color2", &Settings::Color2},
-    {"Color3", &Settings::Color3},
-    {"Color4", &Settings::Color4},
-    {"FCycles", &Settings::FCycles},
-    {"Ovulation", &Settings::Ovulation},
-    {"Menstruation", &Settings::Menstruation},
-    {"LuterPhaseLength", &Settings::LuterPhaseLength},
+    {"Color1", &Settings::clearDayColor},
+    {"Color2", &Settings::flowDayColor},
+    {"Color3", &Settings::fertileDayColor},
+    {"Color4", &Settings::predictedFlowColor},
+    {"FCycles", &Settings::customCycleLength},
+    {"Ovulation", &Settings::fertileDays},
+    {"Menstruation", &Settings::menstruationDays},
+    {"LuterPhaseLength", &Settings::lutealPhaseLength},
 };
 
 // A value of another registry type counts as absent.
@@ -55,33 +55,34 @@ bool WriteNumber(RegistryKey& key, const std::string& name, int value) {
 
 Settings ReadSettings(const RegistryKey& key) {
     Settings settings;
-    settings.Password = ReadText(key, kPasswordValue).substr(0, Settings::PasswordCapacity);
+    settings.password = ReadText(key, kPasswordValue).substr(0, Settings::kPasswordCapacity);
     const std::string tempFormat = ReadText(key, kTemperatureFormatValue);
-    settings.UseFahrenheit = !tempFormat.empty() && tempFormat != "Celsius";
+    settings.useFahrenheit = !tempFormat.empty() && tempFormat != "Celsius";
     for (const NumberValue& value : kNumberValues)
         settings.*value.field = ReadNumber(key, value.name, settings.*value.field);
-    settings.LastUser = ReadText(key, kLastUserValue).substr(0, Settings::LastUserCapacity);
+    settings.lastUser = ReadText(key, kLastUserValue).substr(0, Settings::kLastUserCapacity);
     // An empty first slot means the icons were never chosen: all defaults.
     if (!ReadText(key, IconValueName(0)).empty())
-        for (int slot = 0; slot < Settings::IconSlots; ++slot)
-            settings.calIcon[slot] = ReadNumber(key, IconValueName(slot), settings.calIcon[slot]);
+        for (int slot = 0; slot < Settings::kIconSlots; ++slot)
+            settings.iconKinds[slot] =
+                ReadNumber(key, IconValueName(slot), settings.iconKinds[slot]);
     return settings;
 }
 
 bool WriteAllSettings(RegistryKey& key, const Settings& settings) {
-    bool ok = key.WriteString(kPasswordValue, settings.Password);
+    bool ok = key.WriteString(kPasswordValue, settings.password);
     for (const NumberValue& value : kNumberValues)
         ok &= WriteNumber(key, value.name, settings.*value.field);
-    for (int slot = 0; slot < Settings::IconSlots; ++slot)
-        ok &= WriteNumber(key, IconValueName(slot), settings.calIcon[slot]);
+    for (int slot = 0; slot < Settings::kIconSlots; ++slot)
+        ok &= WriteNumber(key, IconValueName(slot), settings.iconKinds[slot]);
     ok &=
-        key.WriteString(kTemperatureFormatValue, settings.UseFahrenheit ? "Fahrenheit" : "Celsius");
+        key.WriteString(kTemperatureFormatValue, settings.useFahrenheit ? "Fahrenheit" : "Celsius");
     ok &= WriteLastUser(key, settings);
     return ok;
 }
 
 bool WriteLastUser(RegistryKey& key, const Settings& settings) {
-    return key.WriteString(kLastUserValue, settings.LastUser);
+    return key.WriteString(kLastUserValue, settings.lastUser);
 }
 
 int ClampCustomCycleLength(int days) {
@@ -89,10 +90,10 @@ int ClampCustomCycleLength(int days) {
 }
 
 CycleRules CycleRulesOf(const Settings& settings) {
-    return {.customLength = settings.FCycles,
-            .fertileDays = settings.Ovulation,
-            .menstruationDays = settings.Menstruation,
-            .lutealDays = settings.LuterPhaseLength};
+    return {.customLength = settings.customCycleLength,
+            .fertileDays = settings.fertileDays,
+            .menstruationDays = settings.menstruationDays,
+            .lutealDays = settings.lutealPhaseLength};
 }
 
 } // namespace lunea

@@ -9,22 +9,22 @@
 namespace lunea {
 
 struct Settings {
-    static constexpr std::size_t PasswordCapacity = 30;
-    static constexpr std::size_t LastUserCapacity = 50;
-    static constexpr int IconSlots = 8;
+    static constexpr std::size_t kPasswordCapacity = 30;
+    static constexpr std::size_t kLastUserCapacity = 50;
+    static constexpr int kIconSlots = 8;
 
-    std::string Password; // empty: no password
-    bool UseFahrenheit = false;
-    int Color1 = 15780518; // clear days, 0x00BBGGRR
-    int Color2 = 13027071; // flow days
-    int Color3 = 13106894; // fertile days
-    int Color4 = 16762618; // predicted flow
-    int FCycles = 0;       // 0: the average cycle length is used
-    int Ovulation = 5;     // fertile period, days
-    int Menstruation = 5;  // predicted menstruation, days
-    int LuterPhaseLength = 14;
-    std::array<int, IconSlots> calIcon{1, 2, 3, 4, 5, 6, 7, 8};
-    std::string LastUser;
+    std::string password; // empty: no password
+    bool useFahrenheit = false;
+    int clearDayColor = 15780518;      // clear days, 0x00BBGGRR
+    int flowDayColor = 13027071;       // flow days
+    int fertileDayColor = 13106894;    // fertile days
+    int predictedFlowColor = 16762618; // predicted flow
+    int customCycleLength = 0;         // 0: the average cycle length is used
+    int fertileDays = 5;               // fertile period, days
+    int menstruationDays = 5;          // predicted menstruation, days
+    int lutealPhaseLength = 14;
+    std::array<int, kIconSlots> iconKinds{1, 2, 3, 4, 5, 6, 7, 8};
+    std::string lastUser;
 };
 
 // Reads every value; a missing, empty, malformed or non-string value takes

@@ -8,15 +8,15 @@ namespace lunea {
 namespace {
 
 constexpr Color kInk = Rgb(36, 44, 84);
-constexpr Color kPaper = Rgb(255, 255, 255);
-constexpr Color kRed = Rgb(214, 40, 56);
+constexpr Color kPaper = kWhite;
+constexpr Color kButtonRed = Rgb(214, 40, 56);
 
 PixelImage CyclesPicture() {
     BitmapCanvas canvas(32, 32, kMaskColor);
     canvas.RoundRect({2, 3, 30, 30}, 4, 4, {kInk, 1}, {Rgb(255, 250, 200)});
     for (int left : {7, 13, 19}) {
         const int top = left == 13 ? 10 : 14;
-        canvas.VerticalGradient({left, top, left + 5, 26}, kPaper, kRed);
+        canvas.VerticalGradient({left, top, left + 5, 26}, kPaper, kButtonRed);
         canvas.Rectangle({left, top, left + 5, 26}, {kInk, 1}, Brush::Hollow());
     }
     canvas.Line({5, 7}, {5, 26}, {kInk, 1});
@@ -31,7 +31,7 @@ PixelImage TemperaturePicture() {
     const Point curve[] = {{5, 22}, {9, 20}, {13, 23}, {17, 14}, {21, 12}, {25, 13}, {28, 12}};
     canvas.Polyline(curve, {Rgb(230, 190, 0), 2});
     for (const Point& p : curve)
-        canvas.Ellipse({p.x - 1, p.y - 1, p.x + 2, p.y + 2}, {kRed, 1}, {kRed});
+        canvas.Ellipse({p.x - 1, p.y - 1, p.x + 2, p.y + 2}, {kButtonRed, 1}, {kButtonRed});
     return canvas.Pixels();
 }
 

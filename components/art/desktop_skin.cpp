@@ -10,7 +10,6 @@ namespace {
 
 using namespace skin;
 
-constexpr Color kColumnEdge = Rgb(146, 168, 204);
 constexpr Color kPageColumn = Rgb(190, 208, 234);
 constexpr Color kEditorColumn = Rgb(238, 243, 251);
 
@@ -37,7 +36,7 @@ void TitleBarPlates(BitmapCanvas& canvas) {
 
 void CutCorners(BitmapCanvas& canvas, const Rect& frame, int rounding) {
     BitmapCanvas shape(kSkinWidth, kSkinHeight, kMaskColor);
-    shape.RoundRect(frame, rounding, rounding, Pen::None(), {Rgb(0, 0, 0)});
+    shape.RoundRect(frame, rounding, rounding, Pen::None(), {kBlack});
     for (int y = 0; y < kSkinHeight; ++y)
         for (int x = 0; x < kSkinWidth; ++x)
             if (shape.PixelAt(x, y) == kMaskColor)
@@ -67,12 +66,12 @@ PixelImage PaintDesktopSkin() {
     Stars(canvas);
     TitleBarPlates(canvas);
 
-    canvas.RoundRect({6, 30, 93, 355}, 12, 12, {kColumnEdge, 1}, {kPageColumn});
+    canvas.RoundRect({6, 30, 93, 355}, 12, 12, {skin::kColumnEdge, 1}, {kPageColumn});
     // The central panel sits in a sunken frame one pixel outside it.
     canvas.Rectangle({96, 31, 446, 352}, {Rgb(104, 126, 168), 1}, Brush::Hollow());
     canvas.Line({96, 352}, {447, 352}, {Rgb(250, 252, 255), 1});
     canvas.Line({446, 31}, {446, 352}, {Rgb(250, 252, 255), 1});
-    canvas.RoundRect({449, 30, 595, 355}, 12, 12, {kColumnEdge, 1}, {kEditorColumn});
+    canvas.RoundRect({449, 30, 595, 355}, 12, 12, {skin::kColumnEdge, 1}, {kEditorColumn});
     canvas.Line({453, 64}, {591, 64}, {Rgb(176, 194, 222), 1});
 
     CutCorners(canvas, {0, 0, kSkinWidth, kSkinHeight}, 20);

@@ -13,7 +13,7 @@ constexpr int kSkinHeight = 361;
 // Points above this line that no control covers drag the window.
 constexpr int kSkinTitleBarHeight = 26;
 constexpr Point kSkinTitleTextAt{31, 5};
-constexpr Color kSkinTitleTextColor = Rgb(255, 255, 255);
+constexpr Color kSkinTitleTextColor = kWhite;
 // Behind every page, in the central panel.
 constexpr Color kPagePanelColor = 13280868;
 

@@ -25,7 +25,7 @@ PixelImage PaintProductPicture(int side) {
     // A calendar sheet: a red header with rings and a grid of days, one of
     // them marked as a day of flow.
     const Rect sheet{side / 3, side / 3, side - side / 10, side - side / 10};
-    canvas.RoundRect(sheet, 6, 6, {kRim, 1}, {Rgb(255, 255, 255)});
+    canvas.RoundRect(sheet, 6, 6, {kRim, 1}, {kWhite});
     const int header = sheet.Height() / 4;
     canvas.Rectangle({sheet.left, sheet.top, sheet.right, sheet.top + header}, {kRim, 1},
                      {Rgb(214, 48, 64)});
@@ -36,7 +36,7 @@ PixelImage PaintProductPicture(int side) {
             const int left = sheet.left + 2 + column * cell;
             const int top = sheet.top + header + 2 + row * cell;
             const bool flow = row == 1 && column == 2;
-            canvas.Rectangle({left, top, left + cell - 1, top + cell - 1}, {Rgb(146, 168, 204), 1},
+            canvas.Rectangle({left, top, left + cell - 1, top + cell - 1}, {skin::kColumnEdge, 1},
                              {flow ? Rgb(255, 199, 198) : Rgb(166, 200, 240)});
         }
     return canvas.Pixels();

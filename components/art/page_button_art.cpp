@@ -12,7 +12,7 @@ namespace lunea {
 namespace {
 
 constexpr Color kInk = Rgb(36, 44, 84);
-constexpr Color kPaper = Rgb(255, 255, 255);
+constexpr Color kPaper = kWhite;
 
 PixelImage CalendarPicture() {
     BitmapCanvas canvas(32, 32, kMaskColor);

@@ -14,6 +14,8 @@ constexpr Color kTitleShadow = Rgb(30, 46, 96);
 constexpr Color kBodyTop = Rgb(224, 233, 245);
 constexpr Color kBodyBottom = Rgb(200, 215, 236);
 constexpr Color kMoon = Rgb(250, 224, 130);
+// The edge of the skin's columns, of the dialogs' cells and of a panel's rule.
+constexpr Color kColumnEdge = Rgb(146, 168, 204);
 
 // A crescent: the part of one disc that a second, shifted disc leaves free.
 void Crescent(BitmapCanvas& canvas, Point centre, double radius);

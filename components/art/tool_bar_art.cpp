@@ -8,7 +8,7 @@ namespace lunea {
 namespace {
 
 constexpr Color kInk = Rgb(40, 40, 48);
-constexpr Color kPaper = Rgb(255, 255, 255);
+constexpr Color kPaper = kWhite;
 constexpr Color kMetal = Rgb(176, 186, 204);
 
 // A sheet going in at the top and a printed one coming out at the bottom.
@@ -29,11 +29,11 @@ PixelImage PrintPicture() {
 
 PixelImage ClosePicture() {
     BitmapCanvas canvas(16, 16, kMaskColor);
-    constexpr Color kRed = Rgb(214, 28, 40);
+    constexpr Color kToolRed = Rgb(214, 28, 40);
     canvas.Line({3, 3}, {13, 13}, {Rgb(140, 10, 22), 4});
     canvas.Line({12, 3}, {2, 13}, {Rgb(140, 10, 22), 4});
-    canvas.Line({3, 3}, {13, 13}, {kRed, 2});
-    canvas.Line({12, 3}, {2, 13}, {kRed, 2});
+    canvas.Line({3, 3}, {13, 13}, {kToolRed, 2});
+    canvas.Line({12, 3}, {2, 13}, {kToolRed, 2});
     return canvas.Pixels();
 }
 

@@ -11,7 +11,7 @@ namespace lunea {
 
 class BitmapCanvas final : public Canvas {
   public:
-    BitmapCanvas(int width, int height, Color background = Rgb(255, 255, 255));
+    BitmapCanvas(int width, int height, Color background = kWhite);
 
     const PixelImage& Pixels() const { return image_; }
     Color PixelAt(int x, int y) const { return image_.At(x, y); }

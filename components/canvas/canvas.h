@@ -29,6 +29,15 @@ constexpr unsigned BlueOf(Color color) {
     return color >> 16 & 0xFF;
 }
 
+// Plain colours that pictures, controls and reports share.
+constexpr Color kBlack = Rgb(0, 0, 0);
+constexpr Color kWhite = Rgb(255, 255, 255);
+constexpr Color kRed = Rgb(255, 0, 0);
+constexpr Color kYellow = Rgb(255, 255, 0);
+constexpr Color kBlue = Rgb(0, 0, 255);
+constexpr Color kNavy = Rgb(0, 0, 128);
+constexpr Color kGrey = Rgb(128, 128, 128);
+
 struct Point {
     int x = 0;
     int y = 0;

@@ -6,10 +6,10 @@
 namespace lunea {
 namespace {
 
-const Font kLabelFont{"Arial", -11, kNormal, 0, Rgb(0, 0, 0)};
-const Font kTitleFont{"Arial", -11, kBold, 0, Rgb(0, 0, 0)};
-constexpr Pen kAxisPen{Rgb(0, 0, 0), 1};
-constexpr Pen kGridPen{Rgb(128, 128, 128), 1};
+const Font kLabelFont{"Arial", -11, kNormal, 0, kBlack};
+const Font kTitleFont{"Arial", -11, kBold, 0, kBlack};
+constexpr Pen kAxisPen{kBlack, 1};
+constexpr Pen kGridPen{kGrey, 1};
 constexpr int kPad = 6;  // between the chart's edge and anything drawn
 constexpr int kTick = 4; // the marks' length outside the axes
 constexpr int kGap = 3;  // between a mark and its label
@@ -18,7 +18,7 @@ constexpr double kPixelLimit = 1 << 20;
 // A bar's value stands this far above it.
 constexpr int kMarkLift = 4;
 // Bars are lit towards their top.
-constexpr Color kBarLight = Rgb(255, 255, 255);
+constexpr Color kBarLight = kWhite;
 
 double Held(double value) {
     return std::clamp(value, -kChartValueLimit, kChartValueLimit);

@@ -35,8 +35,8 @@ enum class SeriesStyle { Line, Bar };
 struct ChartSeries {
     SeriesStyle style = SeriesStyle::Line;
     std::string title;
-    Color color = Rgb(255, 0, 0);
-    Pen linePen{Rgb(255, 255, 0), 1};
+    Color color = kRed;
+    Pen linePen{kYellow, 1};
     int pointSize = 3;         // line series: circles this wide, 0 for none
     bool marks = false;        // the value written above each bar
     Color marksBackground = 0; // behind a mark's text
@@ -54,8 +54,8 @@ struct ChartSeries {
 
 struct Chart {
     // The background shades from the bottom colour up to the top colour.
-    Color backgroundBottom = Rgb(255, 255, 255);
-    Color backgroundTop = Rgb(255, 255, 255);
+    Color backgroundBottom = kWhite;
+    Color backgroundTop = kWhite;
     ChartAxis bottomAxis;
     ChartAxis leftAxis;
     ChartSeries series;

@@ -1,6 +1,7 @@
 #include "components/controls/control_painters.h"
 
 #include "components/art/image_sets.h"
+#include "components/art/skin_painting.h"
 
 #include <algorithm>
 
@@ -11,7 +12,7 @@ constexpr Color kEdge = Rgb(88, 112, 156);
 constexpr Color kFace = Rgb(232, 239, 249);
 constexpr Color kFaceHot = Rgb(250, 252, 255);
 constexpr Color kFacePressed = Rgb(196, 212, 236);
-constexpr Color kShine = Rgb(255, 255, 255);
+constexpr Color kShine = kWhite;
 constexpr Color kShade = Rgb(170, 188, 216);
 constexpr Color kChecked = Rgb(222, 28, 40);
 constexpr Color kGreyText = Rgb(140, 140, 148);
@@ -86,7 +87,7 @@ void PaintContent(Canvas& canvas, const Rect& bounds, const ButtonState& state,
 } // namespace
 
 Font ControlFont() {
-    return Font{"Arial", -12, kNormal, 0, Rgb(0, 0, 0)};
+    return Font{"Arial", -12, kNormal, 0, kBlack};
 }
 
 void PaintPushButton(Canvas& canvas, const Rect& bounds, const ButtonState& state,
@@ -149,9 +150,8 @@ void PaintRadioButton(Canvas& canvas, const Rect& bounds, const ButtonState& sta
 }
 
 void PaintBevel(Canvas& canvas, const Rect& bounds) {
-    canvas.Line({bounds.left, bounds.top}, {bounds.right, bounds.top}, {Rgb(146, 168, 204), 1});
-    canvas.Line({bounds.left, bounds.top + 1}, {bounds.right, bounds.top + 1},
-                {Rgb(255, 255, 255), 1});
+    canvas.Line({bounds.left, bounds.top}, {bounds.right, bounds.top}, {skin::kColumnEdge, 1});
+    canvas.Line({bounds.left, bounds.top + 1}, {bounds.right, bounds.top + 1}, {kWhite, 1});
 }
 
 void PaintLabel(Canvas& canvas, const Rect& bounds, const std::string& text, const Font& font,

@@ -60,10 +60,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::FuzzInput input(data, size);
     Settings settings;
     const std::uint8_t options = input.Byte();
-    settings.UseFahrenheit = options & 1;
-    settings.FCycles = (options & 2) ? SettingFrom(input.Byte()) : 0;
-    settings.LuterPhaseLength = SettingFrom(input.Byte());
-    settings.Ovulation = SettingFrom(input.Byte());
+    settings.useFahrenheit = options & 1;
+    settings.customCycleLength = (options & 2) ? SettingFrom(input.Byte()) : 0;
+    settings.lutealPhaseLength = SettingFrom(input.Byte());
+    settings.fertileDays = SettingFrom(input.Byte());
     const AdvancedRows rows = RowsFrom(input.Byte(), input.Byte());
     const int first = static_cast<int>(input.Byte()) - 2;
     const int perPage = static_cast<int>(input.Byte()) - 2;
@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     files.files.clear();
     files.files[kDataFile].assign(file.begin(), file.end());
     journal.LoadData(kDataFile);
-    cycles.GetCStartAndLen(journal.Days(), CycleRulesOf(settings));
+    cycles.Analyse(journal.Days(), CycleRulesOf(settings));
 
     const ReportInput report{
         journal.Days(), cycles, settings, first, perPage, rows, [](CivilDate d) {
@@ -85,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::Check(picture.Empty() == canvas.Calls().empty(), "a picture exactly when drawn");
         fuzz::Check(NearThePicture(canvas, picture), "every drawing near the picture");
         // One line per recorded day at most, four per cycle besides.
-        fuzz::Check(renderer->Notes(report).size() <= 4u * CycleAnalysis::MaxEntries + 7305u,
+        fuzz::Check(renderer->Notes(report).size() <= 4u * CycleAnalysis::kMaxEntries + 7305u,
                     "the notes are bounded by the table");
     }
     return 0;

@@ -44,14 +44,16 @@ const DayTable& WholeTable() {
 }
 
 auto Fields(const Settings& s) {
-    return std::tie(s.Password, s.UseFahrenheit, s.Color1, s.Color2, s.Color3, s.Color4, s.FCycles,
-                    s.Ovulation, s.Menstruation, s.LuterPhaseLength, s.calIcon, s.LastUser);
+    return std::tie(s.password, s.useFahrenheit, s.clearDayColor, s.flowDayColor, s.fertileDayColor,
+                    s.predictedFlowColor, s.customCycleLength, s.fertileDays, s.menstruationDays,
+                    s.lutealPhaseLength, s.iconKinds, s.lastUser);
 }
 
 void CheckAnalysis(const CycleAnalysis& analysis) {
-    fuzz::Check(analysis.CCount >= 0 && analysis.CCount <= CycleAnalysis::MaxEntries,
+    fuzz::Check(analysis.cycleCount >= 0 && analysis.cycleCount <= CycleAnalysis::kMaxEntries,
                 "the starts fit their list");
-    fuzz::Check(analysis.EstCount >= 0 && analysis.EstCount <= CycleAnalysis::MaxEntries,
+    fuzz::Check(analysis.predictedCount >= 0 &&
+                    analysis.predictedCount <= CycleAnalysis::kMaxEntries,
                 "the predictions fit their list");
     const auto starts = analysis.Starts();
     for (std::size_t i = 1; i < starts.size(); ++i)
@@ -81,8 +83,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const Settings settings = ReadSettings(key);
-    fuzz::Check(settings.Password.size() <= Settings::PasswordCapacity, "the password is cut");
-    fuzz::Check(settings.LastUser.size() <= Settings::LastUserCapacity, "the last user is cut");
+    fuzz::Check(settings.password.size() <= Settings::kPasswordCapacity, "the password is cut");
+    fuzz::Check(settings.lastUser.size() <= Settings::kLastUserCapacity, "the last user is cut");
     MemoryRegistryKey written;
     fuzz::Check(WriteAllSettings(written, settings), "the settings are written");
     fuzz::Check(Fields(ReadSettings(written)) == Fields(settings),
@@ -90,12 +92,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const DayTable& days = WholeTable();
     CycleAnalysis analysis;
-    analysis.GetCStartAndLen(days, CycleRulesOf(settings));
+    analysis.Analyse(days, CycleRulesOf(settings));
     CheckAnalysis(analysis);
     for (int day = 1; day <= DaysInMonth(year, month); ++day) {
-        const TDayKind kind =
-            analysis.ClassifyDay(days, {year, month, day}, CycleRulesOf(settings)).Kind;
-        fuzz::Check(kind >= dkClear && kind <= dkPredicted, "every day has a kind");
+        const DayKind kind =
+            analysis.ClassifyDay(days, {year, month, day}, CycleRulesOf(settings)).kind;
+        fuzz::Check(kind >= kClearDay && kind <= kPredictedFlowDay, "every day has a kind");
     }
     RecordingCanvas canvas;
     MonthViewLocale locale;

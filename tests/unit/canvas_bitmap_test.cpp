@@ -6,8 +6,8 @@
 namespace lunea {
 namespace {
 
-constexpr Color kPaper = Rgb(255, 255, 255);
-constexpr Color kInk = Rgb(0, 0, 0);
+constexpr Color kPaper = kWhite;
+constexpr Color kInk = kBlack;
 constexpr Color kFill = Rgb(10, 200, 30);
 
 int CountColor(const BitmapCanvas& canvas, Color color) {
@@ -142,7 +142,7 @@ TEST(BitmapCanvas, TextIsDrawnInItsColourWithinItsMeasuredExtent) {
     BitmapCanvas canvas(100, 30, kPaper);
     Font font;
     font.height = -12;
-    font.color = Rgb(0, 0, 255);
+    font.color = kBlue;
     const TextExtent extent = canvas.MeasureText("31", font);
     EXPECT_EQ(extent, (TextExtent{12, 12}));
     font.style = kBold | kUnderline;
@@ -164,8 +164,8 @@ TEST(BitmapCanvas, TextIsDrawnInItsColourWithinItsMeasuredExtent) {
 TEST(BitmapCanvas, TextOnBackgroundFillsExactlyItsMeasuredExtentFirst) {
     BitmapCanvas canvas(60, 30, kPaper);
     Font font;
-    font.color = Rgb(0, 0, 255);
-    const Color yellow = Rgb(255, 255, 0);
+    font.color = kBlue;
+    const Color yellow = kYellow;
     canvas.TextOnBackground({10, 5}, "7 1", font, yellow);
     const TextExtent extent = canvas.MeasureText("7 1", font);
     const struct {

@@ -10,15 +10,15 @@
 namespace lunea {
 namespace {
 
-constexpr Color kPaper = Rgb(255, 255, 255);
-constexpr Color kInk = Rgb(0, 0, 0);
+constexpr Color kPaper = kWhite;
+constexpr Color kInk = kBlack;
 constexpr Color kGreen = Rgb(202, 255, 202);
-constexpr Color kRed = Rgb(255, 168, 168);
+constexpr Color kPink = Rgb(255, 168, 168);
 
 TEST(BitmapCanvas, GradientRunsFromTheTopColourOnTheFirstRowToTheBottomOnTheLast) {
     BitmapCanvas canvas(10, 101, kPaper);
-    canvas.VerticalGradient({2, 0, 8, 101}, kRed, kGreen);
-    EXPECT_EQ(canvas.PixelAt(2, 0), kRed);
+    canvas.VerticalGradient({2, 0, 8, 101}, kPink, kGreen);
+    EXPECT_EQ(canvas.PixelAt(2, 0), kPink);
     EXPECT_EQ(canvas.PixelAt(7, 100), kGreen);
     EXPECT_EQ(canvas.PixelAt(5, 50), Rgb(229, 212, 185)) << "halfway, each channel rounded";
     EXPECT_EQ(canvas.PixelAt(8, 50), kPaper);
@@ -45,11 +45,11 @@ TEST(BitmapCanvas, ClipKeepsEveryKindOfDrawingInsideUntilReset) {
 
 TEST(BitmapCanvas, PictureIsStretchedPixelForPixelAndPolylineJoinsItsPoints) {
     PixelImage picture(2, 1, kInk);
-    picture.At(1, 0) = kRed;
+    picture.At(1, 0) = kPink;
     BitmapCanvas canvas(20, 20, kPaper);
     canvas.Picture({0, 0, 8, 4}, picture);
     EXPECT_EQ(canvas.PixelAt(3, 3), kInk);
-    EXPECT_EQ(canvas.PixelAt(4, 0), kRed);
+    EXPECT_EQ(canvas.PixelAt(4, 0), kPink);
     EXPECT_EQ(canvas.PixelAt(8, 0), kPaper);
     const Point path[] = {{0, 10}, {10, 10}, {10, 19}};
     canvas.Polyline(path, {kGreen, 1});
@@ -84,7 +84,7 @@ TEST(CanvasText, IsPlacedInItsRectangleByBothAlignments) {
 TEST(ScaledCanvas, MapsPositionsPensAndFontsAndMeasuresInTheCallersPixels) {
     RecordingCanvas device;
     ScaledCanvas canvas(device, {100, 200}, 2.5);
-    canvas.Rectangle({0, 0, 10, 4}, {kInk, 1}, {kRed});
+    canvas.Rectangle({0, 0, 10, 4}, {kInk, 1}, {kPink});
     canvas.Line({2, 2}, {4, 4}, {kInk, 0});
     const Font font{"Arial", -12};
     canvas.Text({4, 8}, "36.6", font);
@@ -97,11 +97,11 @@ TEST(ScaledCanvas, MapsPositionsPensAndFontsAndMeasuresInTheCallersPixels) {
     EXPECT_EQ(text.font.height, -30);
     const TextExtent measured = canvas.MeasureText("36.6", font);
     EXPECT_NEAR(measured.width, device.MeasureText("36.6", font).width, 1);
-    canvas.TextOnBackground({4, 8}, "36.6", font, kRed);
+    canvas.TextOnBackground({4, 8}, "36.6", font, kPink);
     const auto onBackground = device.CallsOf<TextCall>().at(1);
     EXPECT_EQ(onBackground.at, text.at);
     EXPECT_EQ(onBackground.font.height, -30);
-    EXPECT_EQ(onBackground.background, kRed);
+    EXPECT_EQ(onBackground.background, kPink);
 }
 
 TEST(ScaledCanvas, ImagesArriveAsOpaqueRectanglesOfTheirColours) {
@@ -119,10 +119,11 @@ TEST(ScaledCanvas, ImagesArriveAsOpaqueRectanglesOfTheirColours) {
 TEST(Gradient, BandsCoverEveryRowOnceWithTheirRowsColour) {
     const Rect rect{0, 10, 5, 310};
     int next = rect.top;
-    ForEachGradientBand(rect, kGreen, kRed, [&](const Rect& band, Color color) {
+    ForEachGradientBand(rect, kGreen, kPink, [&](const Rect& band, Color color) {
         EXPECT_EQ(band.top, next);
-        EXPECT_EQ(color, GradientRowColor(kGreen, kRed, band.top - rect.top, rect.Height()));
-        EXPECT_EQ(color, GradientRowColor(kGreen, kRed, band.bottom - 1 - rect.top, rect.Height()));
+        EXPECT_EQ(color, GradientRowColor(kGreen, kPink, band.top - rect.top, rect.Height()));
+        EXPECT_EQ(color,
+                  GradientRowColor(kGreen, kPink, band.bottom - 1 - rect.top, rect.Height()));
         next = band.bottom;
     });
     EXPECT_EQ(next, rect.bottom);

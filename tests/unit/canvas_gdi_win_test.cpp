@@ -10,9 +10,7 @@
 namespace lunea {
 namespace {
 
-constexpr Color kPaper = Rgb(255, 255, 255);
-constexpr Color kRed = Rgb(255, 0, 0);
-constexpr Color kBlue = Rgb(0, 0, 255);
+constexpr Color kPaper = kWhite;
 
 void Whiten(DibSurface& surface) {
     surface.SetPixels(PixelImage(surface.Width(), surface.Height(), kPaper));
@@ -44,8 +42,8 @@ TEST(GdiCanvas, ColoursReachThePixelsRedInTheLowByte) {
 // must cover the same pixels in both.
 TEST(GdiCanvas, ShapesCoverThePixelsTheBitmapCanvasCovers) {
     const auto draw = [](Canvas& canvas) {
-        canvas.Rectangle({2, 2, 30, 20}, {Rgb(0, 0, 0), 1}, {kRed});
-        canvas.RoundRect({0, 24, 49, 73}, 10, 10, {Rgb(0, 0, 0), 1}, {kBlue});
+        canvas.Rectangle({2, 2, 30, 20}, {kBlack, 1}, {kRed});
+        canvas.RoundRect({0, 24, 49, 73}, 10, 10, {kBlack, 1}, {kBlue});
         canvas.RoundRect({48, 24, 97, 73}, 10, 10, {Rgb(0, 255, 255), 1}, Brush::Hollow());
         canvas.Rectangle({60, 2, 90, 20}, {Rgb(0, 128, 0), 3}, {kPaper});
     };

@@ -11,7 +11,7 @@ TEST(RecordingCanvas, KeepsEveryCallInOrderWithItsParameters) {
     Font font;
     font.style = kBold;
     font.charset = 204;
-    font.color = Rgb(255, 0, 0);
+    font.color = kRed;
     canvas.RoundRect({0, 18, 49, 67}, 10, 10, {0, 1}, {Rgb(1, 2, 3)});
     canvas.Text({3, 20}, "12", font);
     canvas.Image({16, 18}, ImageSetId::Bells, 1);
@@ -35,8 +35,8 @@ TEST(RecordingCanvas, KeepsEveryCallInOrderWithItsParameters) {
 
     EXPECT_EQ(canvas.CallsOf<TextCall>().size(), 1u);
     EXPECT_TRUE(canvas.CallsOf<LineCall>().empty());
-    canvas.TextOnBackground({1, 2}, "May", font, Rgb(255, 255, 255));
-    EXPECT_EQ(canvas.CallsOf<TextCall>().back().background, Rgb(255, 255, 255));
+    canvas.TextOnBackground({1, 2}, "May", font, kWhite);
+    EXPECT_EQ(canvas.CallsOf<TextCall>().back().background, kWhite);
     canvas.Clear();
     EXPECT_TRUE(canvas.Calls().empty());
 }

@@ -123,10 +123,10 @@ TEST_F(ChartContents, TheCycleChartShowsUpToSixCyclesBegunBeforeTheMonthsEnd) {
                                    Serial(2004, 3, 5),  Serial(2004, 2, 1)};
     const int lengths[] = {30, 30, 28, 28, 27, 38, 27, 33};
     for (int i = 0; i < 8; ++i) {
-        analysis.CStart[i + 1] = starts[i];
-        analysis.CLen[i + 1] = lengths[i];
+        analysis.startDates[i + 1] = starts[i];
+        analysis.cycleLengths[i + 1] = lengths[i];
     }
-    analysis.CCount = 8;
+    analysis.cycleCount = 8;
     struct Case {
         int month;
         std::vector<std::int32_t> bars; // by date, oldest first
@@ -162,7 +162,7 @@ TEST_F(ChartContents, TheCycleChartShowsUpToSixCyclesBegunBeforeTheMonthsEnd) {
     // Bars fill 40 % of their slot: six slots across the plot.
     const int slot = bars[2].rect.left - bars[1].rect.left;
     EXPECT_GT(slot, 0);
-    analysis.CStart[1] = 0;
+    analysis.startDates[1] = 0;
     FillCycleChart(chart, analysis, 2004, 9);
     EXPECT_TRUE(chart.series.Points().empty()) << "no cycle at all";
 }

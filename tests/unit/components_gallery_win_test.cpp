@@ -1,7 +1,7 @@
 // The component set laid out as the main window uses it, so a person can
 // look at it: with LUNEA_GALLERY_SHOT=<file.bmp> the test saves what the
-// window shows. (The layout itself is checked where the window takes it
-// from: the main window's layout table.)
+// window shows. The controls stand where the main window's layout table
+// puts them.
 
 #include "components/canvas/bmp_file.h"
 #include "components/controls/check_box_win.h"
@@ -17,6 +17,9 @@
 #include "components/controls/skin_frame_win.h"
 #include "components/controls/skin_label_win.h"
 #include "tests/unit/components_test_parent_win.h"
+#include "app/control_ids.h"
+#include "app/main_window_layout.h"
+#include "app/status_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +37,7 @@ void PaintCentre(HDC dc) {
     canvas.Rectangle({97, 32, 445, 351}, Pen::None(), {kPanel});
     Font caption = ControlFont();
     caption.style = kBold;
-    caption.color = Rgb(255, 255, 255);
+    caption.color = kWhite;
     const struct {
         ImageSetId set;
         const char* name;
@@ -48,105 +51,97 @@ void PaintCentre(HDC dc) {
         for (int i = 0; i < set.count; ++i) {
             const int left = 160 + i * (set.width + 10);
             canvas.RoundRect({left - 3, top - 3, left + set.width + 3, top + set.height + 3}, 6, 6,
-                             {Rgb(0, 0, 0), 1}, {15780518});
+                             {kBlack, 1}, {15780518});
             canvas.Image({left, top}, row.set, i);
         }
         top += set.height + 16;
     }
     canvas.Image({460, 175}, ImageSetId::TempScale, 0);
     canvas.Image({451, 185}, ImageSetId::TempDigits, temp_digits::kCelsius);
-    canvas.Rectangle({461, 170, 581, 176}, {Rgb(88, 112, 156), 1}, {Rgb(255, 255, 255)});
+    canvas.Rectangle({461, 170, 581, 176}, {Rgb(88, 112, 156), 1}, {kWhite});
     canvas.Rectangle({462, 171, 528, 175}, Pen::None(), {Rgb(222, 28, 40)});
     canvas.Image({451, 266}, ImageSetId::Icons, icon::kPen);
-    canvas.Rectangle({106, top, 436, top + 18}, {Rgb(0, 0, 0), 1}, {Rgb(255, 255, 255)});
+    canvas.Rectangle({106, top, 436, top + 18}, {kBlack, 1}, {kWhite});
     canvas.Image({110, top + 1}, ImageSetId::TempDigits, temp_digits::kFahrenheit);
 }
 
+// Each control where the main window's layout table puts it, with its
+// caption and hint from there; only what the program sets at run time
+// (month, temperature unit, checks) is the gallery's own.
 struct Gallery {
     testing::TestParent frame;
     SkinFrame skin{frame.Window()};
     std::vector<std::unique_ptr<SkinControl>> controls;
     Hints hints{frame.Window()};
 
-    template <typename Control, typename... Args> Control& Add(Args&&... args) {
-        controls.push_back(std::make_unique<Control>(frame.Window(), std::forward<Args>(args)...));
+    template <typename Control, typename... Args> Control& Add(int id, Args&&... args) {
+        const ControlSpec& spec = LayoutOf(id);
+        controls.push_back(std::make_unique<Control>(frame.Window(), id, spec.bounds,
+                                                     std::forward<Args>(args)...));
+        if (!spec.hint.empty())
+            hints.Add(controls.back()->Window(), spec.hint);
         return static_cast<Control&>(*controls.back());
+    }
+    template <typename Control, typename... Args> Control& AddCaptioned(int id, Args&&... args) {
+        return Add<Control>(id, LayoutOf(id).text, std::forward<Args>(args)...);
     }
 
     Gallery() {
         frame.paint = PaintCentre;
+        AddTitleBarAndPages();
+        AddDayEditor();
+        ShowWindow(frame.Window(), SW_SHOWNOACTIVATE);
+    }
+
+    void AddTitleBarAndPages() {
         Font users = ControlFont();
         users.style = kBold;
-        users.color = Rgb(0, 0, 255);
-        auto& usersButton = Add<FlatButton>(100, Rect{208, 2, 361, 22}, "Local User",
+        users.color = kBlue;
+        auto& usersButton = Add<FlatButton>(ids::UsersButton, "Local User",
                                             ImageRef{ImageSetId::Users, user_image::kLocalUser});
         usersButton.SetFont(users);
         usersButton.SetHandCursor(true);
-        hints.Add(usersButton.Window(), "Current User");
-        const char* titleHints[] = {"Help", "Minimize", "Close"};
-        for (int i = 0; i < 3; ++i) {
-            auto& button = Add<FlatButton>(101 + i, Rect{546 + 16 * i, 5, 560 + 16 * i, 19}, "",
-                                           ImageRef{ImageSetId::Glyphs, glyph::kHelp + i});
-            hints.Add(button.Window(), titleHints[i]);
-        }
-        const char* pages[] = {"Calendar", "Charts", "Preferences", "Reports"};
-        const int tops[] = {32, 82, 132, 183};
+        const int titleButtons[] = {ids::HelpButton, ids::MinimizeButton, ids::CloseButton};
+        for (int i = 0; i < 3; ++i)
+            Add<FlatButton>(titleButtons[i], "", ImageRef{ImageSetId::Glyphs, glyph::kHelp + i});
+        const int pages[] = {ids::CalendarButton, ids::ChartsButton, ids::PrefsButton,
+                             ids::ReportsButton};
+        const int labels[] = {ids::CalendarLabel, ids::ChartsLabel, ids::PreferencesLabel,
+                              ids::ReportsLabel};
         for (int i = 0; i < 4; ++i) {
-            auto& page = Add<PageButton>(110 + i, Rect{35, tops[i], 67, tops[i] + 32},
-                                         ImageRef{ImageSetId::PageButtons, i},
-                                         i < 3 ? PageButtonKind::Page : PageButtonKind::Command);
-            page.SetChecked(i == 0);
-            Add<SkinLabel>(120 + i, Rect{7, tops[i] + 33, 92, tops[i] + 47}, pages[i],
-                           HorizontalAlign::Centre);
+            Add<PageButton>(pages[i], ImageRef{ImageSetId::PageButtons, i},
+                            i < 3 ? PageButtonKind::Page : PageButtonKind::Command)
+                .SetChecked(i == 0);
+            AddCaptioned<SkinLabel>(labels[i], HorizontalAlign::Centre);
         }
-        Add<PushButton>(130, Rect{451, 36, 467, 59}, "",
-                        ImageRef{ImageSetId::Glyphs, glyph::kLeft});
-        auto& month = Add<PushButton>(131, Rect{467, 36, 574, 59}, "December, 2004");
+    }
+
+    void AddDayEditor() {
+        Add<PushButton>(ids::PreviousMonthButton, "", ImageRef{ImageSetId::Glyphs, glyph::kLeft});
         Font monthFont = ControlFont();
         monthFont.style = kBold;
         monthFont.charset = 204;
-        month.SetFont(monthFont);
-        Add<PushButton>(132, Rect{575, 36, 592, 59}, "",
-                        ImageRef{ImageSetId::Glyphs, glyph::kRight});
-        Add<SkinLabel>(133, Rect{451, 75, 591, 89}, "Cervical Fluid:");
-        Add<PushButton>(134, Rect{451, 91, 591, 114}, "Heavy Menses",
-                        ImageRef{ImageSetId::Status, 3});
-        const int statusLefts[] = {451, 471, 492, 513, 533, 554, 575};
-        const char* statusHints[] = {"Dry",
-                                     "Slight Menses",
-                                     "Normal Menses",
-                                     "Heavy Menses",
-                                     "Intermenstrual",
-                                     "Cloudy, Sticky Mucus",
-                                     "Stretchy, Egg-White Mucus"};
-        for (int i = 0; i < 7; ++i) {
-            auto& radio = Add<RadioButton>(
-                140 + i, Rect{statusLefts[i], 120, statusLefts[i] + 16, 136}, "", 1);
-            radio.SetChecked(i == 3);
-            hints.Add(radio.Window(), statusHints[i]);
-        }
-        Add<CheckBox>(150, Rect{451, 146, 511, 165}, "Temp.:").SetChecked(true);
-        Add<PushButton>(151, Rect{559, 147, 574, 164}, "",
-                        ImageRef{ImageSetId::Glyphs, glyph::kDown});
-        Add<SkinLabel>(152, Rect{577, 148, 592, 162},
-                       "\xB0"
-                       "C");
-        const char* boxes[] = {"PMS", "Sex", "Cramps", "Protect", "Dr's apt.", "Secret"};
-        for (int i = 0; i < 6; ++i) {
-            auto& box = Add<CheckBox>(
-                160 + i,
-                Rect{i % 2 ? 530 : 451, 206 + 20 * (i / 2), i % 2 ? 591 : 527, 223 + 20 * (i / 2)},
-                boxes[i]);
-            box.SetChecked(i == 0 || i == 3);
-        }
-        Add<SkinLabel>(170, Rect{470, 266, 530, 280}, "Note");
-        ShowWindow(frame.Window(), SW_SHOWNOACTIVATE);
+        Add<PushButton>(ids::MonthButton, "December, 2004").SetFont(monthFont);
+        Add<PushButton>(ids::NextMonthButton, "", ImageRef{ImageSetId::Glyphs, glyph::kRight});
+        AddCaptioned<SkinLabel>(ids::CervicalFluidLabel);
+        Add<PushButton>(ids::StatusButton, "Heavy Menses", ImageRef{ImageSetId::Status, 3});
+        for (int status = 0; status < kStatusCount; ++status)
+            Add<RadioButton>(ids::StatusRadio0 + status, "", 1).SetChecked(status == 3);
+        AddCaptioned<CheckBox>(ids::TempBox).SetChecked(true);
+        Add<PushButton>(ids::TempEditButton, "", ImageRef{ImageSetId::Glyphs, glyph::kDown});
+        Add<SkinLabel>(ids::TempUnitLabel, "\xB0"
+                                           "C");
+        const int boxes[] = {ids::PMSBox,     ids::SexBox,     ids::CrampingBox,
+                             ids::ProtectBox, ids::AppointBox, ids::SecretBox};
+        for (int i = 0; i < 6; ++i)
+            AddCaptioned<CheckBox>(boxes[i]).SetChecked(i == 0 || i == 3);
+        AddCaptioned<SkinLabel>(ids::NoteLabel);
     }
 };
 
 TEST(ComponentGallery, ShowsEveryComponentWithItsHints) {
     Gallery gallery;
-    EXPECT_EQ(gallery.hints.TextOf(GetDlgItem(gallery.frame.Window(), 146)),
+    EXPECT_EQ(gallery.hints.TextOf(GetDlgItem(gallery.frame.Window(), ids::StatusRadio6)),
               "Stretchy, Egg-White Mucus");
 
     gallery.frame.ShowAndPaint();

@@ -66,13 +66,13 @@ class JournalSessionTest : public ::testing::Test {
 
     void ExpectFreshAnalysis() const {
         CycleAnalysis fresh;
-        fresh.GetCStartAndLen(session.Days(), CycleRulesOf(session.CurrentSettings()));
+        fresh.Analyse(session.Days(), CycleRulesOf(session.CurrentSettings()));
         const CycleAnalysis& kept = session.Analysis();
         EXPECT_EQ(std::vector(kept.Starts().begin(), kept.Starts().end()),
                   std::vector(fresh.Starts().begin(), fresh.Starts().end()));
         EXPECT_EQ(std::vector(kept.Lengths().begin(), kept.Lengths().end()),
                   std::vector(fresh.Lengths().begin(), fresh.Lengths().end()));
-        EXPECT_EQ(kept.EffLen, fresh.EffLen);
+        EXPECT_EQ(kept.effectiveLength, fresh.effectiveLength);
         EXPECT_EQ(std::vector(kept.PredictedStarts().begin(), kept.PredictedStarts().end()),
                   std::vector(fresh.PredictedStarts().begin(), fresh.PredictedStarts().end()));
     }
@@ -128,8 +128,8 @@ TEST_F(JournalSessionTest, StartChoosesTheUserAsksThePasswordOnlyWhenSetAndLoads
         EXPECT_EQ(welcomes, c.expectedWelcomes);
         // Refusing the password ends the program elsewhere: the journal still loads.
         EXPECT_EQ(asked, c.password);
-        EXPECT_EQ(started.Analysis().CCount, c.expectedUser == 1 ? 2 : 0);
-        EXPECT_EQ(started.CurrentSettings().LastUser, Users().names[c.expectedUser]);
+        EXPECT_EQ(started.Analysis().cycleCount, c.expectedUser == 1 ? 2 : 0);
+        EXPECT_EQ(started.CurrentSettings().lastUser, Users().names[c.expectedUser]);
         EXPECT_EQ(stored.WriteOrder().size(), (c.lastUser ? 1u : 0u) + (c.password ? 1u : 0u))
             << "start-up writes nothing";
     }
@@ -150,11 +150,11 @@ TEST_F(JournalSessionTest, SwitchSavesTheOldJournalLoadsTheNewAndWritesTheLastUs
     Start(0);
     session.EditableDays().At(kFirstFlow).Status = 2;
     session.JournalChanged();
-    ASSERT_EQ(session.Analysis().CCount, 1);
+    ASSERT_EQ(session.Analysis().cycleCount, 1);
 
     EXPECT_TRUE(session.SwitchUser(1));
     EXPECT_EQ(session.CurrentUser(), 1);
-    EXPECT_EQ(session.Analysis().CCount, 2) << "the new user's journal, analysed";
+    EXPECT_EQ(session.Analysis().cycleCount, 2) << "the new user's journal, analysed";
     ExpectFreshAnalysis();
     std::string lastUser;
     ASSERT_EQ(key.ReadString("LastUser", lastUser), RegistryRead::Found);
@@ -194,11 +194,11 @@ TEST_F(JournalSessionTest, ASaveRequestBeforeStartIsIgnoredAndAfterItSaves) {
 
 TEST_F(JournalSessionTest, ReloadReadsTheFileAgainAndAnalysesIt) {
     Start(0);
-    EXPECT_EQ(session.Analysis().CCount, 0);
+    EXPECT_EQ(session.Analysis().cycleCount, 0);
     WriteJournal(0, {kFirstFlow, kSecondFlow}); // the provider wrote the file
     session.Reload();
     EXPECT_EQ(session.Days().At(kSecondFlow).Status, 2);
-    EXPECT_EQ(session.Analysis().CCount, 2);
+    EXPECT_EQ(session.Analysis().cycleCount, 2);
     ExpectFreshAnalysis();
 }
 
@@ -250,20 +250,20 @@ TEST_F(JournalSessionTest, TakingOverThePreferencesWritesEverySettingAndTellsOfA
         expected.WriteString("Quorv", c.stored);
         ASSERT_TRUE(WriteAllSettings(expected, started.CurrentSettings()));
         EXPECT_EQ(stored.WriteOrder(), expected.WriteOrder());
-        EXPECT_EQ(ReadSettings(stored).Password, c.typed);
-        EXPECT_TRUE(ReadSettings(stored).UseFahrenheit);
-        EXPECT_EQ(ReadSettings(stored).LastUser, "Lunea");
+        EXPECT_EQ(ReadSettings(stored).password, c.typed);
+        EXPECT_TRUE(ReadSettings(stored).useFahrenheit);
+        EXPECT_EQ(ReadSettings(stored).lastUser, "Lunea");
     }
 }
 
 TEST_F(JournalSessionTest, TheAnalysisFollowsEveryChangeWithoutAnyPageDrawing) {
     WriteJournal(0, {kFirstFlow});
     Start(0);
-    ASSERT_EQ(session.Analysis().CCount, 1);
+    ASSERT_EQ(session.Analysis().cycleCount, 1);
 
     session.EditableDays().At(kSecondFlow).Status = 2;
     session.JournalChanged();
-    EXPECT_EQ(session.Analysis().CCount, 2);
+    EXPECT_EQ(session.Analysis().cycleCount, 2);
     ExpectFreshAnalysis();
 
     // A fixed cycle length moves the predictions at once.
@@ -272,9 +272,17 @@ TEST_F(JournalSessionTest, TheAnalysisFollowsEveryChangeWithoutAnyPageDrawing) {
     values.customCycle = true;
     values.customDays = "35";
     session.TakeOverPrefs(values);
-    EXPECT_EQ(session.Analysis().EffLen, 35);
+    EXPECT_EQ(session.Analysis().effectiveLength, 35);
     EXPECT_NE(session.Analysis().PredictedStarts()[0], predictedBefore);
     ExpectFreshAnalysis();
+
+    // What the Preferences page does at once, before it is left.
+    session.RestoreDefaultPrefs();
+    EXPECT_EQ(session.Analysis().PredictedStarts()[0], predictedBefore);
+    ExpectFreshAnalysis();
+    prompts.answerYes = true;
+    session.ClearDatabase();
+    EXPECT_EQ(session.Analysis().cycleCount, 0);
 }
 
 TEST_F(JournalSessionTest, TheTransferWritesTheCurrentJournalForAnotherUser) {

@@ -17,7 +17,7 @@ class MonthViewTest : public ::testing::Test {
     void Draw(int year, int month, CivilDate today = {2019, 12, 31}) {
         canvas.Clear();
         MonthViewInput input{*table, settings, year, month, today, locale};
-        analysis.GetCStartAndLen(*table, CycleRulesOf(settings));
+        analysis.Analyse(*table, CycleRulesOf(settings));
         cells = MonthCells(year, month, locale.mondayFirst);
         DrawMonth(canvas, input, analysis);
     }
@@ -55,8 +55,8 @@ class MonthViewTest : public ::testing::Test {
         return {};
     }
     void ShowOnly(int slot, int kind) {
-        settings.calIcon.fill(0);
-        settings.calIcon[static_cast<std::size_t>(slot)] = kind;
+        settings.iconKinds.fill(0);
+        settings.iconKinds[static_cast<std::size_t>(slot)] = kind;
     }
 
     std::unique_ptr<DayTable> table = std::make_unique<DayTable>();
@@ -215,7 +215,7 @@ TEST_F(MonthViewTest, EveryIconKindInItsSlot) {
     day.Status = 5;
     day.Temperature = 36.6;
     day.Note.Assign("x");
-    settings.calIcon = {1, 2, 3, 4, 5, 6, 7, 8};
+    settings.iconKinds = {1, 2, 3, 4, 5, 6, 7, 8};
     Draw(2012, 5, {2012, 5, 1});
     const Rect cell = DayCellRect(CellOf(10));
     const std::vector<std::pair<Point, std::pair<ImageSetId, int>>> expected{
@@ -238,13 +238,13 @@ TEST_F(MonthViewTest, EveryIconKindInItsSlot) {
         EXPECT_EQ(images[i].index, expected[i].second.second) << i;
     }
 
-    settings.calIcon = {9, 0, 11, -1, 0, 0, 0, 0};
+    settings.iconKinds = {9, 0, 11, -1, 0, 0, 0, 0};
     Draw(2012, 5, {2012, 5, 1});
     images = ImagesOfDay(10);
     ASSERT_EQ(images.size(), 1u) << "None and unknown kinds draw nothing";
     EXPECT_EQ(images[0].index, icon::kFace);
 
-    settings.calIcon = {1, 2, 3, 4, 5, 6, 7, 8};
+    settings.iconKinds = {1, 2, 3, 4, 5, 6, 7, 8};
     Draw(2012, 5, {2012, 5, 1});
     EXPECT_TRUE(ImagesOfDay(11).empty()) << "an empty day shows no icons";
 }
@@ -255,10 +255,10 @@ TEST_F(MonthViewTest, CellColoursAndBoyGirlMarks) {
         table->At(2010, 3, day).Status = 2;
     for (int day = 29; day <= 31; ++day)
         table->At(2010, 3, day).Status = 3;
-    settings.Color1 = 0x111111;
-    settings.Color2 = 0x222222;
-    settings.Color3 = 0x333333;
-    settings.Color4 = 0x444444;
+    settings.clearDayColor = 0x111111;
+    settings.flowDayColor = 0x222222;
+    settings.fertileDayColor = 0x333333;
+    settings.predictedFlowColor = 0x444444;
     ShowOnly(7, 10);
     Draw(2010, 3);
     EXPECT_EQ(CellOfDay(1).brush.color, 0x222222u);

@@ -19,46 +19,46 @@ TEST(PrefsValues, ACustomCycleLengthIsStoredWithin24To40AndAverageAsZero) {
         values.customCycle = c.custom;
         values.customDays = c.typed;
         TakeOverPrefs(values, settings);
-        EXPECT_EQ(settings.FCycles, c.stored) << "'" << c.typed << "'";
+        EXPECT_EQ(settings.customCycleLength, c.stored) << "'" << c.typed << "'";
     }
 }
 
 TEST(PrefsValues, EmptyingASetPasswordIsToldAndEveryValueRoundTrips) {
     Settings settings;
-    settings.Password = "old";
-    settings.UseFahrenheit = true;
-    settings.FCycles = 31;
-    settings.Color3 = 255;
-    settings.LuterPhaseLength = 9;
+    settings.password = "old";
+    settings.useFahrenheit = true;
+    settings.customCycleLength = 31;
+    settings.fertileDayColor = 255;
+    settings.lutealPhaseLength = 9;
     PrefsValues values = PrefsValuesOf(settings);
     EXPECT_EQ(values.customDays, "31");
     Settings back = settings;
     EXPECT_FALSE(TakeOverPrefs(values, back)) << "nothing changed, nothing to tell";
-    EXPECT_EQ(back.FCycles, 31);
-    EXPECT_EQ(back.Color3, 255);
-    EXPECT_EQ(back.LuterPhaseLength, 9);
-    EXPECT_TRUE(back.UseFahrenheit);
+    EXPECT_EQ(back.customCycleLength, 31);
+    EXPECT_EQ(back.fertileDayColor, 255);
+    EXPECT_EQ(back.lutealPhaseLength, 9);
+    EXPECT_TRUE(back.useFahrenheit);
 
     values.password.clear();
     EXPECT_TRUE(TakeOverPrefs(values, back));
-    EXPECT_EQ(back.Password, "");
+    EXPECT_EQ(back.password, "");
     Settings none;
     EXPECT_FALSE(TakeOverPrefs(PrefsValuesOf(none), none)) << "no password was set";
 }
 
 TEST(PrefsValues, DefaultsKeepTheTemperatureFormatAndResetTheRest) {
     Settings settings;
-    settings.UseFahrenheit = true;
-    settings.Password = "pw";
-    settings.FCycles = 30;
-    settings.Ovulation = 9;
-    settings.calIcon = {10, 10, 10, 10, 10, 10, 10, 99};
+    settings.useFahrenheit = true;
+    settings.password = "pw";
+    settings.customCycleLength = 30;
+    settings.fertileDays = 9;
+    settings.iconKinds = {10, 10, 10, 10, 10, 10, 10, 99};
     RestoreDefaultPrefs(settings);
-    EXPECT_TRUE(settings.UseFahrenheit);
-    EXPECT_EQ(settings.Password, "");
-    EXPECT_EQ(settings.FCycles, 0);
-    EXPECT_EQ(settings.Ovulation, 5);
-    EXPECT_EQ(settings.calIcon, (std::array<int, 8>{1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_TRUE(settings.useFahrenheit);
+    EXPECT_EQ(settings.password, "");
+    EXPECT_EQ(settings.customCycleLength, 0);
+    EXPECT_EQ(settings.fertileDays, 5);
+    EXPECT_EQ(settings.iconKinds, (std::array<int, 8>{1, 2, 3, 4, 5, 6, 7, 8}));
 }
 
 TEST(PrefsValues, AnIconKindOutsideTheMenuShowsAsNone) {

@@ -106,8 +106,8 @@ TEST(AdvancedReport, CalendarMethodMarksTheWindowBeforeTheNextStart) {
     } cases[] = {{28, 14, 5, 11, 15}, {30, 14, 5, 13, 17}, {28, 12, 3, 15, 17}};
     for (const auto& c : cases) {
         ReportJournal journal;
-        journal.settings.LuterPhaseLength = c.luteal;
-        journal.settings.Ovulation = c.fertile;
+        journal.settings.lutealPhaseLength = c.luteal;
+        journal.settings.fertileDays = c.fertile;
         journal.Cycles(kStart, {c.length});
         RecordingCanvas canvas;
         AdvancedReport().Draw(canvas, journal.Input(1, 1));
@@ -154,7 +154,7 @@ TEST(AdvancedReport, TemperaturesAreNotClampedAndShadedDownToTheLowestLine) {
 TEST(AdvancedReport, ScaleLabelsSitOnTheirLinesInEitherUnit) {
     for (bool fahrenheit : {false, true}) {
         ReportJournal journal;
-        journal.settings.UseFahrenheit = fahrenheit;
+        journal.settings.useFahrenheit = fahrenheit;
         journal.Cycles(kStart, {28});
         RecordingCanvas canvas;
         AdvancedReport().Draw(canvas, journal.Input(1, 1));

@@ -52,7 +52,7 @@ std::filesystem::path GoldenFolder() {
 
 void ExpectSameAsGolden(const ReportRenderer& renderer, bool fahrenheit, const char* name) {
     testing::ReportJournal journal = ThreeCycleJournal();
-    journal.settings.UseFahrenheit = fahrenheit;
+    journal.settings.useFahrenheit = fahrenheit;
     const ReportInput input = journal.Input(1, 3);
     const PictureSize size = renderer.SizeOf(input);
     BitmapCanvas canvas(size.width, size.height);

@@ -92,11 +92,11 @@ TEST(ReportRobustness, FiveHundredCyclesAndHandEditedSettingsStayNearThePicture)
         {0, 14, 5}, {2147483647, 2147483647, 2147483647}, {-2147483647 - 1, -5, -9}, {45, 14, 5}};
     for (const ReportRenderer* renderer : kRenderers)
         for (const auto& s : settings) {
-            journal.settings.FCycles = s.fixedLength;
-            journal.settings.LuterPhaseLength = s.luteal;
-            journal.settings.Ovulation = s.fertile;
+            journal.settings.customCycleLength = s.fixedLength;
+            journal.settings.lutealPhaseLength = s.luteal;
+            journal.settings.fertileDays = s.fertile;
             const ReportInput input = journal.Input(1, 600);
-            ASSERT_EQ(journal.cycles.CCount, 500);
+            ASSERT_EQ(journal.cycles.cycleCount, 500);
             RecordingCanvas canvas;
             renderer->Draw(canvas, input);
             ExpectInsideBand(canvas, renderer->SizeOf(input));

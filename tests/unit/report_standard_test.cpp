@@ -44,7 +44,7 @@ TEST(StandardReport, ALengthOutsideThePlausibleRangeIsDrawnWithTheEffectiveLengt
     } cases[] = {{45, 0, 28}, {45, 30, 30}, {20, 0, 28}, {40, 0, 40}};
     for (const auto& c : cases) {
         ReportJournal journal;
-        journal.settings.FCycles = c.fixedLength;
+        journal.settings.customCycleLength = c.fixedLength;
         journal.Cycles(kStart, {c.stored});
         RecordingCanvas canvas;
         StandardReport().Draw(canvas, journal.Input());
@@ -62,7 +62,7 @@ TEST(StandardReport, TemperaturesAreClampedToTheScaleOfTheChosenUnit) {
                  {36.67, true, 305}, {35.05, false, 477}, {36.0, false, 306}, {37.0, false, 126}};
     for (const auto& c : cases) {
         ReportJournal journal;
-        journal.settings.UseFahrenheit = c.fahrenheit;
+        journal.settings.useFahrenheit = c.fahrenheit;
         journal.Cycles(kStart, {28, 28});
         journal.Day(kStart, 28 + 3).Temperature = c.celsius; // day 4 of the second block
         RecordingCanvas canvas;
@@ -130,7 +130,7 @@ TEST(StandardReport, FlowAndIntercourseShowTheirImagesAndEveryTextIsOnWhite) {
         {125, 73, ImageSetId::Status, 2}};
     EXPECT_EQ(images, expected);
     for (const TextCall& text : canvas.CallsOf<TextCall>()) {
-        EXPECT_EQ(text.background, Rgb(255, 255, 255)) << text.text;
+        EXPECT_EQ(text.background, kWhite) << text.text;
         EXPECT_EQ(text.font, (Font{"Arial", -12})) << text.text;
     }
 }
@@ -138,7 +138,7 @@ TEST(StandardReport, FlowAndIntercourseShowTheirImagesAndEveryTextIsOnWhite) {
 TEST(StandardReport, ScaleLabelsFollowTheUnit) {
     for (bool fahrenheit : {false, true}) {
         ReportJournal journal;
-        journal.settings.UseFahrenheit = fahrenheit;
+        journal.settings.useFahrenheit = fahrenheit;
         journal.Cycles(kStart, {28});
         RecordingCanvas canvas;
         StandardReport().Draw(canvas, journal.Input());

@@ -36,7 +36,7 @@ struct ReportJournal {
         Flow(start);
     }
     ReportInput Input(int first = 1, int perPage = 3) {
-        cycles.GetCStartAndLen(*days, CycleRulesOf(settings));
+        cycles.Analyse(*days, CycleRulesOf(settings));
         ReportInput input{*days, cycles, settings, first, perPage, rows, {}};
         input.shortDate = [](CivilDate d) {
             return std::to_string(d.day) + "." + std::to_string(d.month) + "." +

@@ -9,18 +9,18 @@ namespace {
 TEST(SettingsRead, AnEmptyKeyGivesEveryDefault) {
     const MemoryRegistryKey key;
     const Settings settings = ReadSettings(key);
-    EXPECT_EQ(settings.Password, "");
-    EXPECT_FALSE(settings.UseFahrenheit);
-    EXPECT_EQ(settings.Color1, 0xF0CAA6);
-    EXPECT_EQ(settings.Color2, 0xC6C6FF);
-    EXPECT_EQ(settings.Color3, 0xC7FECE);
-    EXPECT_EQ(settings.Color4, 0xFFC6FA);
-    EXPECT_EQ(settings.FCycles, 0);
-    EXPECT_EQ(settings.Ovulation, 5);
-    EXPECT_EQ(settings.Menstruation, 5);
-    EXPECT_EQ(settings.LuterPhaseLength, 14);
-    EXPECT_EQ(settings.calIcon, (std::array<int, 8>{1, 2, 3, 4, 5, 6, 7, 8}));
-    EXPECT_EQ(settings.LastUser, "");
+    EXPECT_EQ(settings.password, "");
+    EXPECT_FALSE(settings.useFahrenheit);
+    EXPECT_EQ(settings.clearDayColor, 0xF0CAA6);
+    EXPECT_EQ(settings.flowDayColor, 0xC6C6FF);
+    EXPECT_EQ(settings.fertileDayColor, 0xC7FECE);
+    EXPECT_EQ(settings.predictedFlowColor, 0xFFC6FA);
+    EXPECT_EQ(settings.customCycleLength, 0);
+    EXPECT_EQ(settings.fertileDays, 5);
+    EXPECT_EQ(settings.menstruationDays, 5);
+    EXPECT_EQ(settings.lutealPhaseLength, 14);
+    EXPECT_EQ(settings.iconKinds, (std::array<int, 8>{1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(settings.lastUser, "");
 }
 
 TEST(SettingsRead, StoredValuesAreTakenAsTheyAreWithoutRangeChecks) {
@@ -33,19 +33,19 @@ TEST(SettingsRead, StoredValuesAreTakenAsTheyAreWithoutRangeChecks) {
     for (int slot = 0; slot < 8; ++slot)
         key.WriteString("calIcon" + std::to_string(slot), std::to_string(10 - slot));
     const Settings settings = ReadSettings(key);
-    EXPECT_EQ(settings.Password, std::string(30, 'p'));
-    EXPECT_EQ(settings.Color1, 255);
-    EXPECT_EQ(settings.FCycles, 99);
-    EXPECT_EQ(settings.Ovulation, -3);
-    EXPECT_EQ(settings.LastUser, std::string(50, 'u'));
-    EXPECT_EQ(settings.calIcon, (std::array<int, 8>{10, 9, 8, 7, 6, 5, 4, 3}));
+    EXPECT_EQ(settings.password, std::string(30, 'p'));
+    EXPECT_EQ(settings.clearDayColor, 255);
+    EXPECT_EQ(settings.customCycleLength, 99);
+    EXPECT_EQ(settings.fertileDays, -3);
+    EXPECT_EQ(settings.lastUser, std::string(50, 'u'));
+    EXPECT_EQ(settings.iconKinds, (std::array<int, 8>{10, 9, 8, 7, 6, 5, 4, 3}));
 }
 
 TEST(SettingsRead, TemperatureScaleIsCelsiusOnlyWhenEmptyOrExactlyCelsius) {
     auto fahrenheit = [](const std::string& stored) {
         MemoryRegistryKey key;
         key.WriteString("TempFormat", stored);
-        return ReadSettings(key).UseFahrenheit;
+        return ReadSettings(key).useFahrenheit;
     };
     EXPECT_FALSE(fahrenheit(""));
     EXPECT_FALSE(fahrenheit("Celsius"));
@@ -69,28 +69,29 @@ TEST(SettingsRead, BadValuesTakeTheirDefaults) {
     key.PutNonString("calIcon6");
     const Settings settings = ReadSettings(key);
     const Settings defaults;
-    EXPECT_EQ(settings.Color2, defaults.Color2);
-    EXPECT_EQ(settings.Color3, defaults.Color3);
-    EXPECT_EQ(settings.Color4, defaults.Color4);
-    EXPECT_EQ(settings.FCycles, 0);
-    EXPECT_EQ(settings.Ovulation, 5);
-    EXPECT_EQ(settings.Password, "");
-    EXPECT_EQ(settings.Menstruation, 5);
-    EXPECT_EQ(settings.calIcon, (std::array<int, 8>{9, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(settings.flowDayColor, defaults.flowDayColor);
+    EXPECT_EQ(settings.fertileDayColor, defaults.fertileDayColor);
+    EXPECT_EQ(settings.predictedFlowColor, defaults.predictedFlowColor);
+    EXPECT_EQ(settings.customCycleLength, 0);
+    EXPECT_EQ(settings.fertileDays, 5);
+    EXPECT_EQ(settings.password, "");
+    EXPECT_EQ(settings.menstruationDays, 5);
+    EXPECT_EQ(settings.iconKinds, (std::array<int, 8>{9, 2, 3, 4, 5, 6, 7, 8}));
 
     MemoryRegistryKey iconsWithoutFirst;
     iconsWithoutFirst.WriteString("calIcon1", "10");
-    EXPECT_EQ(ReadSettings(iconsWithoutFirst).calIcon[1], 2) << "an empty slot 0 resets all slots";
+    EXPECT_EQ(ReadSettings(iconsWithoutFirst).iconKinds[1], 2)
+        << "an empty slot 0 resets all slots";
 }
 
 TEST(SettingsWrite, EveryValueInTheProgramsOrderAndReadBackTheSame) {
     Settings settings;
-    settings.Password = "secret";
-    settings.UseFahrenheit = true;
-    settings.Color3 = 123;
-    settings.FCycles = 31;
-    settings.calIcon = {0, 10, 9, 8, 7, 6, 5, 4};
-    settings.LastUser = "Lunea";
+    settings.password = "secret";
+    settings.useFahrenheit = true;
+    settings.fertileDayColor = 123;
+    settings.customCycleLength = 31;
+    settings.iconKinds = {0, 10, 9, 8, 7, 6, 5, 4};
+    settings.lastUser = "Lunea";
     MemoryRegistryKey key;
     EXPECT_TRUE(WriteAllSettings(key, settings));
     EXPECT_EQ(key.WriteOrder(),
@@ -105,12 +106,12 @@ TEST(SettingsWrite, EveryValueInTheProgramsOrderAndReadBackTheSame) {
     EXPECT_EQ(text, "15780518");
 
     const Settings back = ReadSettings(key);
-    EXPECT_EQ(back.Password, "secret");
-    EXPECT_TRUE(back.UseFahrenheit);
-    EXPECT_EQ(back.Color3, 123);
-    EXPECT_EQ(back.FCycles, 31);
-    EXPECT_EQ(back.calIcon, settings.calIcon);
-    EXPECT_EQ(back.LastUser, "Lunea");
+    EXPECT_EQ(back.password, "secret");
+    EXPECT_TRUE(back.useFahrenheit);
+    EXPECT_EQ(back.fertileDayColor, 123);
+    EXPECT_EQ(back.customCycleLength, 31);
+    EXPECT_EQ(back.iconKinds, settings.iconKinds);
+    EXPECT_EQ(back.lastUser, "Lunea");
 }
 
 } // namespace

@@ -137,8 +137,8 @@ TEST_F(CalendarPage, RecordedAndPredictedFlowShowInTheirColours) {
     EXPECT_EQ(driver.CellColor(2019, 11, 30), kClearDay);
     // The selected day, 3 November (a Sunday: first column, first row), wears
     // the yellow frame; its neighbour's border stays black.
-    EXPECT_EQ(driver.PixelOfImage(24, 18 + 48), Rgb(255, 255, 0));
-    EXPECT_EQ(driver.PixelOfImage(48 + 24, 18 + 48), Rgb(0, 0, 0));
+    EXPECT_EQ(driver.PixelOfImage(24, 18 + 48), kYellow);
+    EXPECT_EQ(driver.PixelOfImage(48 + 24, 18 + 48), kBlack);
     ASSERT_TRUE(driver.Save());
     const auto saved = ReadSavedJournal();
     EXPECT_EQ(saved->At(2019, 10, 9).Status, 3);

@@ -72,7 +72,7 @@ int PlottedPoints(HWND chart) {
     for (int x = 0; x < picture.width; ++x) {
         bool red = false;
         for (int y = 0; y < picture.height && !red; ++y)
-            red = picture.At(x, y) == Rgb(255, 0, 0);
+            red = picture.At(x, y) == kRed;
         groups += red && !inGroup;
         inGroup = red;
     }
@@ -161,7 +161,7 @@ TEST_F(ChartsPage, PrintChartPrintsTheShowingChartOnOnePageKeepingItsProportions
     const Color cycleColours[] = {kCycleChartTop, kCycleChartBottom};
     const Rect gradient = BoundsOf(*page, cycleColours, 8);
     EXPECT_GT(gradient.Height(), ink.Height() * 9 / 10) << "the cycle chart's background";
-    EXPECT_GT(ShareOf(*page, ink, Rgb(255, 0, 0), 40), 0.01) << "the bars";
+    EXPECT_GT(ShareOf(*page, ink, kRed, 40), 0.01) << "the bars";
     EXPECT_TRUE(driver.Save()) << "the program goes on";
 }
 

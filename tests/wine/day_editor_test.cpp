@@ -112,7 +112,7 @@ TEST_F(DayEditor, TheTemperatureBoxIsClampedToTheScale) {
         {"38", 37.5}, {"35", 35.5}, {"36.666", 36.67}, {"", 35.5}, {"abc", 35.5}};
     for (const auto& [typed, stored] : cases) {
         driver.SetText(ids::TempEdit, typed);
-        driver.Click(ids::TempEditBtn);
+        driver.Click(ids::TempEditButton);
         EXPECT_DOUBLE_EQ(SavedDay(driver).Temperature, stored) << typed;
         EXPECT_TRUE(driver.Checked(ids::TempBox)) << typed;
     }
@@ -132,7 +132,7 @@ TEST_F(DayEditor, FahrenheitIsShownButCelsiusStored) {
     EXPECT_EQ(driver.Text(ids::TempEdit), "97.9");
     EXPECT_DOUBLE_EQ(SavedDay(driver).Temperature, 36.6);
     driver.SetText(ids::TempEdit, "98.6");
-    driver.Click(ids::TempEditBtn);
+    driver.Click(ids::TempEditButton);
     EXPECT_DOUBLE_EQ(SavedDay(driver).Temperature, 37.0);
     EXPECT_EQ(driver.Text(ids::TempEdit), "98.6");
 }

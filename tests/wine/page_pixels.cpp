@@ -7,7 +7,7 @@
 namespace lunea::test {
 namespace {
 
-constexpr Color kPaper = Rgb(255, 255, 255);
+constexpr Color kPaper = kWhite;
 constexpr int kInkTolerance = 8;
 
 template <class Matches> Rect BoundsWhere(const PixelImage& image, Matches matches) {

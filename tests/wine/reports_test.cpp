@@ -217,9 +217,9 @@ TEST_F(Reports, SaveAsBitmapWritesThePictureUnderTheNameOfItsFirstCycle) {
     ASSERT_TRUE(picture);
     ASSERT_EQ(picture->width, 866);
     ASSERT_EQ(picture->height, 3 * 534);
-    EXPECT_EQ(picture->At(70, 300), Rgb(0, 0, 0)) << "the grid's left line";
-    EXPECT_EQ(picture->At(30, 520), Rgb(255, 255, 255)) << "the gap below a block";
-    const Color red[] = {Rgb(255, 0, 0)};
+    EXPECT_EQ(picture->At(70, 300), kBlack) << "the grid's left line";
+    EXPECT_EQ(picture->At(30, 520), kWhite) << "the gap below a block";
+    const Color red[] = {kRed};
     const Rect points = BoundsOf(*picture, red, 0);
     EXPECT_GE(points.top, 126 - 4) << "the curve's points within the temperature area";
     const Rect drops = BoundsOf(*picture, red, 60);
@@ -243,11 +243,11 @@ TEST_F(Reports, PrintingPutsTheTitleAboveThePictureAndTheAdvancedNotesFollow) {
     const Rect ink = InkBounds(*page);
     EXPECT_NEAR(ink.left, page->width * 8 / 100, 2) << "8 % left margin";
     EXPECT_NEAR(page->width - ink.right, page->width * 8 / 100, 2) << "and right";
-    const Color black[] = {Rgb(0, 0, 0)};
+    const Color black[] = {kBlack};
     const Rect grid = BoundsOf(*page, black, 60);
     EXPECT_GT(grid.Height(), page->height / 2) << "three blocks stretched down the page";
     const Rect corner{ink.left, ink.top, ink.left + 8, ink.top + 8};
-    EXPECT_EQ(ShareOf(*page, corner, Rgb(255, 255, 255), 30), 1.0)
+    EXPECT_EQ(ShareOf(*page, corner, kWhite, 30), 1.0)
         << "the topmost ink is the centred title, not the picture's corner";
 
     Command(report, rids::AdvancedView);
