@@ -38,8 +38,9 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 include(GoogleTest)
 
 # Every Wine process of the tests shares one server, registry and
-# single-instance name: they run one at a time.
-set(LUNEA_WINE_TEST_PROPERTIES RESOURCE_LOCK wine TIMEOUT 300)
+# single-instance name: they run one at a time. The kill tests start the
+# program hundreds of times: on two busy cores that takes minutes.
+set(LUNEA_WINE_TEST_PROPERTIES RESOURCE_LOCK wine TIMEOUT 600)
 
 # The organiser's user library, stood in for: UserData.dll in bin/<folder>,
 # exporting what the .def file lists.
