@@ -26,6 +26,9 @@ void JournalSession::SaveRequest() {
 
 void JournalSession::Reload() {
     Load();
+    // Posted, not waited for: what the save request before it kept aside
+    // (the edits the reload has just replaced) is told now.
+    journal_.TellSaveProblems();
 }
 
 void JournalSession::SaveOnClose() {
