@@ -148,6 +148,11 @@ void Journal::SaveData(const std::string& fileName) {
             toldRecoveries_.erase(recovery->second);
         return;
     }
+    // No journal there and nothing recorded (a device user whose folder does
+    // not exist yet): nothing was lost.
+    std::unique_ptr<OpenFile> existing;
+    if (bytes.empty() && files_.OpenExisting(fileName, existing) == OpenStatus::NotFound)
+        return;
     KeepInRecoveryFile(fileName, bytes, NotSavedNotice(failure));
 }
 
@@ -157,8 +162,16 @@ void Journal::KeepInRecoveryFile(const std::string& fileName,
     auto [recovery, fresh] = recoveryPaths_.try_emplace(fileName);
     if (fresh)
         recovery->second = FreeRecoveryPath(files_, fileName);
+    ReplaceResult kept = WriteFileReplacing(files_, recovery->second, bytes);
+    const std::string spare = spareFolder_ + fileName.substr(fileName.find_last_of("/\\") + 1);
+    if (!kept.replaced && !spareFolder_.empty() && recovery->second.starts_with(fileName) &&
+        spare != fileName) {
+        // The journal's folder takes no file (one that does not exist): the
+        // spare folder does.
+        recovery->second = FreeRecoveryPath(files_, spare);
+        kept = WriteFileReplacing(files_, recovery->second, bytes);
+    }
     const std::string& path = recovery->second;
-    const ReplaceResult kept = WriteFileReplacing(files_, path, bytes);
     if (!kept.replaced)
         AddNotice("Your entries could not be saved: " +
                   kept.failureText.value_or(files_.LastErrorText()));

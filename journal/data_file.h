@@ -38,6 +38,11 @@ class Journal {
     // message box.
     void SaveData(const std::string& fileName);
 
+    // Where recovery files go when the journal's own folder takes none (a
+    // device user's folder that does not exist yet): a folder that exists,
+    // ending in a separator.
+    void SetSpareFolder(const std::string& folder) { spareFolder_ = folder; }
+
     // Reports, once each, where the saves since the last call kept the
     // edits they could not write into the journal, and any save that could
     // keep them nowhere.
@@ -83,6 +88,7 @@ class Journal {
     // Recovery files the user knows of; forgotten when the journal is written.
     std::set<std::string> toldRecoveries_;
     std::vector<std::string> notices_;
+    std::string spareFolder_;
 };
 
 } // namespace lunea

@@ -257,6 +257,36 @@ TEST_F(JournalSessionTest, AJournalThatCannotBeWrittenNowKeepsTheEditsBesideItAn
     }
 }
 
+TEST_F(JournalSessionTest, ADeviceUserWhoseFolderIsMissingLosesNothingAndHearsOnlyOfDays) {
+    const UserList users{{"Lunea", "PPC - Bea"},
+                         {scratch_.File("lunea") + "/", scratch_.File("bea") + "/"}};
+    const std::string spare = scratch_.File("lunea") + "/Lunea.dat.recovered";
+    for (const bool recorded : {false, true})
+        for (const bool switching : {false, true}) {
+            key = MemoryRegistryKey(); // no last user: the welcome dialog picks her
+            RecordingPrompts told;
+            JournalSession device(*files_, told, [this] { return std::make_unique<KeyView>(key); });
+            device.Start(users, {[](const UserList&) { return 1; }, [](const std::string&) {}});
+            if (recorded)
+                device.EditableDays().At(kFirstFlow).Status = 2;
+            if (switching)
+                device.SwitchUser(0);
+            else
+                device.SaveOnClose();
+
+            EXPECT_FALSE(std::filesystem::exists(scratch_.File("bea")));
+            ASSERT_EQ(told.ioErrors.size(), recorded ? 1u : 0u) << "switching " << switching;
+            EXPECT_EQ(std::filesystem::exists(spare), recorded);
+            if (recorded) {
+                EXPECT_NE(told.ioErrors[0].find(spare), std::string::npos) << told.ioErrors[0];
+                Journal kept(*files_, told);
+                kept.LoadData(spare);
+                EXPECT_EQ(kept.Days().At(kFirstFlow).Status, 2);
+            }
+            std::filesystem::remove(spare);
+        }
+}
+
 TEST_F(JournalSessionTest, TakingOverThePreferencesWritesEverySettingAndTellsOfAClearedPassword) {
     const struct {
         const char* name;
