@@ -10,6 +10,8 @@ JournalSession::JournalSession(FileSystem& files, UserPrompts& prompts,
 
 void JournalSession::Start(UserList users, const StartDialogs& dialogs) {
     users_ = std::move(users);
+    // The program's own folder keeps what a missing device folder cannot.
+    journal_.SetSpareFolder(users_.folders.at(0));
     if (auto key = openSettingsKey_())
         settings_ = ReadSettings(*key);
     const int chosen = ChooseStartUser(users_, settings_.lastUser);
@@ -26,6 +28,9 @@ void JournalSession::SaveRequest() {
 
 void JournalSession::Reload() {
     Load();
+    // Posted, not waited for: what the save request before it kept aside
+    // (the edits the reload has just replaced) is told now.
+    journal_.TellSaveProblems();
 }
 
 void JournalSession::SaveOnClose() {

@@ -10,11 +10,10 @@ void MainWindow::ExportCsv() {
     const auto path = AskSaveFileName(Window(), {ProgramFolder(), "CSV files (*.csv)", "*.csv"});
     if (!path)
         return;
-    const CsvExportResult result = lunea::ExportCsv(session_.Days(), *path);
-    // A file that cannot be created there is passed over silently; a failure
-    // while writing it is the system's to tell.
-    if (result.outcome == CsvExportResult::Failed)
-        prompts_.ReportError(result.failureText);
+    // The user chose a file: one that cannot be created or replaced there is
+    // the system's to tell.
+    if (const auto failure = lunea::ExportCsv(session_.Days(), *path))
+        prompts_.ReportError(*failure);
 }
 
 } // namespace lunea

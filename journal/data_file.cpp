@@ -18,20 +18,21 @@ void Journal::LoadData(const std::string& fileName) {
     case LoadOutcome::NotFound:
         // Nothing there to protect: the first save creates the file.
         unread_.erase(fileName);
-        return;
+        break;
     case LoadOutcome::NotOpened:
         // Locked, read-only or a directory: stay silent, but never let a save
         // replace a journal we could not see.
-        MarkUnread(fileName);
-        return;
+        unread_.insert(fileName);
+        break;
     case LoadOutcome::ReadFailed:
-        MarkUnread(fileName);
+        unread_.insert(fileName);
         prompts_.ReportError(error);
-        return;
+        break;
     case LoadOutcome::Read:
         unread_.erase(fileName);
-        return;
+        break;
     }
+    loaded_[fileName] = EncodeAll();
 }
 
 Journal::LoadOutcome Journal::RefillFrom(const std::string& fileName, std::string& error) {
@@ -50,10 +51,6 @@ Journal::LoadOutcome Journal::RefillFrom(const std::string& fileName, std::strin
         return LoadOutcome::ReadFailed;
     }
     return LoadOutcome::Read;
-}
-
-void Journal::MarkUnread(const std::string& fileName) {
-    unread_[fileName] = EncodeAll();
 }
 
 bool Journal::ReadRecords(OpenFile& file, DayTable::Refill& refill) {
@@ -101,6 +98,10 @@ template <class Visit> void ForEachRecordedDay(const DayTable& days, Visit visit
         }
 }
 
+std::string NotSavedNotice(const std::string& failure) {
+    return "Your journal could not be saved (" + failure + ").\nYour entries are kept in ";
+}
+
 } // namespace
 
 std::vector<std::uint8_t> Journal::EncodeAll() const {
@@ -121,26 +122,38 @@ std::vector<std::uint8_t> Journal::EncodeAll() const {
 
 void Journal::SaveData(const std::string& fileName) {
     const std::vector<std::uint8_t> bytes = EncodeAll();
-    if (const auto unread = unread_.find(fileName); unread != unread_.end()) {
-        if (bytes != unread->second)
+    const auto loaded = loaded_.find(fileName);
+    // Edited since this file's load; a file never loaded here is no journal
+    // of this session.
+    const bool edited = loaded != loaded_.end() && bytes != loaded->second;
+    if (unread_.count(fileName) != 0) {
+        if (edited)
             KeepInRecoveryFile(fileName, bytes,
                                "Your journal could not be read, so it was left as it was. The "
                                "entries of this session are kept in ");
         return;
     }
-    // An existing entry we may not write is left exactly as it is, without a
-    // word.
-    if (!MayReplace(files_, fileName))
+    // An existing entry we may not write (made read-only or locked since it
+    // was read) is left as it is; only edits need a place.
+    if (!MayReplace(files_, fileName)) {
+        const std::string failure = files_.LastErrorText();
+        if (edited)
+            KeepInRecoveryFile(fileName, bytes, NotSavedNotice(failure));
         return;
+    }
     std::string failure;
     if (WriteJournal(files_, fileName, bytes, failure) != JournalWrite::Failed) {
+        loaded_[fileName] = bytes;
         if (const auto recovery = recoveryPaths_.find(fileName); recovery != recoveryPaths_.end())
             toldRecoveries_.erase(recovery->second);
         return;
     }
-    KeepInRecoveryFile(fileName, bytes,
-                       "Your journal could not be saved (" + failure +
-                           ").\nYour entries are kept in ");
+    // No journal there and nothing recorded (a device user whose folder does
+    // not exist yet): nothing was lost.
+    std::unique_ptr<OpenFile> existing;
+    if (bytes.empty() && files_.OpenExisting(fileName, existing) == OpenStatus::NotFound)
+        return;
+    KeepInRecoveryFile(fileName, bytes, NotSavedNotice(failure));
 }
 
 void Journal::KeepInRecoveryFile(const std::string& fileName,
@@ -149,8 +162,16 @@ void Journal::KeepInRecoveryFile(const std::string& fileName,
     auto [recovery, fresh] = recoveryPaths_.try_emplace(fileName);
     if (fresh)
         recovery->second = FreeRecoveryPath(files_, fileName);
+    ReplaceResult kept = WriteFileReplacing(files_, recovery->second, bytes);
+    const std::string spare = spareFolder_ + fileName.substr(fileName.find_last_of("/\\") + 1);
+    if (!kept.replaced && !spareFolder_.empty() && recovery->second.starts_with(fileName) &&
+        spare != fileName) {
+        // The journal's folder takes no file (one that does not exist): the
+        // spare folder does.
+        recovery->second = FreeRecoveryPath(files_, spare);
+        kept = WriteFileReplacing(files_, recovery->second, bytes);
+    }
     const std::string& path = recovery->second;
-    const ReplaceResult kept = WriteFileReplacing(files_, path, bytes);
     if (!kept.replaced)
         AddNotice("Your entries could not be saved: " +
                   kept.failureText.value_or(files_.LastErrorText()));

@@ -29,14 +29,19 @@ class Journal {
 
     // Writes every recorded day in date order, then the records held aside,
     // into a temporary file beside fileName that then replaces it in one step
-    // (when that step cannot be taken, over the file in place). An existing
-    // entry that cannot be opened for reading and writing is left alone
-    // silently. An unread file is never written: a table changed since the
-    // load goes into a recovery file beside it instead, and so does one that
-    // could not be written at all. What the user must hear of waits for
+    // (when that step cannot be taken, over the file in place). An unread
+    // file, or an existing entry that cannot be opened for reading and
+    // writing, is never written: a table changed since the last load or save
+    // goes into a recovery file beside it instead, and so does one that could
+    // not be written at all. What the user must hear of waits for
     // TellSaveProblems, so a save can answer another process without a
     // message box.
     void SaveData(const std::string& fileName);
+
+    // Where recovery files go when the journal's own folder takes none (a
+    // device user's folder that does not exist yet): a folder that exists,
+    // ending in a separator.
+    void SetSpareFolder(const std::string& folder) { spareFolder_ = folder; }
 
     // Reports, once each, where the saves since the last call kept the
     // edits they could not write into the journal, and any save that could
@@ -63,7 +68,6 @@ class Journal {
     // and error tells the failure.
     LoadOutcome RefillFrom(const std::string& fileName, std::string& error);
     bool ReadRecords(OpenFile& file, DayTable::Refill& refill);
-    void MarkUnread(const std::string& fileName);
     std::vector<std::uint8_t> EncodeAll() const;
     // Puts the table into fileName's recovery file; notice precedes its path
     // in the report.
@@ -75,14 +79,16 @@ class Journal {
     UserPrompts& prompts_;
     DayTable days_;
     std::vector<EncodedRecord> heldAside_;
-    // Unread files, each with the table as the failed load left it: a table
-    // still equal to that holds no edit to keep.
-    std::map<std::string, std::vector<std::uint8_t>> unread_;
+    std::set<std::string> unread_;
+    // Each file's table as its last load or save left it: a table still
+    // equal to that holds no edit to keep.
+    std::map<std::string, std::vector<std::uint8_t>> loaded_;
     // Chosen once a session for each journal, so no earlier one is written over.
     std::map<std::string, std::string> recoveryPaths_;
     // Recovery files the user knows of; forgotten when the journal is written.
     std::set<std::string> toldRecoveries_;
     std::vector<std::string> notices_;
+    std::string spareFolder_;
 };
 
 } // namespace lunea

@@ -1,6 +1,7 @@
 #include "users/csv_export.h"
 
 #include "common/day_serial.h"
+#include "common/replace_file.h"
 
 #include <cstdio>
 
@@ -59,6 +60,16 @@ std::vector<std::uint8_t> CsvFile(const DayTable& days, char decimalSeparator) {
                     text += CsvLine({year, month, day}, record, decimalSeparator) + "\r\n";
             }
     return {text.begin(), text.end()};
+}
+
+std::optional<std::string> WriteCsvFile(FileSystem& files, const DayTable& days,
+                                        char decimalSeparator, const std::string& path) {
+    if (!MayReplace(files, path))
+        return files.LastErrorText();
+    const ReplaceResult result = WriteFileReplacing(files, path, CsvFile(days, decimalSeparator));
+    if (result.replaced)
+        return std::nullopt;
+    return result.failureText ? *result.failureText : files.LastErrorText();
 }
 
 } // namespace lunea

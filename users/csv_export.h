@@ -2,9 +2,11 @@
 // The journal as semicolon-separated text: a header, then one line per
 // recorded day in date order, for other programs to read.
 
+#include "common/file_system.h"
 #include "journal/day_table.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,5 +22,11 @@ std::string CsvLine(CivilDate date, const TDayRecord& day, char decimalSeparator
 
 // The whole file: 8-bit text, CR LF after every line, no byte-order mark.
 std::vector<std::uint8_t> CsvFile(const DayTable& days, char decimalSeparator);
+
+// Writes the file at path, replacing it in one step, so a failed export
+// leaves whatever stood under that name. Nothing when written, else the
+// system's reason.
+std::optional<std::string> WriteCsvFile(FileSystem& files, const DayTable& days,
+                                        char decimalSeparator, const std::string& path);
 
 } // namespace lunea

@@ -1,7 +1,6 @@
 #include "users/csv_export_win.h"
 
 #include "common/file_system.h"
-#include "common/replace_file.h"
 #include "users/csv_export.h"
 
 #include <windows.h>
@@ -19,17 +18,9 @@ char DecimalSeparator() {
 
 } // namespace
 
-CsvExportResult ExportCsv(const DayTable& days, const std::string& path) {
+std::optional<std::string> ExportCsv(const DayTable& days, const std::string& path) {
     const std::unique_ptr<FileSystem> files = MakePlatformFileSystem();
-    if (!MayReplace(*files, path))
-        return {};
-    const ReplaceResult result =
-        WriteFileReplacing(*files, path, CsvFile(days, DecimalSeparator()));
-    if (result.replaced)
-        return {CsvExportResult::Written, {}};
-    if (!result.failureText)
-        return {};
-    return {CsvExportResult::Failed, *result.failureText};
+    return WriteCsvFile(*files, days, DecimalSeparator(), path);
 }
 
 } // namespace lunea

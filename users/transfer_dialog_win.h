@@ -1,6 +1,6 @@
 #pragma once
-// "Transfer data": hands the journal in memory to another user by writing
-// it over that user's file. The current user and her file stay as they are.
+// The "Transfer data" dialog: the user picks whose file the journal in
+// memory is written over.
 
 #include "components/controls/image_combo_box_win.h"
 #include "components/controls/modal_dialog_win.h"
@@ -22,6 +22,8 @@ class TransferDialog final : public ModalDialog {
 
     Journal& journal_;
     const UserList& users_;
+    int currentUser_;
+    std::vector<int> targets_; // the user of each entry of the box
     std::unique_ptr<ImageComboBox> usersBox_;
 };
 

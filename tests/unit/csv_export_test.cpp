@@ -1,5 +1,6 @@
 // The CSV export's lines, as another program will read them.
 #include "users/csv_export.h"
+#include "tests/unit/file_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -63,6 +64,38 @@ TEST(CsvExport, TheFileHoldsTheHeaderAndTheRecordedDaysInDateOrder) {
                                  "1.6.2010;0;0;0;0;0;0;0;1;0;\"\"\r\n" +
                                  "2.1.2019;1;0;0;0;0;0;0;0;0;\"\"\r\n";
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), expected);
+}
+
+TEST(CsvExport, AFileThatCannotBeCreatedOrReplacedIsToldWithTheSystemsReason) {
+    using testing::FaultAt;
+    const struct {
+        FaultAt fault;
+        bool existing;
+        bool written;
+    } cases[] = {{FaultAt::Nothing, false, true},         {FaultAt::Nothing, true, true},
+                 {FaultAt::OpenHeld, true, false},        {FaultAt::CreateTemporary, false, false},
+                 {FaultAt::CreateTemporary, true, false}, {FaultAt::ReplaceExisting, true, false},
+                 {FaultAt::Write, false, false}};
+    DayTable days;
+    days.At(2019, 1, 2).Status = 1;
+    const std::vector<std::uint8_t> csv = CsvFile(days, ',');
+    for (const auto& c : cases) {
+        testing::ScratchFolder folder;
+        const std::string path = folder.File("journal.csv");
+        const std::vector<std::uint8_t> before{'o', 'l', 'd'};
+        if (c.existing)
+            testing::WriteBytes(path, before);
+        testing::FaultyFileSystem files(c.fault);
+        const auto failure = WriteCsvFile(files, days, ',', path);
+        EXPECT_EQ(failure,
+                  c.written ? std::nullopt : std::optional<std::string>("Injected failure."));
+        EXPECT_EQ(std::filesystem::exists(path), c.written || c.existing);
+        if (c.written || c.existing) {
+            EXPECT_EQ(testing::ReadBytes(path), c.written ? csv : before);
+        }
+    }
+    testing::FaultyFileSystem files(FaultAt::Nothing);
+    EXPECT_NE(WriteCsvFile(files, days, ',', "/no/such/folder/journal.csv"), std::nullopt);
 }
 
 } // namespace

@@ -56,6 +56,7 @@ inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {
 enum class FaultAt {
     Nothing,
     Open,
+    OpenHeld, // an existing file is held without write sharing
     CreateTemporary,
     Read,
     Write,
@@ -75,7 +76,7 @@ class FaultyFileSystem : public FileSystem {
     void AddFault(FaultAt fault) { faults_.insert(fault); }
 
     OpenStatus OpenExisting(const std::string& path, std::unique_ptr<OpenFile>& file) override {
-        if (Fails(FaultAt::Open))
+        if (Fails(FaultAt::Open) || (Fails(FaultAt::OpenHeld) && std::filesystem::exists(path)))
             return OpenStatus::Failed;
         std::unique_ptr<OpenFile> opened;
         const OpenStatus status = real_->OpenExisting(path, opened);

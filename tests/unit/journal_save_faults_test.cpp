@@ -70,8 +70,9 @@ TEST_P(JournalSaveFaults, TheEditsAreKeptAndNoTemporaryFileIsLeft) {
 INSTANTIATE_TEST_SUITE_P(
     EachStep, JournalSaveFaults,
     ::testing::Values(
-        // A journal that cannot be opened for writing is left alone, silently.
-        SaveFault{{FaultAt::Open}, Kept::Untouched, false},
+        // A journal read at start that cannot be opened for writing now: left
+        // as it is, the edits beside it.
+        SaveFault{{FaultAt::OpenHeld}, Kept::InRecoveryFile, true},
         // No new file may be made in the folder, or the journal is held open
         // without delete sharing: written in place.
         SaveFault{{FaultAt::CreateTemporary}, Kept::InJournal, false},

@@ -218,6 +218,75 @@ TEST_F(JournalSessionTest, OnlyClosingTellsWhereTheSavesKeptWhatTheJournalCouldN
         << prompts.ioErrors[1];
 }
 
+TEST_F(JournalSessionTest, AJournalThatCannotBeWrittenNowKeepsTheEditsBesideItAndSaysSoOnce) {
+    enum class Leave { Reload, Close, Switch };
+    const struct {
+        bool edited;
+        Leave leave;
+    } cases[] = {{true, Leave::Reload},  {true, Leave::Close},  {true, Leave::Switch},
+                 {false, Leave::Reload}, {false, Leave::Close}, {false, Leave::Switch}};
+    for (const auto& c : cases) {
+        WriteJournal(0, {kFirstFlow});
+        const std::vector<std::uint8_t> original = testing::ReadBytes(FileOf(0));
+        const std::string recovery = FileOf(0) + ".recovered";
+        testing::FaultyFileSystem faulty(testing::FaultAt::Nothing);
+        RecordingPrompts told;
+        JournalSession held(faulty, told, [this] { return std::make_unique<KeyView>(key); });
+        held.Start(Users(), {[](const UserList&) { return 0; }, [](const std::string&) {}});
+        if (c.edited)
+            held.EditableDays().At(kSecondFlow).Status = 2;
+        faulty.AddFault(testing::FaultAt::OpenHeld); // another program holds it now
+
+        held.SaveRequest();
+        EXPECT_TRUE(told.ioErrors.empty()) << "the provider waits: nothing told";
+        if (c.leave == Leave::Reload)
+            held.Reload();
+        else if (c.leave == Leave::Close)
+            held.SaveOnClose();
+        else
+            held.SwitchUser(1);
+        held.SaveOnClose();
+
+        EXPECT_EQ(testing::ReadBytes(FileOf(0)), original);
+        EXPECT_EQ(std::filesystem::exists(recovery), c.edited);
+        ASSERT_EQ(told.ioErrors.size(), c.edited ? 1u : 0u);
+        if (c.edited) {
+            EXPECT_NE(told.ioErrors[0].find(recovery), std::string::npos) << told.ioErrors[0];
+        }
+        std::filesystem::remove(recovery);
+    }
+}
+
+TEST_F(JournalSessionTest, ADeviceUserWhoseFolderIsMissingLosesNothingAndHearsOnlyOfDays) {
+    const UserList users{{"Lunea", "PPC - Bea"},
+                         {scratch_.File("lunea") + "/", scratch_.File("bea") + "/"}};
+    const std::string spare = scratch_.File("lunea") + "/Lunea.dat.recovered";
+    for (const bool recorded : {false, true})
+        for (const bool switching : {false, true}) {
+            key = MemoryRegistryKey(); // no last user: the welcome dialog picks her
+            RecordingPrompts told;
+            JournalSession device(*files_, told, [this] { return std::make_unique<KeyView>(key); });
+            device.Start(users, {[](const UserList&) { return 1; }, [](const std::string&) {}});
+            if (recorded)
+                device.EditableDays().At(kFirstFlow).Status = 2;
+            if (switching)
+                device.SwitchUser(0);
+            else
+                device.SaveOnClose();
+
+            EXPECT_FALSE(std::filesystem::exists(scratch_.File("bea")));
+            ASSERT_EQ(told.ioErrors.size(), recorded ? 1u : 0u) << "switching " << switching;
+            EXPECT_EQ(std::filesystem::exists(spare), recorded);
+            if (recorded) {
+                EXPECT_NE(told.ioErrors[0].find(spare), std::string::npos) << told.ioErrors[0];
+                Journal kept(*files_, told);
+                kept.LoadData(spare);
+                EXPECT_EQ(kept.Days().At(kFirstFlow).Status, 2);
+            }
+            std::filesystem::remove(spare);
+        }
+}
+
 TEST_F(JournalSessionTest, TakingOverThePreferencesWritesEverySettingAndTellsOfAClearedPassword) {
     const struct {
         const char* name;

@@ -204,7 +204,7 @@ TEST_F(PrefsPage, ClearingTheDatabaseThenClosingWritesAnEmptyFile) {
     EXPECT_EQ(ReadFileBytes(LocalDataFile()), Bytes{});
 }
 
-TEST_F(PrefsPage, TheExportWritesTheJournalWhereTheSaveDialogSaysAndNothingWhereItCannot) {
+TEST_F(PrefsPage, TheExportWritesTheJournalWhereTheSaveDialogSaysAndTellsWhereItCannot) {
     TDayRecord day;
     day.Flag = 1;
     day.Temperature = 36.55;
@@ -231,7 +231,15 @@ TEST_F(PrefsPage, TheExportWritesTheJournalWhereTheSaveDialogSaysAndNothingWhere
         ASSERT_TRUE(WaitUntilHidden(save, 5000));
         ASSERT_TRUE(calendar_->WaitUntilIdle());
         Sleep(300);
-        EXPECT_EQ(WaitForMessageBox(calendar_->ProcessId(), 500), nullptr) << "nothing to say";
+        const HWND box = WaitForMessageBox(calendar_->ProcessId(), path == blocked ? 5000 : 500);
+        if (path == exported) {
+            EXPECT_EQ(box, nullptr) << "a written export says nothing";
+            continue;
+        }
+        ASSERT_NE(box, nullptr) << "the user chose a file: its failure is told";
+        EXPECT_FALSE(MessageBoxText(box).empty());
+        SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+        ASSERT_TRUE(calendar_->WaitUntilIdle());
     }
     const std::string expected =
         "Date DD.MM.YYYY;Flag;Status;Appointment;Temperature;PMS;Sex;Cramping;Secrets;"
