@@ -25,7 +25,11 @@ void JournalSession::SaveRequest() {
 }
 
 void JournalSession::Reload() {
-    Load();
+    // Before start-up has loaded the chosen user's journal there is no user
+    // to reload for: another user's table read now would be what a save
+    // request writes into the chosen user's file.
+    if (loaded_)
+        Load();
 }
 
 void JournalSession::SaveOnClose() {

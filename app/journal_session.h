@@ -46,7 +46,8 @@ class JournalSession {
     // load there is nothing to save, and an empty table would be written
     // over the user's file.
     void SaveRequest();
-    // The provider's reload request (message 1026).
+    // The provider's reload request (message 1026); like the save request,
+    // nothing before the first load.
     void Reload();
     // Closing, or Windows ending: saves and tells where edits went that no
     // save could put in the journal, also those of the save requests.
