@@ -285,5 +285,21 @@ TEST_F(Reports, PrintingPutsTheTitleAboveThePictureAndTheAdvancedNotesFollow) {
     EXPECT_TRUE(CalendarDriver(main_).Save()) << "the program goes on";
 }
 
+TEST_F(Reports, ClosingTheMainWindowUnderTheirPrintDialogWaitsForItThenEndsCleanly) {
+    Launch(Cycles(2));
+    const HWND report = OpenReports();
+    ASSERT_NE(report, nullptr);
+    PostMessageA(report, WM_COMMAND, rids::PrintCommand, 0);
+    ASSERT_NE(WaitForWindow(calendar_->ProcessId(), "#32770", "Print", 20000), nullptr);
+    EXPECT_FALSE(IsWindowEnabled(main_)) << "no input while the dialog runs";
+    // As the task bar closes it, which a disabled window does not prevent.
+    PostMessageA(main_, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(calendar_->WaitForExit(1000)) << "the close waits for the dialog";
+    ASSERT_TRUE(PressDialogButton(calendar_->ProcessId(), "Print", IDCANCEL));
+    ASSERT_TRUE(calendar_->WaitForExit());
+    EXPECT_EQ(calendar_->ExitCode(), 0u);
+    EXPECT_EQ(ReadSavedJournal()->At(2026, 3, 4).Status, 3) << "the journal was saved whole";
+}
+
 } // namespace
 } // namespace lunea::test
