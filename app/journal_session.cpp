@@ -27,6 +27,11 @@ void JournalSession::SaveRequest() {
 }
 
 void JournalSession::Reload() {
+    // Before start-up has loaded the chosen user's journal there is no user
+    // to reload for: another user's table read now would be what a save
+    // request writes into the chosen user's file.
+    if (!loaded_)
+        return;
     Load();
     // Posted, not waited for: what the save request before it kept aside
     // (the edits the reload has just replaced) is told now.

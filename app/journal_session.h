@@ -46,8 +46,9 @@ class JournalSession {
     // load there is nothing to save, and an empty table would be written
     // over the user's file.
     void SaveRequest();
-    // The provider's reload request (message 1026); tells where the saves
-    // kept the edits the journal could not take.
+    // The provider's reload request (message 1026): nothing before the first
+    // load, like the save request; tells where the saves kept the edits the
+    // journal could not take.
     void Reload();
     // Closing, or Windows ending: saves and tells where edits went that no
     // save could put in the journal, also those of the save requests.

@@ -30,6 +30,12 @@ void MainWindow::CheckPageButton() {
 }
 
 void MainWindow::ShowPage(Page page) {
+    // The page that shows stays as the user left it: showing it again would
+    // refill the Preferences page from the stored settings.
+    if (page == view_.page) {
+        CheckPageButton();
+        return;
+    }
     const std::string& password = session_.CurrentSettings().password;
     // A wrong or cancelled password leaves the page that shows.
     if (page == Page::Preferences && !password.empty() && !AskPassword(Window(), password)) {

@@ -23,7 +23,8 @@ void MainWindow::ToggleReports() {
         session_.Days(), session_.Analysis(), session_.CurrentSettings(), ShortDateText,
         [this] { ShowPageFromReport(Page::Calendar); },
         [this] { ShowPageFromReport(Page::Charts); },
-        [this] { ShowPageFromReport(Page::Preferences); }, [this] { ReportsClosed(); }});
+        [this] { ShowPageFromReport(Page::Preferences); }, [this] { ReportsClosed(); },
+        [this](bool running) { ReportDialogRunning(running); }});
     if (!reportWindow_->Window()) {
         reportWindow_.reset();
         reportsButton_->SetChecked(false);
@@ -35,6 +36,15 @@ void MainWindow::ToggleReports() {
 
 void MainWindow::ReportsClosed() {
     reportsButton_->SetChecked(false);
+}
+
+void MainWindow::ReportDialogRunning(bool running) {
+    reportDialogRunning_ = running;
+    EnableWindow(Window(), !running);
+    if (!running && closeWaiting_) {
+        closeWaiting_ = false;
+        RequestClose();
+    }
 }
 
 void MainWindow::ShowPageFromReport(Page page) {

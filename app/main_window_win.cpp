@@ -63,6 +63,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         RepaintView();
         break;
     case WM_CLOSE:
+        // Not under a dialog of the report window: its call returns into that
+        // window, which the close destroys.
+        if (reportDialogRunning_) {
+            closeWaiting_ = true;
+            return 0;
+        }
         SaveBeforeClosing();
         DestroyWindow(Window());
         return 0;

@@ -70,6 +70,9 @@ class MainWindow final : public WindowBase {
     bool ReportsShown() const;
     void ToggleReports();
     void ReportsClosed();
+    // While a dialog of the report window runs, this window takes no input,
+    // and a close waits until the dialog has returned.
+    void ReportDialogRunning(bool running);
     // A page button of the report window: the main window comes to the front.
     void ShowPageFromReport(Page page);
 
@@ -93,6 +96,8 @@ class MainWindow final : public WindowBase {
     std::unique_ptr<PrefsPage> prefsPage_;
     // The report window last opened; its window is gone once closed.
     std::unique_ptr<ReportWindow> reportWindow_;
+    bool reportDialogRunning_ = false;
+    bool closeWaiting_ = false;
 };
 
 } // namespace lunea

@@ -5,6 +5,8 @@
 #include "reports/report_control_ids.h"
 #include "reports/report_window_win.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 namespace lunea {
@@ -34,6 +36,19 @@ void Place(HWND window, const Rect& at) {
         MoveWindow(window, at.left, at.top, at.Width(), at.Height(), TRUE);
 }
 
+constexpr UINT_PTR kNotesSubclassId = 1;
+
+// The notes box keeps Escape to itself: a multi-line edit answers it by
+// closing the window, and the typed notes would go with the window.
+LRESULT CALLBACK KeepEscape(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                            DWORD_PTR) {
+    if (message == WM_KEYDOWN && wparam == VK_ESCAPE)
+        return 0;
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(window, &KeepEscape, kNotesSubclassId);
+    return DefSubclassProc(window, message, wparam, lparam);
+}
+
 } // namespace
 
 void ReportWindow::CreateControls() {
@@ -56,6 +71,7 @@ void ReportWindow::CreateControls() {
         Window(), ids::NotesEdit, Rect{},
         EditBoxStyle{ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP, 0,
                      Font{"Arial", -12, kBold, 0, kBlack}, kNotesColour});
+    SetWindowSubclass(notesEdit_->Window(), &KeepEscape, kNotesSubclassId, 0);
     pictureScroller_ = std::make_unique<PictureScroller>(Window(), ids::PictureScrollBox,
                                                          ids::ReportsImage, Rect{});
 }

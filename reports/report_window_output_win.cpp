@@ -5,9 +5,29 @@
 #include "reports/report_printing_win.h"
 #include "reports/report_window_win.h"
 
+#include <functional>
 #include <sstream>
 
 namespace lunea {
+namespace {
+
+// Tells the main window while a dialog of the report window runs.
+class DialogRunning {
+  public:
+    explicit DialogRunning(const std::function<void(bool)>& tell) : tell_(tell) { Tell(true); }
+    ~DialogRunning() { Tell(false); }
+    DialogRunning(const DialogRunning&) = delete;
+    DialogRunning& operator=(const DialogRunning&) = delete;
+
+  private:
+    void Tell(bool running) const {
+        if (tell_)
+            tell_(running);
+    }
+    const std::function<void(bool)>& tell_;
+};
+
+} // namespace
 
 std::vector<std::string> ReportWindow::NotesLines() const {
     std::vector<std::string> lines;
@@ -21,6 +41,7 @@ std::vector<std::string> ReportWindow::NotesLines() const {
 }
 
 void ReportWindow::SetUpPrinter() {
+    const DialogRunning running(context_.dialogRunning);
     const PrintDialogResult result = ShowPrinterSetup(Window(), printer_);
     if (result.choice == PrinterChoice::Failed)
         TellPrintFailure(Window(), result.error);
@@ -33,6 +54,7 @@ void ReportWindow::PrintPicture() {
     // What the box holds now, with whatever the user typed into it.
     const bool withNotes = menu_.AdvancedView() && menu_.Rows().notes;
     const std::vector<std::string> notes = withNotes ? NotesLines() : std::vector<std::string>{};
+    const DialogRunning running(context_.dialogRunning);
     PrintReport(Window(), printer_, picture->Pixels(), notes);
 }
 
@@ -41,6 +63,7 @@ void ReportWindow::SaveAsBitmap() {
     const std::vector<ReportCycle> shown = CyclesOnPage(Input(firstCycle_));
     if (!picture || shown.empty())
         return;
+    const DialogRunning running(context_.dialogRunning);
     SaveReportBitmap(Window(), SerialToDate(shown.front().start), picture->Pixels());
 }
 

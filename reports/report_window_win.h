@@ -36,6 +36,10 @@ struct ReportWindowContext {
     std::function<void()> showPrefs;
     // The window is gone (WindowDestroyed): the main window releases its button.
     std::function<void()> closed;
+    // One of the window's dialogs (Print, Print Setup, Save As Bitmap) opens
+    // (true) or has returned (false): the dialog's call returns into this
+    // window, so the main window neither takes input nor ends meanwhile.
+    std::function<void(bool running)> dialogRunning;
 };
 
 class ReportWindow final : public WindowBase {

@@ -202,6 +202,22 @@ TEST_F(JournalSessionTest, ReloadReadsTheFileAgainAndAnalysesIt) {
     ExpectFreshAnalysis();
 }
 
+TEST_F(JournalSessionTest, ProviderRequestsDuringStartUpWaitForTheChosenUsersJournal) {
+    WriteJournal(0, {kFirstFlow});
+    WriteJournal(1, {kFirstFlow, kSecondFlow});
+    const std::vector<std::uint8_t> chosenFile = testing::ReadBytes(FileOf(1));
+    key.WriteString("Quorv", "pw");
+    EXPECT_NO_THROW(session.Reload()) << "during the splash: no user yet";
+    // The requests arrive while the welcome dialog and the password prompt show.
+    session.Start(Users(), {[this](const UserList&) {
+                                session.Reload();
+                                return 1;
+                            },
+                            [this](const std::string&) { session.SaveRequest(); }});
+    EXPECT_EQ(testing::ReadBytes(FileOf(1)), chosenFile) << "no other user's table written";
+    EXPECT_EQ(session.Analysis().cycleCount, 2);
+}
+
 TEST_F(JournalSessionTest, OnlyClosingTellsWhereTheSavesKeptWhatTheJournalCouldNotTake) {
     testing::FaultyFileSystem faulty(testing::FaultAt::Read);
     JournalSession unread(faulty, prompts, [this] { return std::make_unique<KeyView>(key); });

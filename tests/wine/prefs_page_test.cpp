@@ -113,6 +113,22 @@ TEST_F(PrefsPage, ColourAndFertilePeriodAreStoredWhenLeftAndTheCalendarUsesThem)
     EXPECT_EQ(driver.CellColor(2019, 12, 10), Rgb(10, 200, 30)) << "a clear day";
 }
 
+TEST_F(PrefsPage, ClickingTheButtonOfThePageThatShowsKeepsWhatWasTypedOnIt) {
+    Launch();
+    const CalendarDriver driver = Start();
+    driver.Click(ids::CalendarButton);
+    EXPECT_TRUE(driver.Checked(ids::CalendarButton));
+    driver.Click(ids::PrefsButton);
+    ShowSheet(driver, 1);
+    driver.SetText(prefs_ids::OvulationSpinEdit, "7");
+    driver.Click(ids::PrefsButton);
+    EXPECT_TRUE(IsWindowVisible(driver.Control(ids::PrefsPage)));
+    EXPECT_TRUE(driver.Checked(ids::PrefsButton));
+    EXPECT_EQ(driver.Text(prefs_ids::OvulationSpinEdit), "7") << "not refilled from the registry";
+    driver.Click(ids::CalendarButton);
+    EXPECT_EQ(ReadSetting("Ovulation"), "7");
+}
+
 TEST_F(PrefsPage, DefaultsResetEstimatesAndPasswordButNotTheTemperatureFormat) {
     WriteSetting("TempFormat", "Fahrenheit");
     WriteSetting("FCycles", "30");

@@ -189,6 +189,30 @@ TEST_F(Reports, TheCloseBoxReleasesTheButtonAndTheNextOpeningStartsAfresh) {
     EXPECT_TRUE(driver.Save()) << "the program goes on";
 }
 
+TEST_F(Reports, EscapeInTheNotesBoxKeepsTheWindowAndWhatWasTyped) {
+    Launch(Cycles(2));
+    const HWND report = OpenReports();
+    ASSERT_NE(report, nullptr);
+    const CalendarDriver window(report);
+    // Clicked into first, as a person does before typing.
+    const HWND notes = window.Control(rids::NotesEdit);
+    PostMessageA(notes, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    PostMessageA(notes, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    for (const char typed : std::string("see a doctor"))
+        PostMessageA(notes, WM_CHAR, static_cast<WPARAM>(typed), 1);
+    PostMessageA(notes, WM_KEYDOWN, VK_ESCAPE, 1);
+    PostMessageA(notes, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+    EXPECT_FALSE(WaitUntilGone(report, 1500)) << "the typed notes went with the window";
+    EXPECT_EQ(window.Text(rids::NotesEdit), "see a doctor");
+
+    const HWND list = window.Control(rids::CycleList);
+    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    PostMessageA(list, WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_TRUE(WaitUntilGone(report, 5000)) << "elsewhere Escape closes it";
+    EXPECT_TRUE(CalendarDriver(main_).Save()) << "the program goes on";
+}
+
 int PdfPages(const std::string& pdf) {
     const auto info = RunNativeCommand({"pdfinfo", UnixPathOf(pdf)});
     const auto pages = info ? info->output.find("Pages:") : std::string::npos;
@@ -259,6 +283,22 @@ TEST_F(Reports, PrintingPutsTheTitleAboveThePictureAndTheAdvancedNotesFollow) {
     ASSERT_TRUE(notes) << "the notes' own job";
     EXPECT_GE(PdfPages(*notes), 1);
     EXPECT_TRUE(CalendarDriver(main_).Save()) << "the program goes on";
+}
+
+TEST_F(Reports, ClosingTheMainWindowUnderTheirPrintDialogWaitsForItThenEndsCleanly) {
+    Launch(Cycles(2));
+    const HWND report = OpenReports();
+    ASSERT_NE(report, nullptr);
+    PostMessageA(report, WM_COMMAND, rids::PrintCommand, 0);
+    ASSERT_NE(WaitForWindow(calendar_->ProcessId(), "#32770", "Print", 20000), nullptr);
+    EXPECT_FALSE(IsWindowEnabled(main_)) << "no input while the dialog runs";
+    // As the task bar closes it, which a disabled window does not prevent.
+    PostMessageA(main_, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(calendar_->WaitForExit(1000)) << "the close waits for the dialog";
+    ASSERT_TRUE(PressDialogButton(calendar_->ProcessId(), "Print", IDCANCEL));
+    ASSERT_TRUE(calendar_->WaitForExit());
+    EXPECT_EQ(calendar_->ExitCode(), 0u);
+    EXPECT_EQ(ReadSavedJournal()->At(2026, 3, 4).Status, 3) << "the journal was saved whole";
 }
 
 } // namespace
