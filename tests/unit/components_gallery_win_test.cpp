@@ -75,11 +75,11 @@ struct Gallery {
     Hints hints{frame.Window()};
 
     template <typename Control, typename... Args> Control& Add(int id, Args&&... args) {
-        const ControlSpec& spec = LayoutOf(id);
-        controls.push_back(std::make_unique<Control>(frame.Window(), id, spec.bounds,
+        const ControlSpec& entry = LayoutOf(id);
+        controls.push_back(std::make_unique<Control>(frame.Window(), id, entry.bounds,
                                                      std::forward<Args>(args)...));
-        if (!spec.hint.empty())
-            hints.Add(controls.back()->Window(), spec.hint);
+        if (!entry.hint.empty())
+            hints.Add(controls.back()->Window(), entry.hint);
         return static_cast<Control&>(*controls.back());
     }
     template <typename Control, typename... Args> Control& AddCaptioned(int id, Args&&... args) {
