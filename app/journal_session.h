@@ -10,7 +10,7 @@
 #include "journal/cycle_analysis.h"
 #include "journal/data_file.h"
 #include "settings/prefs_values.h"
-#include "settings/registry_key.h"
+#include "common/registry_key.h"
 #include "settings/settings.h"
 #include "users/user_list.h"
 

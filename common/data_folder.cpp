@@ -2,47 +2,66 @@
 
 #include "common/desktop_contract.h"
 
-#include <algorithm>
+#include <cctype>
+#include <string_view>
 
 namespace lunea {
-
 namespace {
 
-constexpr std::string_view kUnreadableFolder = "C:\\";
+constexpr char kDataFolderValue[] = "DataFolder";
+
+// Under a drive's root ("D:\..."): anything else would depend on the
+// process's working directory or drive.
+bool IsAbsolute(std::string_view path) {
+    return path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) &&
+           path[1] == ':' && path[2] == '\\';
+}
+
+std::optional<std::string> ExpandedText(const RegistryText& value,
+                                        const PathEnvironment& environment) {
+    if (!value.expandable)
+        return value.text;
+    if (!environment.expand)
+        return std::nullopt;
+    return environment.expand(value.text);
+}
+
+DataFolder Outcome(DataFolderOutcome outcome) {
+    return {outcome, {}};
+}
 
 } // namespace
 
-std::optional<std::string> DataFolderFromValueBytes(std::span<const std::uint8_t> valueBytes) {
-    if (valueBytes.size() > kDataFolderBufferSize)
-        return std::nullopt;
-    // A value that fills the buffer without a NUL (a string stored without
-    // one, or another type) loses its last byte to the terminator.
-    const auto usable = valueBytes.first(std::min(valueBytes.size(), kDataFolderBufferSize - 1));
-    const auto end = std::find(usable.begin(), usable.end(), std::uint8_t{0});
-    return std::string(usable.begin(), end);
-}
-
-bool IsUnderAppData(const std::optional<std::string>& dataFolder) {
-    return dataFolder && dataFolder->starts_with('\\');
-}
-
-std::string ResolveDataFolder(const std::optional<std::string>& dataFolder,
-                              std::string_view appDataFolder) {
-    if (!dataFolder)
-        return std::string(kUnreadableFolder);
+DataFolder ReadDataFolder(const RegistryKey& partnership, const PathEnvironment& environment) {
+    RegistryText value;
+    const RegistryRead read = partnership.ReadText(kDataFolderValue, value);
+    if (read == RegistryRead::Missing)
+        return Outcome(DataFolderOutcome::Missing);
+    if (read == RegistryRead::WrongType)
+        return Outcome(DataFolderOutcome::NotText);
+    const std::optional<std::string> text = ExpandedText(value, environment);
+    if (!text)
+        return Outcome(DataFolderOutcome::NotText);
+    if (text->empty())
+        return Outcome(DataFolderOutcome::Missing);
     std::string folder;
-    if (IsUnderAppData(dataFolder)) {
-        if (appDataFolder.ends_with('\\'))
-            appDataFolder.remove_suffix(1);
-        folder.append(appDataFolder);
+    // A leading backslash names a folder under the application data.
+    if (text->starts_with('\\')) {
+        std::string_view appData = environment.appDataFolder;
+        if (appData.ends_with('\\'))
+            appData.remove_suffix(1);
+        folder = appData;
     }
-    folder.append(*dataFolder).push_back('\\');
-    return folder;
+    folder.append(*text).push_back('\\');
+    if (!IsAbsolute(folder))
+        return Outcome(DataFolderOutcome::Relative);
+    if (DataFileIn(folder).size() > kMaxDataFilePathLength)
+        return Outcome(DataFolderOutcome::TooLong);
+    return {DataFolderOutcome::Found, std::move(folder)};
 }
 
-std::string BuildDataFilePath(const std::optional<std::string>& dataFolder,
-                              std::string_view appDataFolder) {
-    return ResolveDataFolder(dataFolder, appDataFolder) + kDataFileName;
+std::string DataFileIn(const std::string& folder) {
+    return folder + kDataFileName;
 }
 
 } // namespace lunea

@@ -1,37 +1,49 @@
 #pragma once
-// A partnership's data folder, from its "DataFolder" registry value, and the
-// data file in it.
+// A partnership's data folder, from its "DataFolder" registry value: the one
+// rule the desktop program and the sync provider both follow, so they always
+// pick the same data file or neither does.
+#include "common/registry_key.h"
+
 #include <cstddef>
-#include <cstdint>
+#include <functional>
 #include <optional>
-#include <span>
 #include <string>
-#include <string_view>
 
 namespace lunea {
 
-// The buffer the "DataFolder" value is read into.
-inline constexpr std::size_t kDataFolderBufferSize = 520;
+// The longest data file path the system's file calls take (MAX_PATH less
+// its terminator).
+inline constexpr std::size_t kMaxDataFilePathLength = 259;
 
-// The value as a string, from the bytes a registry read of at most
-// kDataFolderBufferSize bytes returned, whatever the value's type: the
-// characters before the first NUL, never more than the buffer holds with its
-// terminating NUL. Nothing (unreadable) when more bytes than the buffer
-// holds are passed.
-std::optional<std::string> DataFolderFromValueBytes(std::span<const std::uint8_t> valueBytes);
+// What makes a folder's value whole.
+struct PathEnvironment {
+    // The current user's application-data folder, for values starting with a
+    // backslash; empty when the system does not know it.
+    std::string appDataFolder;
+    // A REG_EXPAND_SZ value with its %VARIABLE% references expanded; nothing
+    // when the expansion fails.
+    std::function<std::optional<std::string>(const std::string&)> expand;
+};
 
-// A value starting with a backslash names a folder under the current user's
-// application-data folder; only then is that folder needed.
-bool IsUnderAppData(const std::optional<std::string>& dataFolder);
+// Why a value names no folder. Anything but Found leaves the partnership
+// without a data file: the desktop lists no user for it and the provider
+// exchanges nothing.
+enum class DataFolderOutcome {
+    Found,
+    Missing,  // no value, or an empty one
+    NotText,  // neither REG_SZ nor REG_EXPAND_SZ, or an expansion that failed
+    Relative, // it would depend on the working directory
+    TooLong,  // the data file's path would pass kMaxDataFilePathLength
+};
 
-// The folder, ending in a backslash. dataFolder empty: the value was
-// unreadable. appDataFolder: the current user's application-data folder,
-// used only when IsUnderAppData.
-std::string ResolveDataFolder(const std::optional<std::string>& dataFolder,
-                              std::string_view appDataFolder);
+struct DataFolder {
+    DataFolderOutcome outcome = DataFolderOutcome::Missing;
+    std::string folder; // ending in a backslash; only when Found
+};
 
-// The data file in that folder.
-std::string BuildDataFilePath(const std::optional<std::string>& dataFolder,
-                              std::string_view appDataFolder);
+DataFolder ReadDataFolder(const RegistryKey& partnership, const PathEnvironment& environment);
+
+// The data file in a folder ending in a backslash.
+std::string DataFileIn(const std::string& folder);
 
 } // namespace lunea

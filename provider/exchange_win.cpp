@@ -17,11 +17,13 @@ void Exchange(IReplNotify& notify, ExchangeBuffers& buffers) {
     win::UniqueRegKey partnership;
     if (!OpenPartnershipKey(notify, partnership))
         return;
-    const std::string path = DataFilePathOf(std::move(partnership));
+    const std::optional<std::string> path = DataFilePathOf(std::move(partnership));
+    if (!path)
+        return;
 
     // The desktop program saves first, so a day edited there reaches the device.
     NotifyDesktopSave();
-    if (!ReadDesktopFile(path, buffers.desktopFile))
+    if (!ReadDesktopFile(*path, buffers.desktopFile))
         return;
     if (!CountDesktopRecords(buffers.desktopFile.size()))
         return;
@@ -31,7 +33,7 @@ void Exchange(IReplNotify& notify, ExchangeBuffers& buffers) {
     if (!merged)
         return;
     buffers.merged = std::move(*merged);
-    if (!ReplaceDesktopFile(path, buffers.merged.newFile))
+    if (!ReplaceDesktopFile(*path, buffers.merged.newFile))
         return;
     NotifyDesktopReload();
     SendDeviceRecords(notify, buffers.merged.outgoing);

@@ -1,7 +1,7 @@
 #pragma once
 // The program's settings fields, their defaults, and their registry values.
 #include "journal/cycle_rules.h"
-#include "settings/registry_key.h"
+#include "common/registry_key.h"
 
 #include <array>
 #include <string>

@@ -28,16 +28,30 @@ bool IsFull(const UserList& users) {
     return users.UserCount() >= kMaxUserCount;
 }
 
+// A missing key or value reads as empty.
+std::string ReadString(const UserRegistry& registry, const std::string& keyPath,
+                       const std::string& valueName) {
+    std::string value;
+    const std::unique_ptr<RegistryKey> key = registry.OpenKey(keyPath);
+    if (!key || key->ReadString(valueName, value) != RegistryRead::Found)
+        return {};
+    return value;
+}
+
 // Names and folders stay paired: a partner lacking either is left out.
-std::vector<Partner> ReadPartners(const UserRegistry& registry, const std::string& appDataFolder) {
+std::vector<Partner> ReadPartners(const UserRegistry& registry,
+                                  const PathEnvironment& environment) {
     std::vector<Partner> partners;
     for (const std::string& name : registry.SubkeyNames(kPartnersKey)) {
-        const std::string key = std::string(kPartnersKey) + "\\" + name;
-        const std::string displayName = registry.ReadString(key, "DisplayName");
-        const std::string dataFolder = registry.ReadString(key, "DataFolder");
-        if (!displayName.empty() && !dataFolder.empty())
-            partners.push_back(
-                {kPartnerPrefix + displayName, ResolveDataFolder(dataFolder, appDataFolder)});
+        const std::unique_ptr<RegistryKey> key =
+            registry.OpenKey(std::string(kPartnersKey) + "\\" + name);
+        if (!key)
+            continue;
+        std::string displayName;
+        const DataFolder dataFolder = ReadDataFolder(*key, environment);
+        if (key->ReadString("DisplayName", displayName) == RegistryRead::Found &&
+            !displayName.empty() && dataFolder.outcome == DataFolderOutcome::Found)
+            partners.push_back({kPartnerPrefix + displayName, dataFolder.folder});
     }
     return partners;
 }
@@ -55,11 +69,11 @@ template <class LibraryCall> std::string ReadLibraryText(LibraryCall call) {
 
 void AppendOrganiserUsers(UserList& users, const UserRegistry& registry,
                           const UserLibraryLoader& loadLibrary) {
-    const std::string desktopPath = registry.ReadString(kOrganiserKey, "DesktopPath");
+    const std::string desktopPath = ReadString(registry, kOrganiserKey, "DesktopPath");
     // Without the organiser's program folder there is no library to load.
     if (desktopPath.empty())
         return;
-    const std::string dataRoot = registry.ReadString(kOrganiserKey, "Path");
+    const std::string dataRoot = ReadString(registry, kOrganiserKey, "Path");
     const std::unique_ptr<UserLibrary> library = loadLibrary(desktopPath + kUserLibraryFile);
     if (!library || !library->HasAllEntryPoints())
         return;
@@ -77,10 +91,10 @@ void AppendOrganiserUsers(UserList& users, const UserRegistry& registry,
 
 } // namespace
 
-UserList BuildUserList(const std::string& programFolder, const std::string& appDataFolder,
+UserList BuildUserList(const std::string& programFolder, const PathEnvironment& environment,
                        const UserRegistry& registry, const UserLibraryLoader& loadLibrary) {
     UserList users = LocalUserList(programFolder);
-    const std::vector<Partner> partners = ReadPartners(registry, appDataFolder);
+    const std::vector<Partner> partners = ReadPartners(registry, environment);
     AppendOrganiserUsers(users, registry, loadLibrary);
     for (const Partner& partner : partners) {
         if (IsFull(users))

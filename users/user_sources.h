@@ -2,6 +2,8 @@
 // Where the user list comes from: the current user's registry keys of the
 // organiser and of the partnerships, and the organiser's user library. Both
 // belong to other programs and are read as untrusted input.
+#include "common/registry_key.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -14,9 +16,8 @@ namespace lunea {
 class UserRegistry {
   public:
     virtual ~UserRegistry() = default;
-    // A missing key or value reads as empty.
-    virtual std::string ReadString(const std::string& keyPath,
-                                   const std::string& valueName) const = 0;
+    // Null for a missing key.
+    virtual std::unique_ptr<RegistryKey> OpenKey(const std::string& keyPath) const = 0;
     // In the registry's enumeration order; none for a missing key.
     virtual std::vector<std::string> SubkeyNames(const std::string& keyPath) const = 0;
 };

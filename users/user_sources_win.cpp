@@ -1,10 +1,9 @@
 #include "users/user_sources_win.h"
 
 #include "common/unique_win.h"
-#include "settings/registry_key_win.h"
+#include "common/registry_key_win.h"
 
 #include <windows.h>
-#include <shlobj.h>
 
 #include <utility>
 
@@ -56,13 +55,8 @@ class UserDataLibrary : public UserLibrary {
 
 } // namespace
 
-std::string CurrentUserRegistry::ReadString(const std::string& keyPath,
-                                            const std::string& valueName) const {
-    std::string value;
-    const std::unique_ptr<RegistryKey> key = OpenExistingKeyForReading(keyPath);
-    if (!key || key->ReadString(valueName, value) != RegistryRead::Found)
-        return {};
-    return value;
+std::unique_ptr<RegistryKey> CurrentUserRegistry::OpenKey(const std::string& keyPath) const {
+    return OpenExistingKeyForReading(keyPath);
 }
 
 std::vector<std::string> CurrentUserRegistry::SubkeyNames(const std::string& keyPath) const {
@@ -87,13 +81,6 @@ std::unique_ptr<UserLibrary> LoadUserLibrary(const std::string& path) {
     if (!module)
         return nullptr;
     return std::make_unique<UserDataLibrary>(std::move(module));
-}
-
-std::string AppDataFolder() {
-    char folder[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder)))
-        return {};
-    return folder;
 }
 
 } // namespace lunea

@@ -5,7 +5,7 @@
 #include "app/month_view.h"
 #include "components/canvas/recording_canvas.h"
 #include "journal/cycle_analysis.h"
-#include "settings/memory_registry_key.h"
+#include "common/memory_registry_key.h"
 #include "settings/settings.h"
 #include "tests/fuzz/fuzz_support.h"
 

@@ -1,7 +1,7 @@
 // The journal session's rules, natively: an in-memory settings key, the
 // POSIX file layer in a scratch folder and a prompts recorder.
 #include "app/journal_session.h"
-#include "settings/memory_registry_key.h"
+#include "common/memory_registry_key.h"
 #include "tests/unit/journal_test_support.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +22,9 @@ class KeyView : public RegistryKey {
     explicit KeyView(MemoryRegistryKey& key) : key_(key) {}
     RegistryRead ReadString(const std::string& name, std::string& value) const override {
         return key_.ReadString(name, value);
+    }
+    RegistryRead ReadText(const std::string& name, RegistryText& value) const override {
+        return key_.ReadText(name, value);
     }
     bool WriteString(const std::string& name, const std::string& value) override {
         return key_.WriteString(name, value);

@@ -1,4 +1,4 @@
-#include "settings/memory_registry_key.h"
+#include "common/memory_registry_key.h"
 #include "settings/settings.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,7 @@
 #include "users/user_discovery.h"
 
+#include "common/memory_registry_key.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -28,11 +30,11 @@ struct World {
 };
 
 struct FakeRegistry : UserRegistry {
-    std::map<std::string, std::string> values; // by key + "|" + value name
+    std::map<std::string, MemoryRegistryKey> keys;
     std::vector<std::string> partnerKeys;
-    std::string ReadString(const std::string& key, const std::string& value) const override {
-        const auto found = values.find(key + "|" + value);
-        return found == values.end() ? "" : found->second;
+    std::unique_ptr<RegistryKey> OpenKey(const std::string& path) const override {
+        const auto found = keys.find(path);
+        return found == keys.end() ? nullptr : std::make_unique<MemoryRegistryKey>(found->second);
     }
     std::vector<std::string> SubkeyNames(const std::string& key) const override {
         return key == kPartners ? partnerKeys : std::vector<std::string>{};
@@ -71,14 +73,17 @@ class FakeLibrary : public UserLibrary {
 
 UserList Build(World& world) {
     FakeRegistry registry;
-    registry.values["Software\\U.S. Robotics\\Pilot Desktop\\Core|DesktopPath"] = world.desktopPath;
-    registry.values["Software\\U.S. Robotics\\Pilot Desktop\\Core|Path"] = "D:\\Data";
+    MemoryRegistryKey& organiser = registry.keys["Software\\U.S. Robotics\\Pilot Desktop\\Core"];
+    organiser.WriteString("DesktopPath", world.desktopPath);
+    organiser.WriteString("Path", "D:\\Data");
     for (const auto& [key, displayName, dataFolder] : world.partners) {
         registry.partnerKeys.push_back(key);
-        registry.values[kPartners + "\\" + key + "|DisplayName"] = displayName;
-        registry.values[kPartners + "\\" + key + "|DataFolder"] = dataFolder;
+        MemoryRegistryKey& partner = registry.keys[kPartners + "\\" + key];
+        partner.WriteString("DisplayName", displayName);
+        partner.WriteString("DataFolder", dataFolder);
     }
-    return BuildUserList("C:\\Lunea", "C:\\AppData\\", registry, [&](const std::string& path) {
+    const PathEnvironment environment{"C:\\AppData\\", {}};
+    return BuildUserList("C:\\Lunea", environment, registry, [&](const std::string& path) {
         world.loaded.push_back(path);
         return std::unique_ptr<UserLibrary>(std::make_unique<FakeLibrary>(world));
     });
@@ -109,9 +114,12 @@ TEST(UserDiscovery, ListsLocalThenOrganiserThenPartners) {
          {"Lunea", "Palm - Bea", "Palm - Anna", "PPC - Phone", "PPC - Tab"},
          {"C:\\Lunea\\", "D:\\Data\\Bea-dir\\", "D:\\Data\\Anna-dir\\", "C:\\AppData\\Phone Sync\\",
           "E:\\Tab\\"}},
-        {"a partner lacking a name or a folder is left out",
+        {"a partner lacking a name or a usable folder is left out",
          {.desktopPath = "",
-          .partners = {{"P1", "", "E:\\A"}, {"P2", "Tab", "E:\\T"}, {"P3", "B", ""}}},
+          .partners = {{"P1", "", "E:\\A"},
+                       {"P2", "Tab", "E:\\T"},
+                       {"P3", "B", ""},
+                       {"P4", "Rel", "Tablet"}}},
          {"Lunea", "PPC - Tab"},
          {"C:\\Lunea\\", "E:\\T\\"}},
         {"a library lacking an entry point is not called",

@@ -177,37 +177,32 @@ TEST_F(SyncExchange, OtherTemporaryFilesInTheFolderAreLeftAlone) {
     EXPECT_EQ(data_.FileNames().size(), 4u);
 }
 
-TEST_F(SyncExchange, ADataFolderTooLongForTheBufferMeansTheRootOfDriveC) {
+// The desktop program would not find a data file there either: nothing is
+// read or written, no packet is asked for, and drive C's root is left alone.
+TEST_F(SyncExchange, ADataFolderThatNamesNoUsableFolderStopsTheExchange) {
+    const std::string tooLong = data_.Path() + std::string(600, 'x');
+    const std::string binary = data_.Path().substr(0, data_.Path().size() - 1);
+    const std::string relative = "Tablet";
+    const struct {
+        const char* what;
+        DWORD type;
+        const std::string& value;
+    } cases[] = {
+        {"too long for the file calls", REG_SZ, tooLong},
+        {"another type than text", REG_BINARY, binary},
+        {"relative to the working directory", REG_SZ, relative},
+    };
     DeleteFileA("C:\\Lunea.dat");
-    UseDataFolderValue(data_.Path() + std::string(600, 'x'));
-    ASSERT_EQ(Synchronise(DevicePacketOf({DeviceRecord(DeviceDay(kMay5), 4)})), 0);
-    const auto written = ReadFileBytes("C:\\Lunea.dat");
-    DeleteFileA("C:\\Lunea.dat");
-    ASSERT_TRUE(written);
-    EXPECT_EQ(written->size(), datafile::kRecordSize);
-    EXPECT_FALSE(ReadFileBytes(DataFile()));
-}
-
-TEST_F(SyncExchange, ADataFolderOfAnotherTypeIsReadAsText) {
-    const std::string folder = data_.Path().substr(0, data_.Path().size() - 1);
-    SetPartnershipValue(kPartner, REG_BINARY, folder.data(), static_cast<DWORD>(folder.size()));
-    ASSERT_EQ(Synchronise(DevicePacketOf({DeviceRecord(DeviceDay(kMay5), 4)})), 0);
-    EXPECT_EQ(FileRecords().size(), 1u);
-}
-
-TEST_F(SyncExchange, ADataFolderFillingTheBufferWithoutTerminatorIsCutSafely) {
-    // 520 bytes and no NUL: cut to 519 characters, a path no file can have.
-    DeleteFileA("C:\\Lunea.dat");
-    std::string value = data_.Path() + "sub";
-    value.resize(520, 'y');
-    SetPartnershipValue(kPartner, REG_BINARY, value.data(), static_cast<DWORD>(value.size()));
-    ASSERT_EQ(Synchronise(DevicePacketOf({DeviceRecord(DeviceDay(kMay5), 4)})), 0);
-    EXPECT_EQ(Log(), "query 4 partnership opened\n")
-        << "the exchange stopped at the file: no path of 519 characters opens, and no packet "
-           "was asked for";
-    EXPECT_FALSE(Received());
-    EXPECT_EQ(data_.FileNames().size(), 0u);
-    EXPECT_FALSE(ReadFileBytes("C:\\Lunea.dat")) << "the value was readable";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetPartnershipValue(kPartner, c.type, c.value.c_str(),
+                            static_cast<DWORD>(c.value.size() + 1));
+        ASSERT_EQ(Synchronise(DevicePacketOf({DeviceRecord(DeviceDay(kMay5), 4)})), 0);
+        EXPECT_EQ(Log(), "query 4 partnership opened\n");
+        EXPECT_FALSE(Received());
+        EXPECT_EQ(data_.FileNames().size(), 0u);
+        EXPECT_FALSE(ReadFileBytes("C:\\Lunea.dat"));
+    }
 }
 
 TEST_F(SyncExchange, ADataFolderStartingWithABackslashLiesInTheApplicationData) {

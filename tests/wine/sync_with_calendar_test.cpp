@@ -6,6 +6,7 @@
 #include "tests/wine/sync_exchange_fixture.h"
 
 #include "provider/device_day_record.h"
+#include "tests/synchost/host_files.h"
 
 namespace lunea::test {
 namespace {
@@ -89,6 +90,35 @@ TEST_F(SyncWithCalendar, ADayMarkedOnlyProtectedOrSecretOutlivesTheSaveAfterASyn
     secretDay.Secrets = 1;
     EXPECT_EQ(ReadFileBytes(LocalDataFile()),
               EncodeRecords({{kDeviceDay, secretDay}, {{2019, 12, 5}, protectedDay}}));
+}
+
+// One partnership key, its folder given through an environment variable:
+// the program opens the very file the provider wrote.
+TEST_F(SyncWithCalendar, ProgramAndProviderPickTheSameFileForAnExpandableFolder) {
+    char temp[MAX_PATH] = {};
+    const DWORD tempLength = GetTempPathA(MAX_PATH, temp);
+    ASSERT_TRUE(tempLength > 0 && data_.Path().starts_with(temp));
+    const std::string folder = data_.Path().substr(tempLength);
+    const std::string value = "%TEMP%\\" + folder.substr(0, folder.size() - 1);
+    SetPartnershipValue(kPartner, REG_EXPAND_SZ, value.c_str(),
+                        static_cast<DWORD>(value.size() + 1));
+    ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, synchost::PartnershipKeyPath(kPartner).c_str(),
+                              "DisplayName", REG_SZ, "Same", 5),
+              ERROR_SUCCESS);
+    WriteSetting("LastUser", "PPC - Same");
+
+    const auto deviceDay = DeviceDay(DateToSerial(kDeviceDay));
+    ASSERT_EQ(Synchronise(DevicePacketOf({DeviceRecord(deviceDay, 2)})), 0) << Log();
+    ASSERT_EQ(FileRecords().size(), 1u) << Log();
+
+    CalendarProcess calendar;
+    const HWND window = calendar.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    const CalendarDriver driver(window);
+    EXPECT_EQ(driver.Text(ids::UsersButton), "PPC - Same");
+    driver.ShowMonth(kDeviceDay.year, kDeviceDay.month);
+    driver.ClickDay(kDeviceDay.year, kDeviceDay.month, kDeviceDay.day);
+    EXPECT_TRUE(driver.Checked(ids::StatusRadio2)) << "the provider's day shows";
 }
 
 } // namespace

@@ -1,6 +1,4 @@
-#include "settings/registry_key_win.h"
-
-#include "common/unique_win.h"
+#include "common/registry_key_win.h"
 
 #include <windows.h>
 
@@ -15,25 +13,40 @@ namespace {
 // backslash, which names the same key.
 constexpr char kSettingsKeyPath[] = "Software\\Quorv\\LuneaDesktop";
 
+bool IsText(DWORD type) {
+    return type == REG_SZ || type == REG_EXPAND_SZ;
+}
+
 class Win32RegistryKey : public RegistryKey {
   public:
     explicit Win32RegistryKey(win::UniqueRegKey key) : key_(std::move(key)) {}
 
     RegistryRead ReadString(const std::string& name, std::string& value) const override {
+        RegistryText text;
+        const RegistryRead read = ReadText(name, text);
+        if (read == RegistryRead::Found && text.expandable)
+            return RegistryRead::WrongType;
+        if (read == RegistryRead::Found)
+            value = std::move(text.text);
+        return read;
+    }
+
+    RegistryRead ReadText(const std::string& name, RegistryText& value) const override {
         DWORD type = 0;
         DWORD size = 0;
         if (RegQueryValueExA(key_.Get(), name.c_str(), nullptr, &type, nullptr, &size) !=
             ERROR_SUCCESS)
             return RegistryRead::Missing;
-        if (type != REG_SZ)
+        if (!IsText(type))
             return RegistryRead::WrongType;
         std::vector<char> buffer(size + 1, '\0');
+        const DWORD expectedType = type;
         if (RegQueryValueExA(key_.Get(), name.c_str(), nullptr, &type,
                              reinterpret_cast<BYTE*>(buffer.data()), &size) != ERROR_SUCCESS ||
-            type != REG_SZ)
+            type != expectedType)
             return RegistryRead::Missing;
         // The stored data need not end with a terminator; stop at the first.
-        value.assign(buffer.data(), strnlen(buffer.data(), size));
+        value = {std::string(buffer.data(), strnlen(buffer.data(), size)), type == REG_EXPAND_SZ};
         return RegistryRead::Found;
     }
 
@@ -48,6 +61,10 @@ class Win32RegistryKey : public RegistryKey {
 };
 
 } // namespace
+
+std::unique_ptr<RegistryKey> AdoptRegistryKey(win::UniqueRegKey key) {
+    return std::make_unique<Win32RegistryKey>(std::move(key));
+}
 
 std::unique_ptr<RegistryKey> OpenSettingsKey() {
     win::UniqueRegKey key;
