@@ -118,8 +118,10 @@ void MainWindow::SaveBeforeClosing() {
 }
 
 void MainWindow::EndSession() {
-    // The report window has no owner to take it down with this one.
-    reportWindow_.reset();
+    // The report window has no owner to take it down with this one. Under
+    // one of its dialogs it stays: the dialog's call returns into it.
+    if (!reportDialogRunning_)
+        reportWindow_.reset();
     if (view_.page == Page::Preferences) {
         // Left once: a second end (WM_ENDSESSION, then WM_DESTROY) writes
         // only the last user.

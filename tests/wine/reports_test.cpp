@@ -301,5 +301,26 @@ TEST_F(Reports, ClosingTheMainWindowUnderTheirPrintDialogWaitsForItThenEndsClean
     EXPECT_EQ(ReadSavedJournal()->At(2026, 3, 4).Status, 3) << "the journal was saved whole";
 }
 
+// Windows ending the session under the dialog: the report window it returns
+// into outlives the end, and the journal is saved once the session is asked.
+TEST_F(Reports, TheSessionsEndUnderTheirPrintDialogLeavesTheDialogItsWindow) {
+    Launch(Cycles(2));
+    const HWND report = OpenReports();
+    ASSERT_NE(report, nullptr);
+    PostMessageA(report, WM_COMMAND, rids::PrintCommand, 0);
+    const HWND dialog = WaitForWindow(calendar_->ProcessId(), "#32770", "Print", 20000);
+    ASSERT_NE(dialog, nullptr);
+    DWORD_PTR result = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(main_, WM_QUERYENDSESSION, 0, 0, SMTO_BLOCK, 15000, &result));
+    EXPECT_EQ(result, TRUE);
+    ASSERT_TRUE(SendMessageTimeoutA(main_, WM_ENDSESSION, TRUE, 0, SMTO_BLOCK, 15000, &result));
+    EXPECT_TRUE(IsWindow(report) && IsWindow(dialog)) << "neither taken down under the call";
+    EXPECT_EQ(ReadSavedJournal()->At(2026, 3, 4).Status, 3) << "saved when the session asked";
+    ASSERT_TRUE(PressDialogButton(calendar_->ProcessId(), "Print", IDCANCEL));
+    PostMessageA(main_, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(calendar_->WaitForExit());
+    EXPECT_EQ(calendar_->ExitCode(), 0u);
+}
+
 } // namespace
 } // namespace lunea::test
