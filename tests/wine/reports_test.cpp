@@ -81,6 +81,19 @@ class Reports : public FirstStartTest {
     static void Command(HWND report, int command) {
         SendMessageA(report, WM_COMMAND, static_cast<WPARAM>(command), 0);
     }
+    // The first page of the job printed next with that document name, in
+    // pixels at 50 dpi, after the Print dialog that its command opens is
+    // accepted (the command is posted: the dialog runs its own loop).
+    PictureSize PrintedPageSize(HWND commandTarget, UINT message, WPARAM command,
+                                const std::string& documentName, const std::string& keptAs) const {
+        PrintedPdfs printed;
+        PostMessageA(commandTarget, message, command, 0);
+        if (!PressDialogButton(calendar_->ProcessId(), "Print", IDOK))
+            return {};
+        const auto pdf = printed.WaitFor(documentName, keptAs);
+        const auto page = pdf ? RenderPdfPage(*pdf, 1, 50) : std::nullopt;
+        return page ? PictureSize{page->width, page->height} : PictureSize{};
+    }
     std::unique_ptr<CalendarProcess> calendar_;
     HWND main_ = nullptr;
 };
@@ -283,6 +296,33 @@ TEST_F(Reports, PrintingPutsTheTitleAboveThePictureAndTheAdvancedNotesFollow) {
     ASSERT_TRUE(notes) << "the notes' own job";
     EXPECT_GE(PdfPages(*notes), 1);
     EXPECT_TRUE(CalendarDriver(main_).Save()) << "the program goes on";
+}
+
+TEST_F(Reports, ThePaperChosenInPrintSetupHoldsForTheChartAndTheNextReportWindow) {
+    // The session's printer starts on A4 (413 x 585 at 50 dpi).
+    constexpr PictureSize kLetter{425, 550};
+    Launch(Cycles(2));
+    HWND report = OpenReports();
+    ASSERT_NE(report, nullptr);
+    PostMessageA(report, WM_COMMAND, rids::PrintSetupCommand, 0);
+    ASSERT_TRUE(ChoosePaper(calendar_->ProcessId(), DMPAPER_LETTER));
+    ASSERT_TRUE(PressDialogButton(calendar_->ProcessId(), "Print Setup", IDOK));
+    PostMessageA(report, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(WaitUntilGone(report, 5000));
+
+    const CalendarDriver driver(main_);
+    driver.Click(ids::ChartsButton);
+    EXPECT_EQ(PrintedPageSize(driver.Control(ids::PrintChartButton), BM_CLICK, 0, "Lunea Chart",
+                              "printed-chart-on-letter.pdf"),
+              kLetter)
+        << "the chart printed on the paper the report window chose";
+
+    report = OpenReports();
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(PrintedPageSize(report, WM_COMMAND, rids::PrintCommand, "LuneaDesktop Report",
+                              "printed-report-on-letter.pdf"),
+              kLetter)
+        << "and the report window opened again";
 }
 
 TEST_F(Reports, ClosingTheMainWindowUnderTheirPrintDialogWaitsForItThenEndsCleanly) {
