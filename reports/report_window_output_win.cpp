@@ -55,6 +55,8 @@ void ReportWindow::PrintPicture() {
     const bool withNotes = menu_.AdvancedView() && menu_.Rows().notes;
     const std::vector<std::string> notes = withNotes ? NotesLines() : std::vector<std::string>{};
     const DialogRunning running(context_.dialogRunning);
+    // A copy of the picture: a reload under the dialog redraws the window,
+    // which frees the picture it shows.
     PrintReport(Window(), context_.printer, picture->Pixels(), notes);
 }
 
@@ -64,6 +66,7 @@ void ReportWindow::SaveAsBitmap() {
     if (!picture || shown.empty())
         return;
     const DialogRunning running(context_.dialogRunning);
+    // A copy too, for the same reason.
     SaveReportBitmap(Window(), SerialToDate(shown.front().start), picture->Pixels());
 }
 

@@ -2,6 +2,7 @@
 // main window, the cycle list, the views, and the picture it saves and
 // prints (reports-standard-look.bmp, reports-advanced-look.bmp for the eye).
 #include "app/control_ids.h"
+#include "common/desktop_contract.h"
 #include "components/canvas/bmp_file.h"
 #include "reports/report_control_ids.h"
 #include "reports/report_renderer.h"
@@ -323,6 +324,35 @@ TEST_F(Reports, ThePaperChosenInPrintSetupHoldsForTheChartAndTheNextReportWindow
                               "printed-report-on-letter.pdf"),
               kLetter)
         << "and the report window opened again";
+}
+
+TEST_F(Reports, AReloadUnderThePrintDialogRedrawsTheWindowAndThePrintKeepsItsOwnPicture) {
+    Launch(Cycles(5));
+    const HWND report = OpenReports();
+    ASSERT_NE(report, nullptr);
+    PrintedPdfs printed;
+    PostMessageA(report, WM_COMMAND, rids::PrintCommand, 0);
+    ASSERT_NE(WaitForWindow(calendar_->ProcessId(), "#32770", "Print", 20000), nullptr);
+    // As the sync provider does after it changed the journal.
+    WriteFileBytes(LocalDataFile(), EncodeRecords(Cycles(2)));
+    DWORD_PTR result = 0;
+    ASSERT_NE(SendMessageTimeoutA(main_, messages::kReloadJournal, 0, 0, SMTO_ABORTIFHUNG, 15000,
+                                  &result),
+              0);
+    const HWND list = CalendarDriver(report).Control(rids::CycleList);
+    EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 2) << "redrawn under the dialog";
+    ASSERT_TRUE(PressDialogButton(calendar_->ProcessId(), "Print", IDOK));
+    const auto pdf = printed.WaitFor("LuneaDesktop Report", "printed-report-after-reload.pdf");
+    ASSERT_TRUE(pdf);
+    const auto page = RenderPdfPage(*pdf, 1, 50);
+    ASSERT_TRUE(page);
+    const Color black[] = {kBlack};
+    const Rect grid = BoundsOf(*page, black, 60);
+    // Three blocks of 866 x 534 (five cycles, three to a page), not the two
+    // the window shows after the reload.
+    EXPECT_NEAR(static_cast<double>(grid.Height()) / grid.Width(), 3 * 534.0 / 866, 0.1)
+        << "printed as it was when Print was chosen";
+    EXPECT_TRUE(CalendarDriver(main_).Save()) << "the program goes on";
 }
 
 TEST_F(Reports, ClosingTheMainWindowUnderTheirPrintDialogWaitsForItThenEndsCleanly) {
