@@ -78,7 +78,7 @@ void ChartsPage::ShowCycleChart() {
 
 void ChartsPage::PrintShownChart() {
     const Rect& shown = LayoutOf(ids::TempChart).bounds;
-    PrintChart(mainWindow_, printer_, chartKind_ == 0 ? temperatureChart_ : cycleChart_,
+    PrintChart(mainWindow_, context_.printer, chartKind_ == 0 ? temperatureChart_ : cycleChart_,
                {shown.Width(), shown.Height()});
 }
 

@@ -27,6 +27,8 @@ struct ChartsPageContext {
     const Settings& settings;
     const CycleAnalysis& analysis;
     const ViewState& view;
+    // The program's printer and paper, shared with the reports.
+    PrinterSettings& printer;
     std::function<void()> repaintView;
 };
 
@@ -56,8 +58,6 @@ class ChartsPage {
     int chartKind_ = 0;
     Chart temperatureChart_;
     Chart cycleChart_;
-    // The printer and paper chosen last, offered again by the next print.
-    PrinterSettings printer_;
 
     Panel page_;
     std::unique_ptr<PaintBox> chartsPanel_, temperatureChartBox_, cycleChartBox_;

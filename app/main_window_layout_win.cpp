@@ -21,8 +21,9 @@ void MainWindow::CreateControls() {
                             session_.Analysis(), view_, [this] { RepaintView(); },
                             [this] { JournalChanged(); }});
     chartsPage_ = std::make_unique<ChartsPage>(
-        Window(), ChartsPageContext{session_.Days(), session_.CurrentSettings(),
-                                    session_.Analysis(), view_, [this] { RepaintView(); }});
+        Window(),
+        ChartsPageContext{session_.Days(), session_.CurrentSettings(), session_.Analysis(), view_,
+                          printer_, [this] { RepaintView(); }});
     const PrefsPagePlace prefsPlace{ids::PrefsPage, BoundsInParent(ids::PrefsPage),
                                     BoundsInParent(prefs_ids::PrefsPanel),
                                     BoundsInParent(prefs_ids::PrefsPageControl)};

@@ -20,7 +20,7 @@ void MainWindow::ToggleReports() {
     }
     // Every opening starts afresh: nothing of an earlier window is kept.
     reportWindow_ = std::make_unique<ReportWindow>(ReportWindowContext{
-        session_.Days(), session_.Analysis(), session_.CurrentSettings(), ShortDateText,
+        session_.Days(), session_.Analysis(), session_.CurrentSettings(), printer_, ShortDateText,
         [this] { ShowPageFromReport(Page::Calendar); },
         [this] { ShowPageFromReport(Page::Charts); },
         [this] { ShowPageFromReport(Page::Preferences); }, [this] { ReportsClosed(); },

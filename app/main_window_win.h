@@ -11,6 +11,7 @@
 #include "components/controls/skin_frame_win.h"
 #include "components/controls/skin_label_win.h"
 #include "components/controls/window_base_win.h"
+#include "components/printing/print_dialog_win.h"
 #include "reports/report_window_win.h"
 #include "settings/prefs_page_win.h"
 #include "users/users_menu_win.h"
@@ -81,6 +82,9 @@ class MainWindow final : public WindowBase {
     std::unique_ptr<FileSystem> files_;
     JournalSession session_;
     ViewState view_;
+    // One printer choice for the whole program, the reports and the chart
+    // alike; declared before the pages and the report window that use it.
+    PrinterSettings printer_;
 
     // Controls, in the order they stand from the title bar down.
     std::unique_ptr<SkinFrame> skin_;

@@ -42,7 +42,7 @@ std::vector<std::string> ReportWindow::NotesLines() const {
 
 void ReportWindow::SetUpPrinter() {
     const DialogRunning running(context_.dialogRunning);
-    const PrintDialogResult result = ShowPrinterSetup(Window(), printer_);
+    const PrintDialogResult result = ShowPrinterSetup(Window(), context_.printer);
     if (result.choice == PrinterChoice::Failed)
         TellPrintFailure(Window(), result.error);
 }
@@ -55,7 +55,9 @@ void ReportWindow::PrintPicture() {
     const bool withNotes = menu_.AdvancedView() && menu_.Rows().notes;
     const std::vector<std::string> notes = withNotes ? NotesLines() : std::vector<std::string>{};
     const DialogRunning running(context_.dialogRunning);
-    PrintReport(Window(), printer_, picture->Pixels(), notes);
+    // A copy of the picture: a reload under the dialog redraws the window,
+    // which frees the picture it shows.
+    PrintReport(Window(), context_.printer, picture->Pixels(), notes);
 }
 
 void ReportWindow::SaveAsBitmap() {
@@ -64,6 +66,7 @@ void ReportWindow::SaveAsBitmap() {
     if (!picture || shown.empty())
         return;
     const DialogRunning running(context_.dialogRunning);
+    // A copy too, for the same reason.
     SaveReportBitmap(Window(), SerialToDate(shown.front().start), picture->Pixels());
 }
 

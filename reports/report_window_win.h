@@ -28,6 +28,9 @@ struct ReportWindowContext {
     const DayTable& days;
     const CycleAnalysis& cycles;
     const Settings& settings;
+    // The program's printer and paper: what Print Setup or Print chooses
+    // here holds for every print after it, the chart's too.
+    PrinterSettings& printer;
     // A date as the user's locale writes it short.
     std::function<std::string(CivilDate)> shortDate;
     // The page buttons: the main window shows that page and comes to the front.
@@ -91,7 +94,6 @@ class ReportWindow final : public WindowBase {
     ReportWindowContext context_;
     ReportWindowLayout layout_;
     ReportMenu menu_;
-    PrinterSettings printer_;
     int firstCycle_ = -1;
     Rect pictureArea_;
 

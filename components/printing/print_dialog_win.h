@@ -13,7 +13,7 @@ namespace lunea {
 using GlobalMemory = win::UniqueResource<win::FreedBy<HGLOBAL, GlobalFree>>;
 
 // The printer and paper last chosen (the dialogs' DEVMODE and DEVNAMES),
-// kept by the window that prints so Print starts from what Print Setup or
+// kept by the program so every Print starts from what any Print Setup or
 // the previous Print chose.
 struct PrinterSettings {
     GlobalMemory devMode;

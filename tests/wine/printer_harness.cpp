@@ -3,6 +3,7 @@
 #include "tests/wine/native_command.h"
 #include "tests/wine/program_harness.h"
 
+#include <dlgs.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -44,6 +45,25 @@ bool PressDialogButton(DWORD processId, const char* caption, int buttonId, DWORD
     DWORD_PTR result = 0;
     SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
     return true;
+}
+
+bool ChoosePaper(DWORD processId, short paper, DWORD timeoutMs) {
+    const HWND dialog = WaitForWindow(processId, "#32770", "Print Setup", timeoutMs);
+    const HWND papers = dialog ? GetDlgItem(dialog, cmb2) : nullptr;
+    if (!papers)
+        return false;
+    // Each entry carries its paper code; the dialog reads the selection when
+    // the list tells it of a change.
+    const auto count = static_cast<int>(SendMessageW(papers, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        if (SendMessageW(papers, CB_GETITEMDATA, i, 0) != paper)
+            continue;
+        SendMessageW(papers, CB_SETCURSEL, i, 0);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb2, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(papers));
+        return true;
+    }
+    return false;
 }
 
 } // namespace lunea::test

@@ -26,4 +26,9 @@ class PrintQueueRemoved {
 // "Print" and "Print Setup".
 bool PressDialogButton(DWORD processId, const char* caption, int buttonId, DWORD timeoutMs = 20000);
 
+// Waits for the process's Print Setup dialog and picks the paper of that
+// DEVMODE code (DMPAPER_LETTER ...) in its paper list, as the user would;
+// false when the dialog or that paper is not there.
+bool ChoosePaper(DWORD processId, short paper, DWORD timeoutMs = 20000);
+
 } // namespace lunea::test

@@ -2,6 +2,7 @@
 // main window, the cycle list, the views, and the picture it saves and
 // prints (reports-standard-look.bmp, reports-advanced-look.bmp for the eye).
 #include "app/control_ids.h"
+#include "common/desktop_contract.h"
 #include "components/canvas/bmp_file.h"
 #include "reports/report_control_ids.h"
 #include "reports/report_renderer.h"
@@ -80,6 +81,19 @@ class Reports : public FirstStartTest {
     }
     static void Command(HWND report, int command) {
         SendMessageA(report, WM_COMMAND, static_cast<WPARAM>(command), 0);
+    }
+    // The first page of the job printed next with that document name, in
+    // pixels at 50 dpi, after the Print dialog that its command opens is
+    // accepted (the command is posted: the dialog runs its own loop).
+    PictureSize PrintedPageSize(HWND commandTarget, UINT message, WPARAM command,
+                                const std::string& documentName, const std::string& keptAs) const {
+        PrintedPdfs printed;
+        PostMessageA(commandTarget, message, command, 0);
+        if (!PressDialogButton(calendar_->ProcessId(), "Print", IDOK))
+            return {};
+        const auto pdf = printed.WaitFor(documentName, keptAs);
+        const auto page = pdf ? RenderPdfPage(*pdf, 1, 50) : std::nullopt;
+        return page ? PictureSize{page->width, page->height} : PictureSize{};
     }
     std::unique_ptr<CalendarProcess> calendar_;
     HWND main_ = nullptr;
@@ -282,6 +296,62 @@ TEST_F(Reports, PrintingPutsTheTitleAboveThePictureAndTheAdvancedNotesFollow) {
     const auto notes = again.WaitFor("Lunea Desktop Notes", "printed-report-notes.pdf");
     ASSERT_TRUE(notes) << "the notes' own job";
     EXPECT_GE(PdfPages(*notes), 1);
+    EXPECT_TRUE(CalendarDriver(main_).Save()) << "the program goes on";
+}
+
+TEST_F(Reports, ThePaperChosenInPrintSetupHoldsForTheChartAndTheNextReportWindow) {
+    // The session's printer starts on A4 (413 x 585 at 50 dpi).
+    constexpr PictureSize kLetter{425, 550};
+    Launch(Cycles(2));
+    HWND report = OpenReports();
+    ASSERT_NE(report, nullptr);
+    PostMessageA(report, WM_COMMAND, rids::PrintSetupCommand, 0);
+    ASSERT_TRUE(ChoosePaper(calendar_->ProcessId(), DMPAPER_LETTER));
+    ASSERT_TRUE(PressDialogButton(calendar_->ProcessId(), "Print Setup", IDOK));
+    PostMessageA(report, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(WaitUntilGone(report, 5000));
+
+    const CalendarDriver driver(main_);
+    driver.Click(ids::ChartsButton);
+    EXPECT_EQ(PrintedPageSize(driver.Control(ids::PrintChartButton), BM_CLICK, 0, "Lunea Chart",
+                              "printed-chart-on-letter.pdf"),
+              kLetter)
+        << "the chart printed on the paper the report window chose";
+
+    report = OpenReports();
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(PrintedPageSize(report, WM_COMMAND, rids::PrintCommand, "LuneaDesktop Report",
+                              "printed-report-on-letter.pdf"),
+              kLetter)
+        << "and the report window opened again";
+}
+
+TEST_F(Reports, AReloadUnderThePrintDialogRedrawsTheWindowAndThePrintKeepsItsOwnPicture) {
+    Launch(Cycles(5));
+    const HWND report = OpenReports();
+    ASSERT_NE(report, nullptr);
+    PrintedPdfs printed;
+    PostMessageA(report, WM_COMMAND, rids::PrintCommand, 0);
+    ASSERT_NE(WaitForWindow(calendar_->ProcessId(), "#32770", "Print", 20000), nullptr);
+    // As the sync provider does after it changed the journal.
+    WriteFileBytes(LocalDataFile(), EncodeRecords(Cycles(2)));
+    DWORD_PTR result = 0;
+    ASSERT_NE(SendMessageTimeoutA(main_, messages::kReloadJournal, 0, 0, SMTO_ABORTIFHUNG, 15000,
+                                  &result),
+              0);
+    const HWND list = CalendarDriver(report).Control(rids::CycleList);
+    EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 2) << "redrawn under the dialog";
+    ASSERT_TRUE(PressDialogButton(calendar_->ProcessId(), "Print", IDOK));
+    const auto pdf = printed.WaitFor("LuneaDesktop Report", "printed-report-after-reload.pdf");
+    ASSERT_TRUE(pdf);
+    const auto page = RenderPdfPage(*pdf, 1, 50);
+    ASSERT_TRUE(page);
+    const Color black[] = {kBlack};
+    const Rect grid = BoundsOf(*page, black, 60);
+    // Three blocks of 866 x 534 (five cycles, three to a page), not the two
+    // the window shows after the reload.
+    EXPECT_NEAR(static_cast<double>(grid.Height()) / grid.Width(), 3 * 534.0 / 866, 0.1)
+        << "printed as it was when Print was chosen";
     EXPECT_TRUE(CalendarDriver(main_).Save()) << "the program goes on";
 }
 
