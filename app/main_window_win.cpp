@@ -9,7 +9,7 @@
 #include "dialogs/splash_win.h"
 #include "dialogs/password_prompt_win.h"
 #include "dialogs/welcome_dialog_win.h"
-#include "common/registry_key_win.h"
+#include "settings/settings_key_win.h"
 #include "users/user_discovery_win.h"
 
 #include <shellapi.h>
