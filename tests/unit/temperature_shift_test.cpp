@@ -76,12 +76,6 @@ TEST(TemperatureShift, FirstDayOfThreeAboveTheSixBeforeInItsCycle) {
     }
 }
 
-TEST(TemperatureShift, TheCoverlineStandsATenthOfADegreeFahrenheitOrAHalfCelsiusAbove) {
-    const TemperatureShift shift{DateToSerial({2021, 3, 11}), 36.5};
-    EXPECT_NEAR(CoverlineOf(shift, false), 36.55, 1e-9);
-    EXPECT_NEAR(CoverlineOf(shift, true), 97.8, 1e-9);
-}
-
 // Typed in Fahrenheit, 98.6 is stored a rounding away from 37.0 typed in
 // Celsius: the two are one reading.
 TEST(TemperatureShift, AReadingTypedInFahrenheitEqualsTheSameInCelsius) {
