@@ -60,6 +60,14 @@ void FillTempChart(Chart& chart, const DayTable& days, int year, int month, bool
     }
 }
 
+void ShowTemperatureShift(Chart& chart, const std::optional<TemperatureShift>& shift,
+                          bool fahrenheit) {
+    chart.level.reset();
+    if (shift)
+        chart.level = ChartLevel{CoverlineOf(*shift, fahrenheit),
+                                 static_cast<double>(SerialToDate(shift->day).day), "shift", kBlue};
+}
+
 void FillCycleChart(Chart& chart, const CycleAnalysis& analysis, int year, int month) {
     chart.series.Clear();
     const std::int32_t monthEnd = DateToSerial({year, month, DaysInMonth(year, month)});
