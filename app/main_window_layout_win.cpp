@@ -14,7 +14,7 @@ void MainWindow::CreateControls() {
     hints_ = std::make_unique<Hints>(Window());
     CreateTitleBar();
     CreatePageColumn();
-    monthBar_ = std::make_unique<MonthBar>(*this, view_, [this] { RepaintView(); });
+    monthBar_ = std::make_unique<MonthBar>(*this, *hints_, view_, [this] { RepaintView(); });
     calendarPage_ = std::make_unique<CalendarPage>(
         Window(), *hints_,
         CalendarPageContext{session_.EditableDays(), session_.CurrentSettings(),

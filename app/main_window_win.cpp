@@ -53,6 +53,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_CREATE:
         CreateControls();
+        RegisterCalendarKeys();
         StartSession();
         return 0;
     case messages::kSaveJournal:
@@ -81,6 +82,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
             EndSession();
         return 0;
     case WM_DESTROY:
+        RemoveKeyHandler(Window());
         EndSession();
         PostQuitMessage(0);
         return 0;
