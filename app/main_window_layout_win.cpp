@@ -8,6 +8,16 @@
 #include "components/art/image_sets.h"
 
 namespace lunea {
+namespace {
+
+// Backups are named by the local time the user reads on the clock.
+BackupTime LocalBackupTime() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute};
+}
+
+} // namespace
 
 void MainWindow::CreateControls() {
     skin_ = std::make_unique<SkinFrame>(Window());
@@ -33,7 +43,7 @@ void MainWindow::CreateControls() {
                          [this](int slot, int kind) { session_.SetIconKind(slot, kind); },
                          [this] { session_.RestoreDefaultPrefs(); },
                          [this] {
-                             session_.ClearDatabase();
+                             session_.ClearDatabase(LocalBackupTime());
                              RepaintView();
                          },
                          [this] { ExportCsv(); }});
