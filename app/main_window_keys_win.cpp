@@ -39,11 +39,7 @@ bool MainWindow::CalendarKey(UINT message, WPARAM key) {
     if (message != WM_SYSKEYDOWN || !step || view_.page != Page::Calendar ||
         !IsWindowEnabled(Window()))
         return false;
-    const CivilDate selected = StepSelection(
-        {view_.selectedYear, view_.selectedMonth, view_.selectedDay}, *step, SystemToday());
-    view_.selectedYear = static_cast<std::uint16_t>(selected.year);
-    view_.selectedMonth = static_cast<std::uint16_t>(selected.month);
-    view_.selectedDay = static_cast<std::uint16_t>(selected.day);
+    view_.Select(StepSelection(view_.Selected(), *step, SystemToday()));
     monthBar_->ShowSelectedMonth();
     RepaintView();
     return true;

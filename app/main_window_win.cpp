@@ -107,10 +107,7 @@ void MainWindow::StartSession() {
     monthBar_->SetMonthNames(LocaleMonthNames());
 
     // Today may lie outside the table's years: the nearest day it holds.
-    const CivilDate selected = InitialSelection(SystemToday());
-    view_.selectedYear = static_cast<std::uint16_t>(selected.year);
-    view_.selectedMonth = static_cast<std::uint16_t>(selected.month);
-    view_.selectedDay = static_cast<std::uint16_t>(selected.day);
+    view_.Select(InitialSelection(SystemToday()));
     monthBar_->ShowSelectedMonth();
     view_.page = Page::Calendar;
 }

@@ -98,8 +98,4 @@ std::optional<TemperatureShift> FindTemperatureShift(const DayTable& days,
     return std::nullopt;
 }
 
-double CoverlineOf(const TemperatureShift& shift, bool fahrenheit) {
-    return fahrenheit ? shift.highestBefore * 1.8 + 32 + 0.1 : shift.highestBefore + 0.05;
-}
-
 } // namespace lunea

@@ -26,8 +26,4 @@ std::optional<TemperatureShift> FindTemperatureShift(const DayTable& days,
                                                      std::span<const std::int32_t> cycleStarts,
                                                      int year, int month);
 
-// The coverline: 0.05 degrees Celsius, or 0.1 Fahrenheit, above the
-// highest of the six readings before the shift.
-double CoverlineOf(const TemperatureShift& shift, bool fahrenheit);
-
 } // namespace lunea
