@@ -1,13 +1,15 @@
 #include "app/journal_session.h"
 
+#include "common/replace_file.h"
+
 #include <utility>
 
 namespace lunea {
 
 JournalSession::JournalSession(FileSystem& files, UserPrompts& prompts,
-                               SettingsKeyOpener openSettingsKey)
+                               SettingsKeyOpener openSettingsKey, LocalClock clock)
     : files_(files), prompts_(prompts), openSettingsKey_(std::move(openSettingsKey)),
-      journal_(files, prompts) {}
+      clock_(std::move(clock)), journal_(files, prompts) {}
 
 void JournalSession::Start(UserList users, const StartDialogs& dialogs) {
     users_ = std::move(users);
@@ -24,7 +26,7 @@ void JournalSession::Start(UserList users, const StartDialogs& dialogs) {
 
 void JournalSession::SaveRequest() {
     if (loaded_)
-        journal_.SaveData(CurrentFile());
+        Save();
 }
 
 void JournalSession::Reload() {
@@ -36,7 +38,7 @@ void JournalSession::Reload() {
     Load();
     // Posted, not waited for: what the save request before it kept aside
     // (the edits the reload has just replaced) is told now.
-    journal_.TellSaveProblems();
+    TellProblems();
 }
 
 void JournalSession::SaveOnClose() {
@@ -91,6 +93,39 @@ void JournalSession::ClearDatabase(const BackupTime& now) {
     Recompute();
 }
 
+std::vector<BackupSummary> JournalSession::Backups() const {
+    return SummarizeBackups(files_, CurrentFile());
+}
+
+bool JournalSession::RestoreBackup(const BackupEntry& backup) {
+    const BackupContents contents = ReadBackup(files_, backup.path);
+    if (!contents.problem.empty()) {
+        prompts_.ReportError("The backup " + backup.path + " cannot be restored: " +
+                             contents.problem + "\n\nYour journal was not changed.");
+        return false;
+    }
+    if (!prompts_.AskYesNo("Replace your journal with the backup of " +
+                           BackupTimeText(backup.time) + " (" +
+                           std::to_string(contents.recordedDays) +
+                           " recorded days)? Your journal as it is now is kept as a backup."))
+        return false;
+    SaveAndTellProblems();
+    const BackupOutcome current = BackUpJournal(files_, CurrentFile(), clock_());
+    if (current.result == BackupResult::Failed) {
+        prompts_.ReportError("No backup of " + CurrentFile() +
+                             " could be written, so nothing was restored: " + current.errorText);
+        return false;
+    }
+    const ReplaceResult written = WriteFileReplacing(files_, CurrentFile(), contents.bytes);
+    if (!written.replaced) {
+        prompts_.ReportError("The backup could not be written to " + CurrentFile() + ": " +
+                             written.failureText.value_or(files_.LastErrorText()));
+        return false;
+    }
+    Load();
+    return true;
+}
+
 void JournalSession::JournalChanged() {
     Recompute();
 }
@@ -107,8 +142,29 @@ void JournalSession::Load() {
     Recompute();
 }
 
+void JournalSession::Save() {
+    const std::string file = CurrentFile();
+    // A journal that could not be read is not written over: nothing to copy.
+    if (!journal_.IsUnread(file)) {
+        const BackupOutcome backup = BackUpBeforeFirstSaveOfDay(files_, file, clock_());
+        // A file the save cannot write over (another program holds it) loses
+        // nothing: its save problem is the one to tell.
+        if (backup.result == BackupResult::Failed && MayReplace(files_, file))
+            backupProblem_ = "No backup of " + file +
+                             " could be written before the day's first save: " + backup.errorText +
+                             "\n\nThe journal was saved without one.";
+    }
+    journal_.SaveData(file);
+}
+
 void JournalSession::SaveAndTellProblems() {
-    journal_.SaveData(CurrentFile());
+    Save();
+    TellProblems();
+}
+
+void JournalSession::TellProblems() {
+    if (!backupProblem_.empty())
+        prompts_.ReportError(std::exchange(backupProblem_, {}));
     journal_.TellSaveProblems();
 }
 

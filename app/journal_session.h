@@ -13,17 +13,23 @@
 #include "settings/prefs_values.h"
 #include "common/registry_key.h"
 #include "settings/settings.h"
+#include "users/transfer.h"
 #include "users/user_list.h"
 
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace lunea {
 
 // Opens the settings key at each use, as the program always has; null when
 // it can neither be opened nor created (nothing is then read or written).
 using SettingsKeyOpener = std::function<std::unique_ptr<RegistryKey>()>;
+
+// The local date and time now, which backups are named and dated by; the
+// program reads the computer's clock, tests give a fixed time.
+using LocalClock = std::function<BackupTime()>;
 
 // The dialogs of start-up, shown by the window.
 struct StartDialogs {
@@ -36,12 +42,17 @@ struct StartDialogs {
 
 class JournalSession {
   public:
-    JournalSession(FileSystem& files, UserPrompts& prompts, SettingsKeyOpener openSettingsKey);
+    JournalSession(FileSystem& files, UserPrompts& prompts, SettingsKeyOpener openSettingsKey,
+                   LocalClock clock);
 
     // Reads the settings, chooses the current user (the last one, else the
     // welcome dialog's), asks for the password when one is set, and loads
     // the current user's journal.
     void Start(UserList users, const StartDialogs& dialogs);
+    // Every save of the journal is preceded, once a day, by a copy of the
+    // file into its Backups folder; a copy that cannot be written is told
+    // with the save's other problems, and the save runs all the same.
+    //
     // The provider's save request (message 1025). It waits for this answer,
     // so what the save has to tell waits for the close; before the first
     // load there is nothing to save, and an empty table would be written
@@ -69,6 +80,13 @@ class JournalSession {
     // Backups folder first; a copy that cannot be written is told and the
     // journal stays. Then the journal asks.
     void ClearDatabase(const BackupTime& now);
+    // The copies of the current user's journal, newest first.
+    std::vector<BackupSummary> Backups() const;
+    // "Restore backup...": after a Yes, the journal is saved and copied into
+    // the Backups folder, then the chosen copy replaces the file and is
+    // loaded. A copy that is not whole, or a journal that cannot be copied
+    // first, is told and nothing changes. True when the copy was restored.
+    bool RestoreBackup(const BackupEntry& backup);
     // The journal changed in place (the day editor, the Preferences page):
     // the analysis follows it.
     void JournalChanged();
@@ -82,26 +100,32 @@ class JournalSession {
     // The analysis of the journal and settings as they are now.
     const CycleAnalysis& Analysis() const { return analysis_; }
     // The transfer dialog writes this journal into another user's file.
-    void Transfer(const std::function<void(Journal&, const UserList&, int)>& transfer) {
-        transfer(journal_, users_, currentUser_);
+    void Transfer(const std::function<void(const TransferSource&)>& transfer) {
+        transfer({journal_, files_, users_, currentUser_, clock_()});
     }
 
   private:
     void SetCurrentUser(int user);
     std::string CurrentFile() const { return users_.DataFile(currentUser_); }
     void Load();
+    // Saves after the day's first copy; what it must tell waits for TellProblems.
+    void Save();
     void SaveAndTellProblems();
+    void TellProblems();
     void Recompute();
 
     FileSystem& files_;
     UserPrompts& prompts_;
     SettingsKeyOpener openSettingsKey_;
+    LocalClock clock_;
     Journal journal_;
     UserList users_;
     int currentUser_ = 0;
     Settings settings_;
     CycleAnalysis analysis_;
     bool loaded_ = false;
+    // The day's copy that failed, told with the save's problems.
+    std::string backupProblem_;
 };
 
 } // namespace lunea

@@ -28,9 +28,7 @@ void MainWindow::SwitchUser(int user) {
 }
 
 void MainWindow::Transfer() {
-    session_.Transfer([this](Journal& journal, const UserList& users, int currentUser) {
-        TransferJournal(Window(), journal, users, currentUser);
-    });
+    session_.Transfer([this](const TransferSource& source) { TransferJournal(Window(), source); });
 }
 
 } // namespace lunea

@@ -24,7 +24,8 @@ const int kClientHeight = 394;
 
 MainWindow::MainWindow(HINSTANCE instance)
     : instance_(instance), files_(MakePlatformFileSystem()),
-      session_(*files_, prompts_, [] { return OpenSettingsKey(); }) {}
+      session_(
+          *files_, prompts_, [] { return OpenSettingsKey(); }, SystemLocalTime) {}
 
 MainWindow::~MainWindow() {
     // Destroyed here, while the handlers of its last messages still exist.

@@ -10,4 +10,10 @@ CivilDate SystemToday() {
     return {now.wYear, now.wMonth, now.wDay};
 }
 
+BackupTime SystemLocalTime() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute};
+}
+
 } // namespace lunea

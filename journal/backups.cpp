@@ -1,5 +1,6 @@
 #include "journal/backups.h"
 
+#include "common/data_file_layout.h"
 #include "common/replace_file.h"
 #include "common/temporary_names.h"
 
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <optional>
 #include <tuple>
+#include <utility>
 
 namespace lunea {
 namespace {
@@ -118,6 +120,40 @@ BackupOutcome BackUpJournal(FileSystem& files, const std::string& dataPath, cons
         return {BackupResult::Failed, {}, written.failureText.value_or(files.LastErrorText())};
     RemoveBeyondKept(files, dataPath);
     return {BackupResult::Made, path, {}};
+}
+
+std::string BackupTimeText(const BackupTime& time) {
+    char text[24];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", time.year, time.month, time.day,
+                  time.hour, time.minute);
+    return text;
+}
+
+BackupContents ReadBackup(FileSystem& files, const std::string& path) {
+    BackupContents contents;
+    std::optional<std::vector<std::uint8_t>> bytes = ReadWhole(files, path);
+    if (!bytes) {
+        contents.problem = files.LastErrorText();
+        return contents;
+    }
+    if (bytes->empty() || bytes->size() % datafile::kRecordSize != 0) {
+        contents.problem = "the file does not hold whole day records.";
+        return contents;
+    }
+    for (std::size_t at = 0; at < bytes->size(); at += datafile::kRecordSize)
+        if (datafile::ReadU16(bytes->data() + at + datafile::kDateOffset) != 0)
+            ++contents.recordedDays;
+    contents.bytes = std::move(*bytes);
+    return contents;
+}
+
+std::vector<BackupSummary> SummarizeBackups(FileSystem& files, const std::string& dataPath) {
+    std::vector<BackupSummary> summaries;
+    for (const BackupEntry& entry : ListBackups(files, dataPath)) {
+        const BackupContents contents = ReadBackup(files, entry.path);
+        summaries.push_back({entry, contents.recordedDays, contents.problem.empty()});
+    }
+    return summaries;
 }
 
 BackupOutcome BackUpBeforeFirstSaveOfDay(FileSystem& files, const std::string& dataPath,

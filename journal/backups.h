@@ -4,6 +4,7 @@
 // ten stay. The time is the caller's, so the rule never reads a clock.
 #include "common/file_system.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -43,5 +44,26 @@ BackupOutcome BackUpBeforeFirstSaveOfDay(FileSystem& files, const std::string& d
 
 // The copies in the Backups folder, newest first; other files are ignored.
 std::vector<BackupEntry> ListBackups(FileSystem& files, const std::string& dataPath);
+
+// "2026-12-09 08:15", as the restore names a copy.
+std::string BackupTimeText(const BackupTime& time);
+
+// A copy's bytes for a restore. A copy that cannot be read, holds nothing or
+// ends in part of a record was not written whole: problem says why, and it
+// is not to be restored.
+struct BackupContents {
+    std::vector<std::uint8_t> bytes;
+    std::string problem; // empty for a whole copy
+    int recordedDays = 0;
+};
+BackupContents ReadBackup(FileSystem& files, const std::string& path);
+
+// The copies newest first, each with what it holds, as the restore offers them.
+struct BackupSummary {
+    BackupEntry entry;
+    int recordedDays = 0;
+    bool whole = true;
+};
+std::vector<BackupSummary> SummarizeBackups(FileSystem& files, const std::string& dataPath);
 
 } // namespace lunea

@@ -10,14 +10,19 @@ std::vector<int> TransferTargets(const UserList& users, int currentUser) {
     return targets;
 }
 
-TransferOutcome TransferJournalTo(Journal& journal, const UserList& users, int currentUser,
-                                  int target) {
+TransferOutcome TransferJournalTo(const TransferSource& source, int target) {
+    const UserList& users = source.users;
     const std::string& name = users.names.at(static_cast<std::size_t>(target));
     const std::string failed = "Your data could not be transferred to " + name + ".\n\n";
-    if (journal.IsUnread(users.DataFile(currentUser)))
+    if (source.journal.IsUnread(users.DataFile(source.currentUser)))
         return {false, failed + "Your journal could not be read, so the data in memory is "
                                 "incomplete. Nothing was written."};
-    if (const auto failure = journal.WriteTableTo(users.DataFile(target)))
+    const std::string targetFile = users.DataFile(target);
+    const BackupOutcome backup = BackUpJournal(source.files, targetFile, source.now);
+    if (backup.result == BackupResult::Failed)
+        return {false, failed + "No backup of " + targetFile +
+                           " could be written, so nothing was written: " + backup.errorText};
+    if (const auto failure = source.journal.WriteTableTo(targetFile))
         return {false, failed + *failure};
     return {true, "Your data was transfered to " + name};
 }

@@ -2,6 +2,7 @@
 // "Transfer data": the journal in memory written over another user's file.
 // The current user and her file stay as they are.
 
+#include "journal/backups.h"
 #include "journal/data_file.h"
 #include "users/user_list.h"
 
@@ -20,9 +21,20 @@ struct TransferOutcome {
     std::string text; // to inform of, or the error to report
 };
 
-// Writes the current user's journal over the target's file. A journal that
-// could not be read at start is refused: its table is empty or partial.
-TransferOutcome TransferJournalTo(Journal& journal, const UserList& users, int currentUser,
-                                  int target);
+// What a transfer writes, and the time its copy of the target's file is
+// named by.
+struct TransferSource {
+    Journal& journal;
+    FileSystem& files;
+    const UserList& users;
+    int currentUser = 0;
+    BackupTime now;
+};
+
+// Writes the current user's journal over the target's file, after copying
+// that file into its Backups folder. A journal that could not be read at
+// start is refused: its table is empty or partial. A copy that cannot be
+// written stops the transfer.
+TransferOutcome TransferJournalTo(const TransferSource& source, int target);
 
 } // namespace lunea

@@ -4,8 +4,7 @@
 
 #include "components/controls/image_combo_box_win.h"
 #include "components/controls/modal_dialog_win.h"
-#include "journal/data_file.h"
-#include "users/user_list.h"
+#include "users/transfer.h"
 
 #include <memory>
 #include <vector>
@@ -14,19 +13,17 @@ namespace lunea {
 
 class TransferDialog final : public ModalDialog {
   public:
-    TransferDialog(HWND owner, Journal& journal, const UserList& users, int currentUser);
+    TransferDialog(HWND owner, const TransferSource& source);
 
   private:
     void OkClick() override { TransferToSelectedUser(); }
     void TransferToSelectedUser();
 
-    Journal& journal_;
-    const UserList& users_;
-    int currentUser_;
+    const TransferSource& source_;
     std::vector<int> targets_; // the user of each entry of the box
     std::unique_ptr<ImageComboBox> usersBox_;
 };
 
-void TransferJournal(HWND owner, Journal& journal, const UserList& users, int currentUser);
+void TransferJournal(HWND owner, const TransferSource& source);
 
 } // namespace lunea

@@ -80,16 +80,23 @@ class JournalSessionTest : public ::testing::Test {
                   std::vector(fresh.PredictedStarts().begin(), fresh.PredictedStarts().end()));
     }
 
+    LocalClock Clock() {
+        return [this] { return now; };
+    }
+
     ScratchFolder scratch_;
+    BackupTime now{2026, 4, 1, 12, 0};
     std::unique_ptr<FileSystem> files_ = MakePlatformFileSystem();
     RecordingPrompts prompts;
     MemoryRegistryKey key;
     bool keyOpens = true;
-    JournalSession session{*files_, prompts, [this]() -> std::unique_ptr<RegistryKey> {
+    JournalSession session{*files_, prompts,
+                           [this]() -> std::unique_ptr<RegistryKey> {
                                if (!keyOpens)
                                    return nullptr;
                                return std::make_unique<KeyView>(key);
-                           }};
+                           },
+                           Clock()};
     int welcomeShown = 0;
     std::optional<std::string> askedPassword;
 };
@@ -118,8 +125,8 @@ TEST_F(JournalSessionTest, StartChoosesTheUserAsksThePasswordOnlyWhenSetAndLoads
         WriteJournal(1, {kFirstFlow, kSecondFlow});
         RecordingPrompts quiet;
         const std::unique_ptr<FileSystem> files = MakePlatformFileSystem();
-        JournalSession started(*files, quiet,
-                               [&stored] { return std::make_unique<KeyView>(stored); });
+        JournalSession started(
+            *files, quiet, [&stored] { return std::make_unique<KeyView>(stored); }, Clock());
         int welcomes = 0;
         std::optional<std::string> asked;
         started.Start(Users(), {[&](const UserList&) {
@@ -223,7 +230,8 @@ TEST_F(JournalSessionTest, ProviderRequestsDuringStartUpWaitForTheChosenUsersJou
 
 TEST_F(JournalSessionTest, OnlyClosingTellsWhereTheSavesKeptWhatTheJournalCouldNotTake) {
     testing::FaultyFileSystem faulty(testing::FaultAt::Read);
-    JournalSession unread(faulty, prompts, [this] { return std::make_unique<KeyView>(key); });
+    JournalSession unread(
+        faulty, prompts, [this] { return std::make_unique<KeyView>(key); }, Clock());
     WriteJournal(0, {kFirstFlow});
     unread.Start(Users(), {[](const UserList&) { return 0; }, [](const std::string&) {}});
     ASSERT_EQ(prompts.ioErrors.size(), 1u) << "the failed read is told at once";
@@ -250,7 +258,8 @@ TEST_F(JournalSessionTest, AJournalThatCannotBeWrittenNowKeepsTheEditsBesideItAn
         const std::string recovery = FileOf(0) + ".recovered";
         testing::FaultyFileSystem faulty(testing::FaultAt::Nothing);
         RecordingPrompts told;
-        JournalSession held(faulty, told, [this] { return std::make_unique<KeyView>(key); });
+        JournalSession held(
+            faulty, told, [this] { return std::make_unique<KeyView>(key); }, Clock());
         held.Start(Users(), {[](const UserList&) { return 0; }, [](const std::string&) {}});
         if (c.edited)
             held.EditableDays().At(kSecondFlow).Status = 2;
@@ -284,7 +293,8 @@ TEST_F(JournalSessionTest, ADeviceUserWhoseFolderIsMissingLosesNothingAndHearsOn
         for (const bool switching : {false, true}) {
             key = MemoryRegistryKey(); // no last user: the welcome dialog picks her
             RecordingPrompts told;
-            JournalSession device(*files_, told, [this] { return std::make_unique<KeyView>(key); });
+            JournalSession device(
+                *files_, told, [this] { return std::make_unique<KeyView>(key); }, Clock());
             device.Start(users, {[](const UserList&) { return 1; }, [](const std::string&) {}});
             if (recorded)
                 device.EditableDays().At(kFirstFlow).Status = 2;
@@ -323,8 +333,8 @@ TEST_F(JournalSessionTest, TakingOverThePreferencesWritesEverySettingAndTellsOfA
         MemoryRegistryKey stored;
         stored.WriteString("Quorv", c.stored);
         RecordingPrompts told;
-        JournalSession started(*files_, told,
-                               [&stored] { return std::make_unique<KeyView>(stored); });
+        JournalSession started(
+            *files_, told, [&stored] { return std::make_unique<KeyView>(stored); }, Clock());
         started.Start(Users(), {[](const UserList&) { return 0; }, [](const std::string&) {}});
 
         PrefsValues values = PrefsValuesOf(started.CurrentSettings());
@@ -386,7 +396,8 @@ TEST_F(JournalSessionTest, ClearDatabaseCopiesTheJournalFirstAndAFailedCopyKeeps
         const std::vector<std::uint8_t> original = testing::ReadBytes(FileOf(0));
         testing::FaultyFileSystem faulty(testing::FaultAt::Nothing);
         RecordingPrompts told;
-        JournalSession clearing(faulty, told, [this] { return std::make_unique<KeyView>(key); });
+        JournalSession clearing(
+            faulty, told, [this] { return std::make_unique<KeyView>(key); }, Clock());
         clearing.Start(Users(), {[](const UserList&) { return 0; }, [](const std::string&) {}});
         faulty.SetFault(c.fault);
         clearing.ClearDatabase({2026, 4, 1, 12, 0});
@@ -403,13 +414,129 @@ TEST_F(JournalSessionTest, ClearDatabaseCopiesTheJournalFirstAndAFailedCopyKeeps
 TEST_F(JournalSessionTest, TheTransferWritesTheCurrentJournalForAnotherUser) {
     WriteJournal(0, {kFirstFlow});
     Start(0);
-    session.Transfer([this](Journal& journal, const UserList& users, int currentUser) {
-        EXPECT_EQ(currentUser, 0);
-        EXPECT_EQ(journal.WriteTableTo(users.DataFile(1)), std::nullopt);
+    session.Transfer([](const TransferSource& source) {
+        EXPECT_EQ(source.currentUser, 0);
+        EXPECT_EQ(source.journal.WriteTableTo(source.users.DataFile(1)), std::nullopt);
     });
     Journal transferred(*files_, prompts);
     transferred.LoadData(FileOf(1));
     EXPECT_EQ(transferred.Days().At(kFirstFlow).Status, 2);
+}
+
+TEST_F(JournalSessionTest, TheDaysFirstSaveCopiesTheJournalAndAFailedCopyStillSaves) {
+    const std::optional<BackupTime> none;
+    const struct {
+        const char* name;
+        std::optional<BackupTime> earlierCopy;
+        testing::FaultAt fault;
+        std::size_t copies;
+        bool newCopy;
+        bool told;
+    } cases[] = {
+        {"first save of the day", none, testing::FaultAt::Nothing, 1, true, false},
+        {"copied earlier today", BackupTime{2026, 4, 1, 7, 30}, testing::FaultAt::Nothing, 1, false,
+         false},
+        {"copied yesterday", BackupTime{2026, 3, 31, 22, 0}, testing::FaultAt::Nothing, 2, true,
+         false},
+        {"no folder for the copy", none, testing::FaultAt::CreateFolder, 0, false, true},
+        {"the copy cannot be listed", none, testing::FaultAt::ListFiles, 0, false, true},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(BackupFolderFor(FileOf(0)));
+        WriteJournal(0, {kFirstFlow});
+        const std::vector<std::uint8_t> original = testing::ReadBytes(FileOf(0));
+        if (c.earlierCopy) {
+            ASSERT_EQ(BackUpJournal(*files_, FileOf(0), *c.earlierCopy).result, BackupResult::Made);
+        }
+        testing::FaultyFileSystem faulty(testing::FaultAt::Nothing);
+        RecordingPrompts told;
+        JournalSession saving(
+            faulty, told, [this] { return std::make_unique<KeyView>(key); }, Clock());
+        saving.Start(Users(), {[](const UserList&) { return 0; }, [](const std::string&) {}});
+        saving.EditableDays().At(kSecondFlow).Status = 2;
+        faulty.SetFault(c.fault);
+
+        saving.SaveRequest();
+        EXPECT_TRUE(told.ioErrors.empty()) << c.name << ": the provider waits";
+        saving.SaveOnClose();
+        ASSERT_EQ(told.ioErrors.size(), c.told ? 1u : 0u) << c.name;
+        if (c.told) {
+            EXPECT_NE(told.ioErrors[0].find("No backup of " + FileOf(0)), std::string::npos);
+            EXPECT_NE(told.ioErrors[0].find("Injected failure."), std::string::npos);
+        }
+        Journal saved(*files_, prompts);
+        saved.LoadData(FileOf(0));
+        EXPECT_EQ(saved.Days().At(kSecondFlow).Status, 2) << c.name << ": saved all the same";
+        const std::vector<BackupEntry> copies = ListBackups(*files_, FileOf(0));
+        ASSERT_EQ(copies.size(), c.copies) << c.name;
+        if (c.newCopy) {
+            EXPECT_EQ(copies[0].time.day, 1);
+            EXPECT_EQ(testing::ReadBytes(copies[0].path), original) << c.name;
+        }
+    }
+}
+
+TEST_F(JournalSessionTest, RestoringACopyKeepsTheJournalFirstAndChangesNothingWhenItCannot) {
+    enum class Copy { Whole, Damaged };
+    const struct {
+        const char* name;
+        Copy copy;
+        bool yes;
+        testing::FaultAt fault;
+        bool restored;
+        std::size_t questions;
+        std::size_t copies; // the chosen one, and the journal's when it was kept
+    } cases[] = {
+        {"restored", Copy::Whole, true, testing::FaultAt::Nothing, true, 1, 2},
+        {"the user says No", Copy::Whole, false, testing::FaultAt::Nothing, false, 1, 1},
+        {"a damaged copy", Copy::Damaged, true, testing::FaultAt::Nothing, false, 0, 1},
+        {"the journal cannot be copied", Copy::Whole, true, testing::FaultAt::CreateFolder, false,
+         1, 1},
+        {"the copy cannot be put in place", Copy::Whole, true, testing::FaultAt::ReplaceExisting,
+         false, 1, 2},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(BackupFolderFor(FileOf(0)));
+        WriteJournal(0, {kFirstFlow});
+        // Made today, so the save before the restore makes no copy of its own.
+        const BackupOutcome chosen = BackUpJournal(*files_, FileOf(0), {2026, 4, 1, 8, 0});
+        ASSERT_EQ(chosen.result, BackupResult::Made);
+        if (c.copy == Copy::Damaged)
+            testing::WriteBytes(chosen.path, std::vector<std::uint8_t>(100, 1));
+        const std::vector<std::uint8_t> chosenBytes = testing::ReadBytes(chosen.path);
+        WriteJournal(0, {kSecondFlow});
+        const std::vector<std::uint8_t> current = testing::ReadBytes(FileOf(0));
+        testing::FaultyFileSystem faulty(testing::FaultAt::Nothing);
+        RecordingPrompts told;
+        told.answerYes = c.yes;
+        JournalSession restoring(
+            faulty, told, [this] { return std::make_unique<KeyView>(key); }, Clock());
+        restoring.Start(Users(), {[](const UserList&) { return 0; }, [](const std::string&) {}});
+        const std::vector<BackupSummary> offered = restoring.Backups();
+        ASSERT_EQ(offered.size(), 1u);
+        EXPECT_EQ(offered[0].whole, c.copy == Copy::Whole) << c.name;
+        EXPECT_EQ(offered[0].recordedDays, c.copy == Copy::Whole ? 3 : 0) << c.name;
+        faulty.SetFault(c.fault);
+
+        EXPECT_EQ(restoring.RestoreBackup(offered[0].entry), c.restored) << c.name;
+        ASSERT_EQ(told.questions.size(), c.questions) << c.name;
+        if (c.questions > 0) {
+            EXPECT_NE(told.questions[0].find("2026-04-01 08:00 (3 recorded days)"),
+                      std::string::npos)
+                << told.questions[0];
+        }
+        const bool failureTold = c.yes && !c.restored;
+        EXPECT_EQ(told.ioErrors.size(), failureTold ? 1u : 0u) << c.name;
+        EXPECT_EQ(restoring.Days().At(kFirstFlow).Status, c.restored ? 2 : 0) << c.name;
+        EXPECT_EQ(restoring.Days().At(kSecondFlow).Status, c.restored ? 0 : 2) << c.name;
+        EXPECT_EQ(restoring.Analysis().cycleCount, 1) << c.name;
+        EXPECT_EQ(testing::ReadBytes(FileOf(0)), c.restored ? chosenBytes : current) << c.name;
+        const std::vector<BackupEntry> copies = ListBackups(*files_, FileOf(0));
+        ASSERT_EQ(copies.size(), c.copies) << c.name;
+        if (c.copies == 2) {
+            EXPECT_EQ(testing::ReadBytes(copies[0].path), current) << "the journal kept first";
+        }
+    }
 }
 
 } // namespace

@@ -12,6 +12,8 @@ namespace {
 
 using testing::FaultAt;
 
+constexpr BackupTime kNow{2026, 5, 6, 9, 41};
+
 class TransferTest : public ::testing::Test {
   protected:
     TransferTest() {
@@ -48,7 +50,7 @@ TEST_F(TransferTest, TheChosenEntrysPositionNamesTheUserEvenWhenNamesRepeat) {
         const std::vector<int> targets = TransferTargets(users_, c.current);
         ASSERT_EQ(targets.size(), 2u);
         const TransferOutcome outcome = TransferJournalTo(
-            journal, users_, c.current, targets[static_cast<std::size_t>(c.entry)]);
+            {journal, files, users_, c.current, kNow}, targets[static_cast<std::size_t>(c.entry)]);
         EXPECT_TRUE(outcome.transferred);
         EXPECT_EQ(outcome.text, "Your data was transfered to " +
                                     users_.names[static_cast<std::size_t>(c.target)]);
@@ -69,7 +71,7 @@ TEST_F(TransferTest, AJournalThatCouldNotBeReadIsRefusedAndNothingIsWritten) {
         journal.LoadData(users_.DataFile(1));
         files.SetFault(FaultAt::Nothing);
         journal.Days().At(2018, 3, 1).Status = 1; // edits after the failed load
-        const TransferOutcome outcome = TransferJournalTo(journal, users_, 1, 2);
+        const TransferOutcome outcome = TransferJournalTo({journal, files, users_, 1, kNow}, 2);
         EXPECT_FALSE(outcome.transferred);
         EXPECT_EQ(outcome.text, "Your data could not be transferred to Anna.\n\nYour journal could "
                                 "not be read, so the data in memory is incomplete. Nothing was "
@@ -77,6 +79,51 @@ TEST_F(TransferTest, AJournalThatCouldNotBeReadIsRefusedAndNothingIsWritten) {
         for (int user = 0; user < users_.UserCount(); ++user)
             EXPECT_EQ(testing::ReadBytes(users_.DataFile(user)),
                       before_[static_cast<std::size_t>(user)]);
+    }
+}
+
+TEST_F(TransferTest, TheTargetsFileIsCopiedFirstAndAFailedCopyStopsTheTransfer) {
+    const struct {
+        const char* name;
+        FaultAt fault;
+        bool targetHasFile;
+        bool transferred;
+    } cases[] = {
+        {"copied, then written", FaultAt::Nothing, true, true},
+        {"no file: nothing to copy", FaultAt::Nothing, false, true},
+        {"no folder for the copy", FaultAt::CreateFolder, true, false},
+        {"the copy cannot be listed", FaultAt::ListFiles, true, false},
+        {"the copy cannot be written", FaultAt::Write, true, false},
+    };
+    for (const auto& c : cases) {
+        const std::string target = users_.DataFile(2);
+        std::filesystem::remove_all(BackupFolderFor(target));
+        if (c.targetHasFile)
+            testing::WriteBytes(target, before_[2]);
+        else
+            std::filesystem::remove(target);
+        testing::FaultyFileSystem files(FaultAt::Nothing);
+        Journal journal(files, prompts_);
+        journal.LoadData(users_.DataFile(0));
+        files.SetFault(c.fault);
+        const TransferOutcome outcome = TransferJournalTo({journal, files, users_, 0, kNow}, 2);
+        EXPECT_EQ(outcome.transferred, c.transferred) << c.name << ": " << outcome.text;
+        const std::vector<BackupEntry> copies = ListBackups(files, target);
+        if (c.transferred) {
+            EXPECT_EQ(testing::ReadBytes(target), before_[0]) << c.name;
+            ASSERT_EQ(copies.size(), c.targetHasFile ? 1u : 0u) << c.name;
+            if (c.targetHasFile) {
+                EXPECT_EQ(testing::ReadBytes(copies[0].path), before_[2]);
+                EXPECT_EQ(std::filesystem::path(copies[0].path).filename(),
+                          "Lunea-2026-05-06-0941.dat");
+            }
+            continue;
+        }
+        EXPECT_EQ(outcome.text, "Your data could not be transferred to Anna.\n\nNo backup of " +
+                                    target +
+                                    " could be written, so nothing was written: Injected failure.");
+        EXPECT_EQ(testing::ReadBytes(target), before_[2]) << c.name;
+        EXPECT_TRUE(copies.empty()) << c.name;
     }
 }
 
