@@ -66,6 +66,8 @@ class MainWindow final : public WindowBase {
     void CheckPageButton();
     void LeavePrefs();
     void ExportCsv();
+    // "Restore backup..." (main_window_backups_win.cpp).
+    void RestoreBackup();
 
     // The calendar keys (main_window_keys_win.cpp).
     void RegisterCalendarKeys();

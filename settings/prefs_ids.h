@@ -25,6 +25,7 @@ inline constexpr int ExportLabel = 220;
 inline constexpr int ExportCsvButton = 221; // SpeedButton1
 inline constexpr int GeneralDefault = 222;
 inline constexpr int GeneralBevels = 223; // GeneralBevels + i, i = 0..3
+inline constexpr int RestoreBackupButton = 227;
 
 inline constexpr int CycleLengthLabel = 230;
 inline constexpr int AverageButton = 231;

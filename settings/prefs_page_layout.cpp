@@ -37,8 +37,10 @@ std::vector<ControlSpec> BuildSheets() {
         {ClearDatabaseButton, cc::kPushButton, GeneralSheet, At(119, 112, 22, 22), "", ""},
         {ClearDatabaseLabel, cc::kLabel, GeneralSheet, At(148, 116, 176, 15),
          "Clear Database (desktop only)", ""},
-        {ExportLabel, cc::kLabel, GeneralSheet, At(13, 148, 120, 15), "Export data", ""},
-        {ExportCsvButton, cc::kPushButton, GeneralSheet, At(198, 152, 123, 22), "Save Data As...",
+        {RestoreBackupButton, cc::kPushButton, GeneralSheet, At(198, 148, 123, 22),
+         "Restore backup...", ""},
+        {ExportLabel, cc::kLabel, GeneralSheet, At(13, 188, 120, 15), "Export data", ""},
+        {ExportCsvButton, cc::kPushButton, GeneralSheet, At(198, 192, 123, 22), "Save Data As...",
          ""},
         {GeneralDefault, cc::kPushButton, GeneralSheet, kDefaultButton, "Default Settings", ""},
 
@@ -84,7 +86,7 @@ std::vector<ControlSpec> BuildSheets() {
     const struct {
         int first, sheet;
         std::vector<int> tops;
-    } bevels[] = {{GeneralBevels, GeneralSheet, {60, 102, 142, 182}},
+    } bevels[] = {{GeneralBevels, GeneralSheet, {60, 102, 182, 222}},
                   {EstimatesBevels, EstimatesSheet, {62, 100, 140, 184}},
                   {CalendarBevels, CalendarSheet, {50, 192}}};
     for (const auto& row : bevels)

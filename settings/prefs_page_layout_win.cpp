@@ -93,6 +93,11 @@ void PrefsPage::CreateGeneralSheet(Panel& sheet) {
     clearDatabaseButton_ = Button(parent, ids::ClearDatabaseButton);
     clearDatabaseButton_->SetImage(ImageRef{ImageSetId::Glyphs, glyph::kClose});
     sheet.OnClick(ids::ClearDatabaseButton, [this] { ClearDatabase(); });
+    restoreBackupButton_ = Button(parent, ids::RestoreBackupButton);
+    sheet.OnClick(ids::RestoreBackupButton, [this] {
+        if (restoreBackup_)
+            restoreBackup_();
+    });
     exportButton_ = Button(parent, ids::ExportCsvButton);
     sheet.OnClick(ids::ExportCsvButton, [this] { context_.exportData(); });
     AddBevels(sheet, ids::GeneralBevels, 4);

@@ -18,6 +18,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace lunea {
@@ -55,6 +56,8 @@ class PrefsPage {
     PrefsValues Values() const;
     // Each icon button's glyph and caption from its slot's kind.
     void ShowIconKinds();
+    // What "Restore backup..." does: the window that owns the dialog it opens.
+    void OnRestoreBackup(std::function<void()> restore) { restoreBackup_ = std::move(restore); }
 
   private:
     void CreateGeneralSheet(Panel& sheet);
@@ -85,7 +88,8 @@ class PrefsPage {
     std::vector<std::unique_ptr<PaintBox>> bevels_;
     std::vector<std::unique_ptr<PushButton>> defaultButtons_;
     std::unique_ptr<PushButton> celsiusButton_, fahrenheitButton_, clearDatabaseButton_,
-        exportButton_;
+        restoreBackupButton_, exportButton_;
+    std::function<void()> restoreBackup_;
     std::unique_ptr<EditBox> passwordEdit_;
     std::unique_ptr<PushButton> averageButton_, customButton_;
     std::unique_ptr<SkinLabel> averageLengthLabel_, customDaysLabel_;

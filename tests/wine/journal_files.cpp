@@ -14,6 +14,20 @@ namespace {
 
 const char kSettingsKey[] = "Software\\Quorv\\LuneaDesktop";
 
+// The copies the program keeps beside the journal go with it.
+void DeleteBackups() {
+    const std::string folder = BinaryFolder() + "Backups\\";
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do
+            DeleteFileA((folder + found.cFileName).c_str());
+        while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
 } // namespace
 
 std::string LocalDataFile() {
@@ -34,6 +48,7 @@ void DeleteSettingsKey() {
 
 void ForgetProgramState() {
     DeleteFileA(LocalDataFile().c_str());
+    DeleteBackups();
     DeleteSettingsKey();
 }
 

@@ -25,7 +25,8 @@ Bytes EncodeRecords(const std::vector<DatedRecord>& records);
 
 // HKEY_CURRENT_USER\Software\Quorv\LuneaDesktop, removed with its values.
 void DeleteSettingsKey();
-// No journal beside the program and no settings: how a first start finds it.
+// No journal beside the program, no copies of it and no settings: how a
+// first start finds it.
 void ForgetProgramState();
 
 // A test that starts from a first start's state and leaves nothing behind.
