@@ -152,7 +152,7 @@ void JournalSession::Save() {
         if (backup.result == BackupResult::Failed && MayReplace(files_, file))
             backupProblem_ = "No backup of " + file +
                              " could be written before the day's first save: " + backup.errorText +
-                             "\n\nThe journal was saved without one.";
+                             "\n\nThe save went ahead without one.";
     }
     journal_.SaveData(file);
 }

@@ -143,44 +143,5 @@ TEST(JournalBackups, TheFirstSaveOfADayIsReadFromTheFolderSoItHoldsAcrossARestar
     EXPECT_EQ(ReadBytes(nextDay.path), std::vector<std::uint8_t>{7});
 }
 
-TEST(JournalBackups, ACopyIsRestorableOnlyWhenItHoldsWholeRecords) {
-    constexpr std::size_t kRecord = 152;
-    // Two records, the second one unused (serial 0): one recorded day.
-    std::vector<std::uint8_t> twoRecords(2 * kRecord, 0);
-    twoRecords[0] = 0x10;
-    twoRecords[1] = 0x27;
-    const struct {
-        const char* name;
-        std::vector<std::uint8_t> bytes;
-        FaultAt fault;
-        const char* problem;
-        int recordedDays;
-    } cases[] = {
-        {"whole records", twoRecords, FaultAt::Nothing, "", 1},
-        {"a record cut short", std::vector<std::uint8_t>(kRecord + 5, 1), FaultAt::Nothing,
-         "the file does not hold whole day records.", 0},
-        {"empty", {}, FaultAt::Nothing, "the file does not hold whole day records.", 0},
-        {"unreadable", twoRecords, FaultAt::Read, "Injected failure.", 0},
-    };
-    for (const auto& c : cases) {
-        testing::ScratchFolder folder;
-        const std::string data = folder.File("Lunea.dat");
-        auto files = MakePlatformFileSystem();
-        ASSERT_TRUE(files->CreateFolder(BackupFolderFor(data)));
-        const std::string copy = BackupFolderFor(data) + "/Lunea-2026-02-03-0405.dat";
-        WriteBytes(copy, c.bytes);
-        testing::FaultyFileSystem faulty(c.fault);
-        const BackupContents contents = ReadBackup(faulty, copy);
-        EXPECT_EQ(contents.problem, c.problem) << c.name;
-        EXPECT_EQ(contents.recordedDays, c.recordedDays) << c.name;
-        EXPECT_EQ(contents.bytes.empty(), contents.problem != "") << c.name;
-        const std::vector<BackupSummary> offered = SummarizeBackups(faulty, data);
-        ASSERT_EQ(offered.size(), 1u) << c.name;
-        EXPECT_EQ(offered[0].whole, std::string(c.problem).empty()) << c.name;
-        EXPECT_EQ(offered[0].recordedDays, c.recordedDays) << c.name;
-        EXPECT_EQ(BackupTimeText(offered[0].entry.time), "2026-02-03 04:05") << c.name;
-    }
-}
-
 } // namespace
 } // namespace lunea
