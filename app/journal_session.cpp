@@ -81,8 +81,8 @@ void JournalSession::RestoreDefaultPrefs() {
     Recompute();
 }
 
-void JournalSession::ClearDatabase(const BackupTime& now) {
-    const BackupOutcome backup = BackUpJournal(files_, CurrentFile(), now);
+void JournalSession::ClearDatabase() {
+    const BackupOutcome backup = BackUpJournal(files_, CurrentFile(), clock_());
     if (backup.result == BackupResult::Failed) {
         prompts_.ReportError(
             "No backup of " + CurrentFile() +

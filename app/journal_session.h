@@ -79,7 +79,7 @@ class JournalSession {
     // "Clear Database": the journal file as it is now is copied into the
     // Backups folder first; a copy that cannot be written is told and the
     // journal stays. Then the journal asks.
-    void ClearDatabase(const BackupTime& now);
+    void ClearDatabase();
     // The copies of the current user's journal, newest first.
     std::vector<BackupSummary> Backups() const;
     // "Restore backup...": after a Yes, the journal is saved and copied into

@@ -8,17 +8,6 @@
 #include "components/art/image_sets.h"
 
 namespace lunea {
-namespace {
-
-// Backups are named by the local time the user reads on the clock.
-BackupTime LocalBackupTime() {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute};
-}
-
-} // namespace
-
 void MainWindow::CreateControls() {
     skin_ = std::make_unique<SkinFrame>(Window());
     hints_ = std::make_unique<Hints>(Window());
@@ -43,10 +32,10 @@ void MainWindow::CreateControls() {
                          [this](int slot, int kind) { session_.SetIconKind(slot, kind); },
                          [this] { session_.RestoreDefaultPrefs(); },
                          [this] {
-                             session_.ClearDatabase(LocalBackupTime());
+                             session_.ClearDatabase();
                              RepaintView();
                          },
-                         [this] { ExportCsv(); }});
+                         [this] { RestoreBackup(); }, [this] { ExportCsv(); }});
     // The pages cover the month navigation's place: they stay beneath it.
     for (HWND page :
          {calendarPage_->Container(), chartsPage_->Container(), prefsPage_->Container()})

@@ -54,7 +54,6 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_CREATE:
         CreateControls();
-        prefsPage_->OnRestoreBackup([this] { RestoreBackup(); });
         RegisterCalendarKeys();
         StartSession();
         return 0;

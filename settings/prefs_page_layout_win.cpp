@@ -94,10 +94,7 @@ void PrefsPage::CreateGeneralSheet(Panel& sheet) {
     clearDatabaseButton_->SetImage(ImageRef{ImageSetId::Glyphs, glyph::kClose});
     sheet.OnClick(ids::ClearDatabaseButton, [this] { ClearDatabase(); });
     restoreBackupButton_ = Button(parent, ids::RestoreBackupButton);
-    sheet.OnClick(ids::RestoreBackupButton, [this] {
-        if (restoreBackup_)
-            restoreBackup_();
-    });
+    sheet.OnClick(ids::RestoreBackupButton, [this] { context_.restoreBackup(); });
     exportButton_ = Button(parent, ids::ExportCsvButton);
     sheet.OnClick(ids::ExportCsvButton, [this] { context_.exportData(); });
     AddBevels(sheet, ids::GeneralBevels, 4);

@@ -31,6 +31,8 @@ struct PrefsPageContext {
     std::function<void(int slot, int kind)> setIconKind;
     std::function<void()> restoreDefaults;
     std::function<void()> clearDatabase;
+    // "Restore backup...": the owner opens its dialog.
+    std::function<void()> restoreBackup;
     // The CSV export of the "Save Data As..." button.
     std::function<void()> exportData;
 };
@@ -56,8 +58,6 @@ class PrefsPage {
     PrefsValues Values() const;
     // Each icon button's glyph and caption from its slot's kind.
     void ShowIconKinds();
-    // What "Restore backup..." does: the window that owns the dialog it opens.
-    void OnRestoreBackup(std::function<void()> restore) { restoreBackup_ = std::move(restore); }
 
   private:
     void CreateGeneralSheet(Panel& sheet);
@@ -89,7 +89,6 @@ class PrefsPage {
     std::vector<std::unique_ptr<PushButton>> defaultButtons_;
     std::unique_ptr<PushButton> celsiusButton_, fahrenheitButton_, clearDatabaseButton_,
         restoreBackupButton_, exportButton_;
-    std::function<void()> restoreBackup_;
     std::unique_ptr<EditBox> passwordEdit_;
     std::unique_ptr<PushButton> averageButton_, customButton_;
     std::unique_ptr<SkinLabel> averageLengthLabel_, customDaysLabel_;

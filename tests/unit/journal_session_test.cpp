@@ -387,7 +387,7 @@ TEST_F(JournalSessionTest, TheAnalysisFollowsEveryChangeWithoutAnyPageDrawing) {
     EXPECT_EQ(session.Analysis().PredictedStarts()[0], predictedBefore);
     ExpectFreshAnalysis();
     prompts.answerYes = true;
-    session.ClearDatabase({2026, 4, 1, 12, 0});
+    session.ClearDatabase();
     EXPECT_EQ(session.Analysis().cycleCount, 0);
 }
 
@@ -408,7 +408,7 @@ TEST_F(JournalSessionTest, ClearDatabaseCopiesTheJournalFirstAndAFailedCopyKeeps
             faulty, told, [this] { return std::make_unique<KeyView>(key); }, Clock());
         clearing.Start(Users(), {[](const UserList&) { return 0; }, [](const std::string&) {}});
         faulty.SetFault(c.fault);
-        clearing.ClearDatabase({2026, 4, 1, 12, 0});
+        clearing.ClearDatabase();
         EXPECT_EQ(clearing.Days().At(kFirstFlow).Status == 0, c.cleared);
         EXPECT_EQ(told.ioErrors.size(), c.cleared ? 0u : 1u);
         const std::vector<BackupEntry> backups = ListBackups(*files_, FileOf(0));
