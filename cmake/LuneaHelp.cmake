@@ -21,3 +21,8 @@ add_custom_target(LuneaHelp ALL DEPENDS ${CMAKE_BINARY_DIR}/bin/LuneaHelp.chm)
 add_test(NAME HelpContent
          COMMAND bash ${CMAKE_SOURCE_DIR}/tests/help/check_help.sh ${CMAKE_SOURCE_DIR}/help
                  ${CMAKE_BINARY_DIR}/bin/LuneaHelp.chm)
+
+# The whole-program tests open it from beside the program.
+if(TARGET lunea_program_tests)
+    add_dependencies(lunea_program_tests LuneaHelp)
+endif()
