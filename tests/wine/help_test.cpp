@@ -1,9 +1,12 @@
 // The help: the Help button and F1 open LuneaHelp.chm in the shell's viewer
 // (Wine's hh.exe, a top-level "HH Parent" window captioned with the help's
-// title); without the file the program says so.
+// title); without the file the program says so. The viewer is left as
+// help-viewer-look.bmp beside the program.
 #include "app/control_ids.h"
+#include "tests/wine/calendar_driver.h"
 #include "tests/wine/journal_files.h"
 #include "tests/wine/program_harness.h"
+#include "tests/wine/screen_capture.h"
 
 #include <gtest/gtest.h>
 
@@ -92,8 +95,10 @@ TEST_F(Help, TheHelpButtonOpensTheViewerWithoutAMessage) {
     ASSERT_NE(window, nullptr);
     PostMessageA(GetDlgItem(window, ids::HelpButton), BM_CLICK, 0, 0);
 
-    EXPECT_NE(WaitForViewer(), nullptr);
+    HWND viewer = WaitForViewer();
+    ASSERT_NE(viewer, nullptr);
     EXPECT_EQ(WaitForMessageBox(calendar.ProcessId(), 1000), nullptr);
+    SaveWindowLook(viewer, "help-viewer-look.bmp"); // for the eye
 }
 
 TEST_F(Help, F1InTheMainWindowOpensTheViewer) {
@@ -102,6 +107,24 @@ TEST_F(Help, F1InTheMainWindowOpensTheViewer) {
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(calendar.WaitUntilIdle());
     PressF1(window);
+
+    EXPECT_NE(WaitForViewer(), nullptr);
+    EXPECT_EQ(WaitForMessageBox(calendar.ProcessId(), 1000), nullptr);
+}
+
+TEST_F(Help, F1InTheReportWindowOpensTheViewer) {
+    // Two menstruations 28 days apart: one cycle, so the reports open.
+    TDayRecord flow;
+    flow.Status = 2;
+    WriteFileBytes(LocalDataFile(), EncodeRecords({{{2019, 3, 3}, flow}, {{2019, 3, 31}, flow}}));
+    CalendarProcess calendar;
+    HWND window = calendar.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    PostMessageA(CalendarDriver(window).Control(ids::ReportsButton), BM_CLICK, 0, 0);
+    HWND report = WaitForWindow(calendar.ProcessId(), "TReportsForm", nullptr);
+    ASSERT_NE(report, nullptr);
+    ASSERT_TRUE(calendar.WaitUntilIdle());
+    PressF1(report);
 
     EXPECT_NE(WaitForViewer(), nullptr);
     EXPECT_EQ(WaitForMessageBox(calendar.ProcessId(), 1000), nullptr);
