@@ -1,9 +1,17 @@
 #include "app/chart_contents.h"
 
+#include "app/temperature_scale.h"
+
 namespace lunea {
 namespace {
 
 constexpr int kBarsShown = 6;
+
+// 0.05 degrees Celsius, or 0.1 Fahrenheit, above the highest of the six
+// readings before the shift.
+double CoverlineOf(double highestCelsius, bool fahrenheit) {
+    return fahrenheit ? CelsiusToFahrenheit(highestCelsius) + 0.1 : highestCelsius + 0.05;
+}
 
 } // namespace
 
@@ -56,8 +64,16 @@ void FillTempChart(Chart& chart, const DayTable& days, int year, int month, bool
     for (int day = 1; day <= length; ++day) {
         const double celsius = days.At(year, month, day).Temperature;
         if (celsius > 0)
-            chart.series.Add(day, fahrenheit ? celsius * 1.8 + 32 : celsius, kRed);
+            chart.series.Add(day, fahrenheit ? CelsiusToFahrenheit(celsius) : celsius, kRed);
     }
+}
+
+void ShowTemperatureShift(Chart& chart, const std::optional<TemperatureShift>& shift,
+                          bool fahrenheit) {
+    chart.level.reset();
+    if (shift)
+        chart.level = ChartLevel{CoverlineOf(shift->highestBefore, fahrenheit),
+                                 static_cast<double>(SerialToDate(shift->day).day), "shift", kBlue};
 }
 
 void FillCycleChart(Chart& chart, const CycleAnalysis& analysis, int year, int month) {

@@ -5,6 +5,9 @@
 #include "components/chart/chart.h"
 #include "journal/cycle_analysis.h"
 #include "journal/day_table.h"
+#include "journal/temperature_shift.h"
+
+#include <optional>
 
 namespace lunea {
 
@@ -15,6 +18,11 @@ Chart MakeCycleChart();
 // Refills the chart's series from the table: one point per recorded day of
 // the month, in Fahrenheit when asked.
 void FillTempChart(Chart& chart, const DayTable& days, int year, int month, bool fahrenheit);
+
+// The temperature chart's coverline at the month's shift, in the scale it
+// shows, and the shift's day marked; none without a shift.
+void ShowTemperatureShift(Chart& chart, const std::optional<TemperatureShift>& shift,
+                          bool fahrenheit);
 
 // Refills the chart from an analysis already run: up to six bars, from the
 // newest cycle begun strictly before the month's last day to older ones.

@@ -87,6 +87,13 @@ void ChartsPage::DrawTempChart() {
     ShowWindow(temperatureChartBox_->Window(), SW_SHOWNA);
     FillTempChart(temperatureChart_, context_.days, context_.view.selectedYear,
                   context_.view.selectedMonth, context_.settings.useFahrenheit);
+    ShowTemperatureShift(temperatureChart_,
+                         context_.settings.showCoverline
+                             ? FindTemperatureShift(context_.days, context_.analysis.Starts(),
+                                                    context_.view.selectedYear,
+                                                    context_.view.selectedMonth)
+                             : std::nullopt,
+                         context_.settings.useFahrenheit);
     temperatureChartBox_->Repaint();
 }
 

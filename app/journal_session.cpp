@@ -6,7 +6,8 @@ namespace lunea {
 
 JournalSession::JournalSession(FileSystem& files, UserPrompts& prompts,
                                SettingsKeyOpener openSettingsKey)
-    : prompts_(prompts), openSettingsKey_(std::move(openSettingsKey)), journal_(files, prompts) {}
+    : files_(files), prompts_(prompts), openSettingsKey_(std::move(openSettingsKey)),
+      journal_(files, prompts) {}
 
 void JournalSession::Start(UserList users, const StartDialogs& dialogs) {
     users_ = std::move(users);
@@ -78,7 +79,14 @@ void JournalSession::RestoreDefaultPrefs() {
     Recompute();
 }
 
-void JournalSession::ClearDatabase() {
+void JournalSession::ClearDatabase(const BackupTime& now) {
+    const BackupOutcome backup = BackUpJournal(files_, CurrentFile(), now);
+    if (backup.result == BackupResult::Failed) {
+        prompts_.ReportError(
+            "No backup of " + CurrentFile() +
+            " could be written, so the database was not cleared: " + backup.errorText);
+        return;
+    }
     journal_.ClearDatabase();
     Recompute();
 }

@@ -7,6 +7,7 @@
 
 #include "common/file_system.h"
 #include "components/controls/user_prompts.h"
+#include "journal/backups.h"
 #include "journal/cycle_analysis.h"
 #include "journal/data_file.h"
 #include "settings/prefs_values.h"
@@ -64,8 +65,10 @@ class JournalSession {
     // What the Preferences page changes at once, before it is left.
     void SetIconKind(int slot, int kind);
     void RestoreDefaultPrefs();
-    // "Clear Database": the journal asks first.
-    void ClearDatabase();
+    // "Clear Database": the journal file as it is now is copied into the
+    // Backups folder first; a copy that cannot be written is told and the
+    // journal stays. Then the journal asks.
+    void ClearDatabase(const BackupTime& now);
     // The journal changed in place (the day editor, the Preferences page):
     // the analysis follows it.
     void JournalChanged();
@@ -90,6 +93,7 @@ class JournalSession {
     void SaveAndTellProblems();
     void Recompute();
 
+    FileSystem& files_;
     UserPrompts& prompts_;
     SettingsKeyOpener openSettingsKey_;
     Journal journal_;

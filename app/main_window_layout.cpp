@@ -37,9 +37,13 @@ std::vector<ControlSpec> BuildLayout() {
         {ReportsButton, cc::kPageButton, 0, At(35, 183, 32, 32), "", ""},
         {ReportsLabel, cc::kLabel, 0, At(11, 216, 80, 14), "Reports", ""},
         // Month navigation, shown on the Calendar and Charts pages.
-        {PreviousMonthButton, cc::kFlatButton, 0, At(451, 36, 16, 23), "", ""},
+        {PreviousMonthButton, cc::kFlatButton, 0, At(451, 36, 16, 23), "",
+         "Previous month (Alt+PageUp); day before: Alt+Left, week before: Alt+Up, today: "
+         "Alt+Home"},
         {MonthButton, cc::kPushButton, 0, At(467, 36, 107, 23), "", ""},
-        {NextMonthButton, cc::kFlatButton, 0, At(575, 36, 17, 23), "", ""},
+        {NextMonthButton, cc::kFlatButton, 0, At(575, 36, 17, 23), "",
+         "Next month (Alt+PageDown); day after: Alt+Right, week after: Alt+Down, today: "
+         "Alt+Home"},
         // The Calendar page: the month image in the centre panel and the
         // day editor in the right column.
         {CalendarPage, cc::kPanel, 0, At(97, 32, 495, 319), "", ""},

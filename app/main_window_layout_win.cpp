@@ -8,13 +8,23 @@
 #include "components/art/image_sets.h"
 
 namespace lunea {
+namespace {
+
+// Backups are named by the local time the user reads on the clock.
+BackupTime LocalBackupTime() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute};
+}
+
+} // namespace
 
 void MainWindow::CreateControls() {
     skin_ = std::make_unique<SkinFrame>(Window());
     hints_ = std::make_unique<Hints>(Window());
     CreateTitleBar();
     CreatePageColumn();
-    monthBar_ = std::make_unique<MonthBar>(*this, view_, [this] { RepaintView(); });
+    monthBar_ = std::make_unique<MonthBar>(*this, *hints_, view_, [this] { RepaintView(); });
     calendarPage_ = std::make_unique<CalendarPage>(
         Window(), *hints_,
         CalendarPageContext{session_.EditableDays(), session_.CurrentSettings(),
@@ -33,7 +43,7 @@ void MainWindow::CreateControls() {
                          [this](int slot, int kind) { session_.SetIconKind(slot, kind); },
                          [this] { session_.RestoreDefaultPrefs(); },
                          [this] {
-                             session_.ClearDatabase();
+                             session_.ClearDatabase(LocalBackupTime());
                              RepaintView();
                          },
                          [this] { ExportCsv(); }});

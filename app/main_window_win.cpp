@@ -10,7 +10,7 @@
 #include "dialogs/splash_win.h"
 #include "dialogs/password_prompt_win.h"
 #include "dialogs/welcome_dialog_win.h"
-#include "common/registry_key_win.h"
+#include "settings/settings_key_win.h"
 #include "users/user_discovery_win.h"
 
 namespace lunea {
@@ -52,6 +52,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_CREATE:
         CreateControls();
+        RegisterCalendarKeys();
         StartSession();
         return 0;
     case messages::kSaveJournal:
@@ -84,6 +85,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         ShowHelp();
         return TRUE;
     case WM_DESTROY:
+        RemoveKeyHandler(Window());
         EndSession();
         PostQuitMessage(0);
         return 0;
@@ -108,10 +110,7 @@ void MainWindow::StartSession() {
     monthBar_->SetMonthNames(LocaleMonthNames());
 
     // Today may lie outside the table's years: the nearest day it holds.
-    const CivilDate selected = InitialSelection(SystemToday());
-    view_.selectedYear = static_cast<std::uint16_t>(selected.year);
-    view_.selectedMonth = static_cast<std::uint16_t>(selected.month);
-    view_.selectedDay = static_cast<std::uint16_t>(selected.day);
+    view_.Select(InitialSelection(SystemToday()));
     monthBar_->ShowSelectedMonth();
     view_.page = Page::Calendar;
 }

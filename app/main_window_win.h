@@ -67,6 +67,10 @@ class MainWindow final : public WindowBase {
     void LeavePrefs();
     void ExportCsv();
 
+    // The calendar keys (main_window_keys_win.cpp).
+    void RegisterCalendarKeys();
+    bool CalendarKey(UINT message, WPARAM key);
+
     // The report window (main_window_reports_win.cpp).
     bool ReportsShown() const;
     void ToggleReports();

@@ -7,7 +7,8 @@
 
 namespace lunea {
 
-MonthBar::MonthBar(WindowBase& host, ViewState& view, std::function<void()> repaintView)
+MonthBar::MonthBar(WindowBase& host, Hints& hints, ViewState& view,
+                   std::function<void()> repaintView)
     : host_(host), view_(view), repaintView_(std::move(repaintView)) {
     const HWND parent = host.Window();
     previousButton_ = std::make_unique<FlatButton>(parent, ids::PreviousMonthButton,
@@ -18,6 +19,8 @@ MonthBar::MonthBar(WindowBase& host, ViewState& view, std::function<void()> repa
     nextButton_ = std::make_unique<FlatButton>(parent, ids::NextMonthButton,
                                                BoundsInParent(ids::NextMonthButton), "",
                                                ImageRef{ImageSetId::Glyphs, glyph::kRight});
+    hints.Add(previousButton_->Window(), LayoutOf(ids::PreviousMonthButton).hint);
+    hints.Add(nextButton_->Window(), LayoutOf(ids::NextMonthButton).hint);
     Font monthFont = monthButton_->GetFont();
     monthFont.charset = 204;
     monthButton_->SetFont(monthFont);

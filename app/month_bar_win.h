@@ -17,7 +17,8 @@ namespace lunea {
 
 class MonthBar {
   public:
-    MonthBar(WindowBase& host, ViewState& view, std::function<void()> repaintView);
+    // The arrows' hints come from the layout table and name the calendar keys.
+    MonthBar(WindowBase& host, Hints& hints, ViewState& view, std::function<void()> repaintView);
 
     // Captions the menu with the locale's month names; call once at start-up.
     void SetMonthNames(const std::array<std::string, 12>& names);

@@ -11,6 +11,10 @@ constexpr int kCellSize = 49; // neighbouring cells share their border line
 constexpr int kGridTop = 18;
 constexpr int kHeaderHeight = 19;
 constexpr int kCorner = 10;
+// The focus frame runs inside the selected cell, one pixel of the day's
+// colour away from its border, in navy: dark on every light day colour.
+constexpr int kFocusInset = 2;
+constexpr Color kFocusFrame = kNavy;
 
 constexpr Color kWeekdayHeader = 10921638;
 constexpr Color kWeekendHeader = 12632256;
@@ -193,7 +197,11 @@ void DrawMonth(Canvas& canvas, const MonthViewInput& input, const CycleAnalysis&
 void DrawSelectionFrame(Canvas& canvas, const CellDayList& cellDays, int day) {
     for (int cell = 0; cell < kCellCount; ++cell)
         if (cellDays[static_cast<std::size_t>(cell)] == day) {
-            canvas.RoundRect(DayCellRect(cell), kCorner, kCorner, Pen{kYellow}, Brush::Hollow());
+            const Rect rect = DayCellRect(cell);
+            canvas.RoundRect(rect, kCorner, kCorner, Pen{kYellow}, Brush::Hollow());
+            canvas.RoundRect({rect.left + kFocusInset, rect.top + kFocusInset,
+                              rect.right - kFocusInset, rect.bottom - kFocusInset},
+                             kCorner, kCorner, Pen{kFocusFrame}, Brush::Hollow());
             return;
         }
 }

@@ -50,7 +50,8 @@ void DrawMonth(Canvas& canvas, const MonthViewInput& input, const CycleAnalysis&
 // The rounded rectangle of the cell with this index.
 Rect DayCellRect(int cellIndex);
 
-// The yellow frame around the cell that shows `day`; nothing when no cell does.
+// The yellow frame around the cell that shows `day` and a navy 1-pixel focus
+// frame inside it; nothing when no cell does.
 void DrawSelectionFrame(Canvas& canvas, const CellDayList& cellDays, int day);
 
 // The day under image point (x, y), or 0 for the header, an empty cell or

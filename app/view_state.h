@@ -2,6 +2,8 @@
 // The view state the main window owns and its pages read: the selected date,
 // the page shown and the editor's loading mark.
 
+#include "common/day_serial.h"
+
 #include <cstdint>
 
 namespace lunea {
@@ -17,6 +19,13 @@ struct ViewState {
     // Set while the day editor fills its controls: their change handlers
     // then write nothing back.
     bool dayLoading = false;
+
+    CivilDate Selected() const { return {selectedYear, selectedMonth, selectedDay}; }
+    void Select(CivilDate date) {
+        selectedYear = static_cast<std::uint16_t>(date.year);
+        selectedMonth = static_cast<std::uint16_t>(date.month);
+        selectedDay = static_cast<std::uint16_t>(date.day);
+    }
 };
 
 } // namespace lunea

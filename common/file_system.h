@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace lunea {
 
@@ -43,6 +44,11 @@ class FileSystem {
     // Removes the temporary files beside target that writers killed before
     // their replace left behind; those of other live processes stay.
     virtual void RemoveLeftoverTemporaries(const std::string& target) = 0;
+    // Creates a folder; one that exists already counts as created.
+    virtual bool CreateFolder(const std::string& path) = 0;
+    // The names of the files (not folders) in a folder. A folder that does
+    // not exist lists as empty; one that cannot be read fails.
+    virtual bool ListFiles(const std::string& folder, std::vector<std::string>& names) = 0;
     // The system's text for the most recent failure; ask straight after it.
     virtual std::string LastErrorText() const = 0;
 };

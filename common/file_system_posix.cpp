@@ -10,7 +10,9 @@
 #include <fcntl.h>
 #include <memory>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace lunea {
 namespace {
@@ -135,6 +137,26 @@ class PosixFileSystem : public FileSystem {
             if (owner && !IsRunningOtherProcess(*owner))
                 static_cast<void>(::unlink((folder + entry->d_name).c_str()));
         }
+    }
+
+    bool CreateFolder(const std::string& path) override {
+        return ::mkdir(path.c_str(), 0777) == 0 || errno == EEXIST || Fail();
+    }
+
+    bool ListFiles(const std::string& folder, std::vector<std::string>& names) override {
+        names.clear();
+        const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(folder.c_str()), ::closedir);
+        if (!listing)
+            return errno == ENOENT || Fail();
+        errno = 0;
+        while (const dirent* entry = ::readdir(listing.get())) {
+            struct stat status {};
+            if (::stat((folder + '/' + entry->d_name).c_str(), &status) == 0 &&
+                S_ISREG(status.st_mode))
+                names.emplace_back(entry->d_name);
+            errno = 0;
+        }
+        return errno == 0 || Fail();
     }
 
     std::string LastErrorText() const override { return std::strerror(lastError_); }

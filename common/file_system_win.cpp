@@ -9,6 +9,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace lunea {
 namespace {
@@ -127,6 +128,26 @@ class WindowsFileSystem : public FileSystem {
             if (owner && !IsRunningOtherProcess(*owner))
                 static_cast<void>(DeleteFileA((folder + found.cFileName).c_str()));
         } while (FindNextFileA(listing.Get(), &found));
+    }
+
+    bool CreateFolder(const std::string& path) override {
+        return CreateDirectoryA(path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS ||
+               Fail();
+    }
+
+    bool ListFiles(const std::string& folder, std::vector<std::string>& names) override {
+        names.clear();
+        WIN32_FIND_DATAA found;
+        const win::UniqueFind listing(FindFirstFileA((folder + "\\*").c_str(), &found));
+        if (!listing) {
+            const DWORD error = GetLastError();
+            return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || Fail();
+        }
+        do {
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+                names.emplace_back(found.cFileName);
+        } while (FindNextFileA(listing.Get(), &found));
+        return GetLastError() == ERROR_NO_MORE_FILES || Fail();
     }
 
     std::string LastErrorText() const override {

@@ -9,10 +9,6 @@
 namespace lunea {
 namespace {
 
-// The key path as the program has always passed it, minus the trailing
-// backslash, which names the same key.
-constexpr char kSettingsKeyPath[] = "Software\\Quorv\\LuneaDesktop";
-
 bool IsText(DWORD type) {
     return type == REG_SZ || type == REG_EXPAND_SZ;
 }
@@ -66,19 +62,11 @@ std::unique_ptr<RegistryKey> AdoptRegistryKey(win::UniqueRegKey key) {
     return std::make_unique<Win32RegistryKey>(std::move(key));
 }
 
-std::unique_ptr<RegistryKey> OpenSettingsKey() {
-    win::UniqueRegKey key;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_READ | KEY_WRITE, nullptr, key.Put(), nullptr) != ERROR_SUCCESS)
-        return nullptr;
-    return std::make_unique<Win32RegistryKey>(std::move(key));
-}
-
 std::unique_ptr<RegistryKey> OpenExistingKeyForReading(const std::string& path) {
     win::UniqueRegKey key;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, key.Put()) != ERROR_SUCCESS)
         return nullptr;
-    return std::make_unique<Win32RegistryKey>(std::move(key));
+    return AdoptRegistryKey(std::move(key));
 }
 
 } // namespace lunea

@@ -1,7 +1,6 @@
 #pragma once
-// Keys of the current user: the program's settings key
-// HKEY_CURRENT_USER\Software\Quorv\LuneaDesktop\, opened with create-if-missing,
-// and other programs' keys, read without creating them. Win32 build only.
+// Registry keys of the current user through Win32: another program's key,
+// read without creating it, or a key opened elsewhere. Win32 build only.
 #include "common/registry_key.h"
 #include "common/unique_win.h"
 
@@ -9,9 +8,6 @@
 #include <string>
 
 namespace lunea {
-
-// Null when the key can neither be opened nor created.
-std::unique_ptr<RegistryKey> OpenSettingsKey();
 
 // The key at path under HKEY_CURRENT_USER, for reading; null when it does not
 // exist or does not open. Never creates it.

@@ -43,6 +43,7 @@ inline constexpr int LutealSpinEdit = 243;
 inline constexpr int LutealDaysLabel = 244;
 inline constexpr int EstimatesDefault = 245;
 inline constexpr int EstimatesBevels = 246; // EstimatesBevels + i, i = 0..3
+inline constexpr int ShowCoverlineBox = 280;
 
 inline constexpr int CalendarColorsLabel = 250;
 inline constexpr int ClearDayColor = 251;      // clearPanel

@@ -57,6 +57,8 @@ std::vector<ControlSpec> BuildSheets() {
         {LutealLabel, cc::kLabel, EstimatesSheet, At(13, 146, 140, 15), "Luter Phase Length", ""},
         {LutealSpinEdit, cc::kEdit, EstimatesSheet, At(240, 154, 44, 24), "", ""},
         {LutealDaysLabel, cc::kLabel, EstimatesSheet, At(290, 159, 30, 15), "days", ""},
+        {ShowCoverlineBox, cc::kCheckBox, EstimatesSheet, At(13, 197, 200, 19), "Show coverline",
+         ""},
         {EstimatesDefault, cc::kPushButton, EstimatesSheet, kDefaultButton, "Default Settings", ""},
 
         {CalendarColorsLabel, cc::kLabel, CalendarSheet, At(13, 8, 100, 15), "Calendar Colors", ""},

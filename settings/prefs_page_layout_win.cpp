@@ -122,6 +122,9 @@ void PrefsPage::CreateEstimatesSheet(Panel& sheet) {
     fertileDaysSpin_ = spin(ids::OvulationSpinEdit, 1, 10);
     menstruationSpin_ = spin(ids::MenstruationSpinEdit, 1, 10);
     lutealSpin_ = spin(ids::LutealSpinEdit, 8, 18);
+    showCoverlineBox_ =
+        std::make_unique<CheckBox>(parent, ids::ShowCoverlineBox, Local(ids::ShowCoverlineBox),
+                                   PrefsLayoutOf(ids::ShowCoverlineBox).text);
     AddBevels(sheet, ids::EstimatesBevels, 4);
     AddDefaultButton(sheet, ids::EstimatesDefault);
 }

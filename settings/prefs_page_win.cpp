@@ -35,6 +35,7 @@ void PrefsPage::Fill() {
     ShowCycleLength(values.customCycle);
     fahrenheitButton_->SetChecked(values.fahrenheit);
     celsiusButton_->SetChecked(!values.fahrenheit);
+    showCoverlineBox_->SetChecked(values.showCoverline);
 }
 
 PrefsValues PrefsPage::Values() const {
@@ -48,6 +49,7 @@ PrefsValues PrefsPage::Values() const {
     values.fertileDays = fertileDaysSpin_->Value();
     values.menstruationDays = menstruationSpin_->Value();
     values.lutealDays = lutealSpin_->Value();
+    values.showCoverline = showCoverlineBox_->IsChecked();
     return values;
 }
 

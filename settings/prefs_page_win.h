@@ -4,6 +4,7 @@
 // left; the icon slots and "Default Settings" act on the settings at once.
 
 #include "components/controls/caption_buttons_win.h"
+#include "components/controls/check_box_win.h"
 #include "components/controls/edit_box_win.h"
 #include "components/controls/paint_box_win.h"
 #include "components/controls/panel_win.h"
@@ -90,6 +91,7 @@ class PrefsPage {
     std::unique_ptr<SkinLabel> averageLengthLabel_, customDaysLabel_;
     std::unique_ptr<EditBox> customLengthEdit_;
     std::unique_ptr<SpinEdit> fertileDaysSpin_, menstruationSpin_, lutealSpin_;
+    std::unique_ptr<CheckBox> showCoverlineBox_;
     std::array<std::unique_ptr<PaintBox>, 4> colorPanels_;
     std::unique_ptr<PaintBox> iconFrame_;
     std::unique_ptr<PushButton> dayIconButton_;

@@ -38,6 +38,7 @@ PrefsValues PrefsValuesOf(const Settings& settings) {
     values.fertileDays = settings.fertileDays;
     values.menstruationDays = settings.menstruationDays;
     values.lutealDays = settings.lutealPhaseLength;
+    values.showCoverline = settings.showCoverline;
     return values;
 }
 
@@ -54,6 +55,7 @@ bool TakeOverPrefs(const PrefsValues& values, Settings& settings) {
     settings.fertileDays = values.fertileDays;
     settings.menstruationDays = values.menstruationDays;
     settings.lutealPhaseLength = values.lutealDays;
+    settings.showCoverline = values.showCoverline;
     return passwordDisabled;
 }
 
@@ -67,6 +69,7 @@ void RestoreDefaultPrefs(Settings& settings) {
     settings.fertileDays = defaults.fertileDays;
     settings.menstruationDays = defaults.menstruationDays;
     settings.lutealPhaseLength = defaults.lutealPhaseLength;
+    settings.showCoverline = defaults.showCoverline;
     settings.password.clear();
     settings.iconKinds = defaults.iconKinds;
 }

@@ -28,6 +28,7 @@ struct PrefsValues {
     int fertileDays = 0;
     int menstruationDays = 0;
     int lutealDays = 0;
+    bool showCoverline = true;
 };
 
 PrefsValues PrefsValuesOf(const Settings& settings);

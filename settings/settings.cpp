@@ -11,6 +11,7 @@ namespace {
 constexpr const char* kPasswordValue = "Quorv";
 constexpr const char* kTemperatureFormatValue = "TempFormat";
 constexpr const char* kLastUserValue = "LastUser";
+constexpr const char* kCoverlineValue = "Coverline";
 
 struct NumberValue {
     const char* name;
@@ -61,6 +62,8 @@ Settings ReadSettings(const RegistryKey& key) {
     for (const NumberValue& value : kNumberValues)
         settings.*value.field = ReadNumber(key, value.name, settings.*value.field);
     settings.lastUser = ReadText(key, kLastUserValue).substr(0, Settings::kLastUserCapacity);
+    // Older versions never wrote it: only an explicit "0" turns it off.
+    settings.showCoverline = ReadText(key, kCoverlineValue) != "0";
     // An empty first slot means the icons were never chosen: all defaults.
     if (!ReadText(key, IconValueName(0)).empty())
         for (int slot = 0; slot < Settings::kIconSlots; ++slot)
@@ -78,6 +81,7 @@ bool WriteAllSettings(RegistryKey& key, const Settings& settings) {
     ok &=
         key.WriteString(kTemperatureFormatValue, settings.useFahrenheit ? "Fahrenheit" : "Celsius");
     ok &= WriteLastUser(key, settings);
+    ok &= key.WriteString(kCoverlineValue, settings.showCoverline ? "1" : "0");
     return ok;
 }
 

@@ -25,6 +25,7 @@ struct Settings {
     int lutealPhaseLength = 14;
     std::array<int, kIconSlots> iconKinds{1, 2, 3, 4, 5, 6, 7, 8};
     std::string lastUser;
+    bool showCoverline = true; // the temperature shift on the Temperature chart
 };
 
 // Reads every value; a missing, empty, malformed or non-string value takes

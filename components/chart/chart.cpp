@@ -17,6 +17,10 @@ constexpr int kGap = 3;  // between a mark and its label
 constexpr double kPixelLimit = 1 << 20;
 // A bar's value stands this far above it.
 constexpr int kMarkLift = 4;
+// A level's dashes and gaps, and the ring around its marked point.
+constexpr int kDash = 5;
+constexpr int kDashGap = 3;
+constexpr int kRing = 9;
 // Bars are lit towards their top.
 constexpr Color kBarLight = kWhite;
 
@@ -29,7 +33,7 @@ struct Extent {
     double minX = 0, maxX = 0, minY = 0, maxY = 0;
 };
 
-Extent ExtentOf(const std::vector<ChartPoint>& points) {
+Extent ExtentOf(const std::vector<ChartPoint>& points, const std::optional<ChartLevel>& level) {
     Extent extent;
     for (const ChartPoint& p : points) {
         const double x = Held(p.x), y = Held(p.y);
@@ -39,6 +43,11 @@ Extent ExtentOf(const std::vector<ChartPoint>& points) {
         extent.maxX = std::max(extent.maxX, x);
         extent.minY = std::min(extent.minY, y);
         extent.maxY = std::max(extent.maxY, y);
+    }
+    // The level stands within the left axis' range.
+    if (extent.any && level) {
+        extent.minY = std::min(extent.minY, Held(level->value));
+        extent.maxY = std::max(extent.maxY, Held(level->value));
     }
     return extent;
 }
@@ -99,6 +108,8 @@ class ChartPainter {
         const int margin = chart_.series.pointSize;
         canvas_.SetClip({plot_.left + 1 - margin, plot_.top - margin, plot_.right + 1 + margin,
                          plot_.bottom + margin});
+        if (HasLevel())
+            DrawLevelLine();
         if (chart_.series.style == SeriesStyle::Bar)
             DrawBars();
         else
@@ -106,6 +117,8 @@ class ChartPainter {
         canvas_.ResetClip();
         if (chart_.series.style == SeriesStyle::Bar && chart_.series.marks)
             DrawMarks();
+        if (HasLevel())
+            DrawLevelMarks();
     }
 
   private:
@@ -114,7 +127,7 @@ class ChartPainter {
     // room for a plot.
     bool Lay() {
         const ChartSeries& series = chart_.series;
-        const Extent extent = ExtentOf(series.Points());
+        const Extent extent = ExtentOf(series.Points(), HasLevel() ? chart_.level : std::nullopt);
         const bool bars = series.style == SeriesStyle::Bar;
         const int count = static_cast<int>(series.Points().size());
 
@@ -141,6 +154,8 @@ class ChartPainter {
         int labelWidth = 0;
         for (const AxisTick& tick : yTicks_)
             labelWidth = std::max(labelWidth, canvas_.MeasureText(tick.label, kLabelFont).width);
+        if (HasLevel())
+            labelWidth = std::max(labelWidth, canvas_.MeasureText(LevelText(), kLabelFont).width);
 
         // Bars stand in slots of equal width, half a slot kept free at each end.
         slotValue_ = 1.0;
@@ -193,9 +208,9 @@ class ChartPainter {
         for (const AxisTick& tick : yTicks_) {
             const int y = Y(tick.value);
             canvas_.Line({plot_.left - kTick, y}, {plot_.left, y}, kAxisPen);
-            canvas_.TextInRect(
-                {bounds_.left, y - labelHeight_, plot_.left - kTick - kGap, y + labelHeight_},
-                tick.label, kLabelFont, HorizontalAlign::Right, VerticalAlign::Middle);
+            if (!NearLevelLabel(y))
+                canvas_.TextInRect(LeftLabelRect(y), tick.label, kLabelFont, HorizontalAlign::Right,
+                                   VerticalAlign::Middle);
         }
         const int labelTop = plot_.bottom + kTick + kGap;
         for (const AxisTick& tick : xTicks_) {
@@ -212,6 +227,50 @@ class ChartPainter {
                                 bounds_.bottom - kPad},
                                chart_.bottomAxis.title, kTitleFont, HorizontalAlign::Centre,
                                VerticalAlign::Top);
+    }
+
+    Rect LeftLabelRect(int y) const {
+        return {bounds_.left, y - labelHeight_, plot_.left - kTick - kGap, y + labelHeight_};
+    }
+
+    bool HasLevel() const { return chart_.level && chart_.series.style == SeriesStyle::Line; }
+    std::string LevelText() const {
+        return ValueText(chart_.level->value, chart_.decimalSeparator);
+    }
+
+    // A left axis label that the level's own label would cover.
+    bool NearLevelLabel(int y) const {
+        return HasLevel() && std::abs(y - Y(chart_.level->value)) < labelHeight_;
+    }
+
+    void DrawLevelLine() {
+        const int y = Y(chart_.level->value);
+        const Pen pen{chart_.level->color, 1};
+        for (int x = plot_.left + 1; x <= plot_.right; x += kDash + kDashGap)
+            canvas_.Line({x, y}, {std::min(x + kDash, plot_.right + 1), y}, pen);
+    }
+
+    void DrawLevelMarks() {
+        const ChartLevel& level = *chart_.level;
+        Font font = kLabelFont;
+        font.color = level.color;
+        canvas_.TextInRect(LeftLabelRect(Y(level.value)), LevelText(), font, HorizontalAlign::Right,
+                           VerticalAlign::Middle);
+        const auto& points = chart_.series.Points();
+        const auto marked = std::find_if(points.begin(), points.end(),
+                                         [&](const ChartPoint& p) { return p.x == level.markedX; });
+        if (marked == points.end())
+            return;
+        const Point at{X(marked->x), Y(marked->y)};
+        const int low = kRing / 2;
+        canvas_.Ellipse({at.x - low, at.y - low, at.x - low + kRing, at.y - low + kRing},
+                        {level.color, 1}, Brush::Hollow());
+        // The name above the ring, or below it where the plot's top is near.
+        const int width = canvas_.MeasureText(level.markName, font).width;
+        int top = at.y - low - kGap - labelHeight_;
+        if (top < plot_.top)
+            top = at.y + low + kGap;
+        canvas_.Text({at.x - width / 2, top}, level.markName, font);
     }
 
     void DrawLine() {

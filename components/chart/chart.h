@@ -7,6 +7,7 @@
 #include "components/canvas/canvas.h"
 #include "components/chart/chart_ticks.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,16 @@ struct ChartSeries {
     std::vector<ChartPoint> points_;
 };
 
+// A level read off the series: a dashed line across the plot at one value of
+// the left axis, that value written among the axis' labels, and the series'
+// point at markedX ringed and named.
+struct ChartLevel {
+    double value = 0.0;
+    double markedX = 0.0;
+    std::string markName;
+    Color color = kBlue;
+};
+
 struct Chart {
     // The background shades from the bottom colour up to the top colour.
     Color backgroundBottom = kWhite;
@@ -59,6 +70,7 @@ struct Chart {
     ChartAxis bottomAxis;
     ChartAxis leftAxis;
     ChartSeries series;
+    std::optional<ChartLevel> level; // only with a line series
     char decimalSeparator = '.';
 
     void Draw(Canvas& canvas, const Rect& bounds) const;

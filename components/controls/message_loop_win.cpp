@@ -1,6 +1,7 @@
 #include "components/controls/message_loop_win.h"
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 namespace lunea {
@@ -20,7 +21,39 @@ bool IsDialogKeyOfRegisteredWindow(MSG& message) {
     return false;
 }
 
+std::map<HWND, KeyHandler>& KeyHandlers() {
+    static std::map<HWND, KeyHandler> handlers;
+    return handlers;
+}
+
+bool altReleasePending = false;
+
+bool IsKeyForHandler(const MSG& message) {
+    if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
+        const auto handler = KeyHandlers().find(GetAncestor(message.hwnd, GA_ROOT));
+        if (handler == KeyHandlers().end() || !handler->second(message.message, message.wParam))
+            return false;
+        altReleasePending = altReleasePending || message.message == WM_SYSKEYDOWN;
+        return true;
+    }
+    const bool altRelease = (message.message == WM_SYSKEYUP || message.message == WM_KEYUP) &&
+                            message.wParam == VK_MENU;
+    if (!altRelease || !altReleasePending)
+        return false;
+    altReleasePending = false;
+    return true;
+}
+
 } // namespace
+
+void SetKeyHandler(HWND topLevel, KeyHandler handler) {
+    if (topLevel)
+        KeyHandlers()[topLevel] = std::move(handler);
+}
+
+void RemoveKeyHandler(HWND topLevel) {
+    KeyHandlers().erase(topLevel);
+}
 
 void AddDialogKeysWindow(HWND window) {
     if (window)
@@ -43,7 +76,7 @@ bool TerminationRequested() {
 int RunMessageLoop() {
     MSG message{};
     while (!terminationRequested && GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (IsDialogKeyOfRegisteredWindow(message))
+        if (IsKeyForHandler(message) || IsDialogKeyOfRegisteredWindow(message))
             continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);

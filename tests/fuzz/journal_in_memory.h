@@ -39,6 +39,15 @@ class MemoryFileSystem : public FileSystem {
     }
     bool Remove(const std::string& path) override { return files.erase(path) != 0; }
     void RemoveLeftoverTemporaries(const std::string&) override {}
+    bool CreateFolder(const std::string&) override { return true; }
+    bool ListFiles(const std::string& folder, std::vector<std::string>& names) override {
+        names.clear();
+        const std::string prefix = folder + '/';
+        for (const auto& [path, bytes] : files)
+            if (path.starts_with(prefix) && path.find('/', prefix.size()) == std::string::npos)
+                names.push_back(path.substr(prefix.size()));
+        return true;
+    }
     std::string LastErrorText() const override { return "memory"; }
 
   private:

@@ -114,6 +114,29 @@ TEST_F(ChartContents, TheDayAxisSpansTheMonthAndTemperaturesArePlottedInTheirSca
     EXPECT_GT(markers[2].bounds.left, markers[1].bounds.left);
 }
 
+// The golden picture shows the coverline in Celsius; here its value in
+// Fahrenheit, and the Cycle chart, which draws none.
+TEST_F(ChartContents, TheCoverlineFollowsTheScaleAndOnlyALineSeriesDrawsIt) {
+    days->At(2016, 3, 16).Temperature = 36.7;
+    const TemperatureShift shift{DateToSerial({2016, 3, 16}), 36.5};
+    Chart chart = MakeTemperatureChart();
+    FillTempChart(chart, *days, 2016, 3, true);
+    ShowTemperatureShift(chart, shift, true);
+    RecordingCanvas canvas;
+    chart.Draw(canvas, kBounds);
+    const auto texts = canvas.CallsOf<TextCall>();
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
+                            [](const TextCall& t) { return t.text == "97.8"; }));
+
+    Chart cycles = MakeCycleChart();
+    cycles.series.Add(DateToSerial({2016, 3, 1}), 28, kRed);
+    ShowTemperatureShift(cycles, shift, false);
+    RecordingCanvas bars;
+    cycles.Draw(bars, kBounds);
+    for (const LineCall& line : bars.CallsOf<LineCall>())
+        EXPECT_NE(line.pen.color, kBlue) << "a bar chart draws no level";
+}
+
 TEST_F(ChartContents, TheCycleChartShowsUpToSixCyclesBegunBeforeTheMonthsEnd) {
     CycleAnalysis analysis;
     // Newest first; the newest bar shows the effective length, the others

@@ -64,7 +64,9 @@ enum class FaultAt {
     Close,
     Replace,
     ReplaceExisting, // a replace over an existing file: it is held open without delete sharing
-    WriteInPlace     // a write into a file opened with OpenExisting
+    WriteInPlace,    // a write into a file opened with OpenExisting
+    CreateFolder,
+    ListFiles
 };
 
 // The platform's file system, with the operations asked for failing. A
@@ -107,6 +109,12 @@ class FaultyFileSystem : public FileSystem {
     bool Remove(const std::string& path) override { return real_->Remove(path); }
     void RemoveLeftoverTemporaries(const std::string& target) override {
         real_->RemoveLeftoverTemporaries(target);
+    }
+    bool CreateFolder(const std::string& path) override {
+        return !Fails(FaultAt::CreateFolder) && real_->CreateFolder(path);
+    }
+    bool ListFiles(const std::string& folder, std::vector<std::string>& names) override {
+        return !Fails(FaultAt::ListFiles) && real_->ListFiles(folder, names);
     }
     std::string LastErrorText() const override { return "Injected failure."; }
 

@@ -369,8 +369,35 @@ TEST_F(JournalSessionTest, TheAnalysisFollowsEveryChangeWithoutAnyPageDrawing) {
     EXPECT_EQ(session.Analysis().PredictedStarts()[0], predictedBefore);
     ExpectFreshAnalysis();
     prompts.answerYes = true;
-    session.ClearDatabase();
+    session.ClearDatabase({2026, 4, 1, 12, 0});
     EXPECT_EQ(session.Analysis().cycleCount, 0);
+}
+
+TEST_F(JournalSessionTest, ClearDatabaseCopiesTheJournalFirstAndAFailedCopyKeepsTheDays) {
+    const struct {
+        testing::FaultAt fault;
+        bool cleared;
+    } cases[] = {{testing::FaultAt::Nothing, true},
+                 {testing::FaultAt::CreateFolder, false},
+                 {testing::FaultAt::Write, false}};
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(BackupFolderFor(FileOf(0)));
+        WriteJournal(0, {kFirstFlow});
+        const std::vector<std::uint8_t> original = testing::ReadBytes(FileOf(0));
+        testing::FaultyFileSystem faulty(testing::FaultAt::Nothing);
+        RecordingPrompts told;
+        JournalSession clearing(faulty, told, [this] { return std::make_unique<KeyView>(key); });
+        clearing.Start(Users(), {[](const UserList&) { return 0; }, [](const std::string&) {}});
+        faulty.SetFault(c.fault);
+        clearing.ClearDatabase({2026, 4, 1, 12, 0});
+        EXPECT_EQ(clearing.Days().At(kFirstFlow).Status == 0, c.cleared);
+        EXPECT_EQ(told.ioErrors.size(), c.cleared ? 0u : 1u);
+        const std::vector<BackupEntry> backups = ListBackups(*files_, FileOf(0));
+        ASSERT_EQ(backups.size(), c.cleared ? 1u : 0u);
+        if (c.cleared) {
+            EXPECT_EQ(testing::ReadBytes(backups[0].path), original);
+        }
+    }
 }
 
 TEST_F(JournalSessionTest, TheTransferWritesTheCurrentJournalForAnotherUser) {

@@ -2,11 +2,13 @@
 
 #include "components/art/desktop_skin.h"
 #include "components/art/image_sets.h"
+#include "components/canvas/bitmap_canvas.h"
 #include "components/canvas/recording_canvas.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 namespace lunea {
@@ -286,14 +288,43 @@ TEST_F(MonthViewTest, SelectionFrameIsAYellowOutline) {
     canvas.Clear();
     DrawSelectionFrame(canvas, cells, 15);
     const auto frames = canvas.CallsOf<RoundRectCall>();
-    ASSERT_EQ(frames.size(), 1u);
+    ASSERT_EQ(frames.size(), 2u);
     EXPECT_EQ(frames[0].rect, DayCellRect(CellOf(15)));
     EXPECT_EQ(frames[0].pen, (Pen{65535, 1}));
     EXPECT_TRUE(frames[0].brush.transparent);
+    EXPECT_TRUE(frames[1].brush.transparent);
 
     canvas.Clear();
     DrawSelectionFrame(canvas, cells, 31);
     EXPECT_TRUE(canvas.Calls().empty()) << "September has no 31st";
+}
+
+// The focus frame is drawn on the real pixels: a 1-pixel line inside the
+// cell, one pixel of the day's colour between it and the border, and far
+// from each of the four day colours.
+TEST(MonthViewFocusFrame, ShowsInsideTheCellOnEveryDayColour) {
+    const Settings defaults;
+    const CellDayList cells = MonthCells(2010, 9, false);
+    const int cell = static_cast<int>(std::find(cells.begin(), cells.end(), 15) - cells.begin());
+    const Rect rect = DayCellRect(cell);
+    const int middleY = (rect.top + rect.bottom) / 2;
+    for (int colour : {defaults.clearDayColor, defaults.flowDayColor, defaults.fertileDayColor,
+                       defaults.predictedFlowColor}) {
+        const Color day = static_cast<Color>(colour);
+        BitmapCanvas canvas(kMainImageWidth, kMainImageHeight, day);
+        DrawSelectionFrame(canvas, cells, 15);
+        EXPECT_EQ(canvas.PixelAt(rect.left + 1, middleY), day) << colour;
+        const Color frame = canvas.PixelAt(rect.left + 2, middleY);
+        EXPECT_EQ(canvas.PixelAt(rect.right - 3, middleY), frame) << colour;
+        EXPECT_EQ(canvas.PixelAt(rect.left + 3, middleY), day) << colour;
+        const auto channel = [](Color c, int shift) {
+            return static_cast<int>((c >> shift) & 255);
+        };
+        int distance = 0;
+        for (int shift : {0, 8, 16})
+            distance += std::abs(channel(frame, shift) - channel(day, shift));
+        EXPECT_GT(distance, 300) << "frame " << frame << " on day colour " << colour;
+    }
 }
 
 } // namespace

@@ -30,6 +30,7 @@ TEST(PrefsValues, EmptyingASetPasswordIsToldAndEveryValueRoundTrips) {
     settings.customCycleLength = 31;
     settings.fertileDayColor = 255;
     settings.lutealPhaseLength = 9;
+    settings.showCoverline = false;
     PrefsValues values = PrefsValuesOf(settings);
     EXPECT_EQ(values.customDays, "31");
     Settings back = settings;
@@ -38,6 +39,10 @@ TEST(PrefsValues, EmptyingASetPasswordIsToldAndEveryValueRoundTrips) {
     EXPECT_EQ(back.fertileDayColor, 255);
     EXPECT_EQ(back.lutealPhaseLength, 9);
     EXPECT_TRUE(back.useFahrenheit);
+    EXPECT_FALSE(back.showCoverline);
+    values.showCoverline = true;
+    TakeOverPrefs(values, back);
+    EXPECT_TRUE(back.showCoverline);
 
     values.password.clear();
     EXPECT_TRUE(TakeOverPrefs(values, back));
@@ -52,12 +57,14 @@ TEST(PrefsValues, DefaultsKeepTheTemperatureFormatAndResetTheRest) {
     settings.password = "pw";
     settings.customCycleLength = 30;
     settings.fertileDays = 9;
+    settings.showCoverline = false;
     settings.iconKinds = {10, 10, 10, 10, 10, 10, 10, 99};
     RestoreDefaultPrefs(settings);
     EXPECT_TRUE(settings.useFahrenheit);
     EXPECT_EQ(settings.password, "");
     EXPECT_EQ(settings.customCycleLength, 0);
     EXPECT_EQ(settings.fertileDays, 5);
+    EXPECT_TRUE(settings.showCoverline);
     EXPECT_EQ(settings.iconKinds, (std::array<int, 8>{1, 2, 3, 4, 5, 6, 7, 8}));
 }
 

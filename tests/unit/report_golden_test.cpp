@@ -1,9 +1,10 @@
-// Both reports of one journal drawn on the pixel canvas, compared with the
-// pictures kept beside this file. After a deliberate change of the drawing,
-// write them anew with LUNEA_UPDATE_GOLDEN=1 and look at them before
+// Both reports of one journal and its temperature chart with the coverline
+// drawn on the pixel canvas, compared with the pictures kept beside this file. After a deliberate
+// change of the drawing, write them anew with LUNEA_UPDATE_GOLDEN=1 and look at them before
 // committing.
 #include "components/canvas/bitmap_canvas.h"
 #include "components/canvas/bmp_file.h"
+#include "app/chart_contents.h"
 #include "tests/unit/report_test_support.h"
 
 #include <gtest/gtest.h>
@@ -50,13 +51,7 @@ std::filesystem::path GoldenFolder() {
     return std::filesystem::path(__FILE__).parent_path() / "golden";
 }
 
-void ExpectSameAsGolden(const ReportRenderer& renderer, bool fahrenheit, const char* name) {
-    testing::ReportJournal journal = ThreeCycleJournal();
-    journal.settings.useFahrenheit = fahrenheit;
-    const ReportInput input = journal.Input(1, 3);
-    const PictureSize size = renderer.SizeOf(input);
-    BitmapCanvas canvas(size.width, size.height);
-    renderer.Draw(canvas, input);
+void ExpectSameAsGoldenPicture(const BitmapCanvas& canvas, const char* name) {
     const std::filesystem::path path = GoldenFolder() / name;
     if (const char* update = std::getenv("LUNEA_UPDATE_GOLDEN"); update && *update == '1') {
         ASSERT_TRUE(SaveBmp(path.string(), canvas.Pixels())) << path;
@@ -68,14 +63,25 @@ void ExpectSameAsGolden(const ReportRenderer& renderer, bool fahrenheit, const c
     const std::vector<std::uint8_t> drawn = EncodeBmp(canvas.Pixels());
     ASSERT_EQ(kept.size(), drawn.size()) << name << ": another picture size";
     // Rows are stored bottom-up, three bytes a pixel, padded to four.
-    const std::size_t rowBytes = (static_cast<std::size_t>(size.width) * 3 + 3) & ~std::size_t{3};
+    const int width = canvas.Pixels().width, height = canvas.Pixels().height;
+    const std::size_t rowBytes = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
     for (std::size_t i = 54; i < kept.size(); ++i)
         if (kept[i] != drawn[i]) {
             const std::size_t row = (i - 54) / rowBytes;
             ADD_FAILURE() << name << ": first different pixel at x " << (i - 54) % rowBytes / 3
-                          << ", y " << size.height - 1 - row;
+                          << ", y " << height - 1 - row;
             return;
         }
+}
+
+void ExpectSameAsGolden(const ReportRenderer& renderer, bool fahrenheit, const char* name) {
+    testing::ReportJournal journal = ThreeCycleJournal();
+    journal.settings.useFahrenheit = fahrenheit;
+    const ReportInput input = journal.Input(1, 3);
+    const PictureSize size = renderer.SizeOf(input);
+    BitmapCanvas canvas(size.width, size.height);
+    renderer.Draw(canvas, input);
+    ExpectSameAsGoldenPicture(canvas, name);
 }
 
 TEST(ReportGolden, StandardReportInCelsius) {
@@ -84,6 +90,21 @@ TEST(ReportGolden, StandardReportInCelsius) {
 
 TEST(ReportGolden, AdvancedReportInFahrenheit) {
     ExpectSameAsGolden(AdvancedReport(), true, "advanced_report.bmp");
+}
+
+// The first cycle's rise, on the 22nd of March, with its coverline.
+TEST(ChartGolden, TemperatureChartWithTheCoverline) {
+    testing::ReportJournal journal = ThreeCycleJournal();
+    journal.Input();
+    Chart chart = MakeTemperatureChart();
+    FillTempChart(chart, *journal.days, 2018, 3, false);
+    const auto shift = FindTemperatureShift(*journal.days, journal.cycles.Starts(), 2018, 3);
+    ASSERT_TRUE(shift.has_value());
+    EXPECT_EQ(SerialToDate(shift->day), (CivilDate{2018, 3, 22}));
+    ShowTemperatureShift(chart, shift, false);
+    BitmapCanvas canvas(340, 311);
+    chart.Draw(canvas, {0, 0, 340, 311});
+    ExpectSameAsGoldenPicture(canvas, "temperature_chart_coverline.bmp");
 }
 
 } // namespace

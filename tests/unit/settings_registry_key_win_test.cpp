@@ -1,5 +1,5 @@
 #include "common/unique_win.h"
-#include "common/registry_key_win.h"
+#include "settings/settings_key_win.h"
 
 #include <windows.h>
 

@@ -21,6 +21,7 @@ TEST(SettingsRead, AnEmptyKeyGivesEveryDefault) {
     EXPECT_EQ(settings.lutealPhaseLength, 14);
     EXPECT_EQ(settings.iconKinds, (std::array<int, 8>{1, 2, 3, 4, 5, 6, 7, 8}));
     EXPECT_EQ(settings.lastUser, "");
+    EXPECT_TRUE(settings.showCoverline);
 }
 
 TEST(SettingsRead, StoredValuesAreTakenAsTheyAreWithoutRangeChecks) {
@@ -52,6 +53,18 @@ TEST(SettingsRead, TemperatureScaleIsCelsiusOnlyWhenEmptyOrExactlyCelsius) {
     EXPECT_TRUE(fahrenheit("celsius"));
     EXPECT_TRUE(fahrenheit("Fahrenheit"));
     EXPECT_TRUE(fahrenheit("Kelvin"));
+}
+
+TEST(SettingsRead, TheCoverlineIsShownUnlessStoredAsZero) {
+    const struct {
+        const char* stored;
+        bool shown;
+    } cases[] = {{"0", false}, {"1", true}, {"", true}, {"off", true}};
+    for (const auto& c : cases) {
+        MemoryRegistryKey key;
+        key.WriteString("Coverline", c.stored);
+        EXPECT_EQ(ReadSettings(key).showCoverline, c.shown) << '"' << c.stored << '"';
+    }
 }
 
 TEST(SettingsRead, BadValuesTakeTheirDefaults) {
@@ -92,18 +105,22 @@ TEST(SettingsWrite, EveryValueInTheProgramsOrderAndReadBackTheSame) {
     settings.customCycleLength = 31;
     settings.iconKinds = {0, 10, 9, 8, 7, 6, 5, 4};
     settings.lastUser = "Lunea";
+    settings.showCoverline = false;
     MemoryRegistryKey key;
     EXPECT_TRUE(WriteAllSettings(key, settings));
     EXPECT_EQ(key.WriteOrder(),
-              (std::vector<std::string>{"Quorv", "Color1", "Color2", "Color3", "Color4", "FCycles",
-                                        "Ovulation", "Menstruation", "LuterPhaseLength", "calIcon0",
-                                        "calIcon1", "calIcon2", "calIcon3", "calIcon4", "calIcon5",
-                                        "calIcon6", "calIcon7", "TempFormat", "LastUser"}));
+              (std::vector<std::string>{
+                  "Quorv",    "Color1",    "Color2",       "Color3",           "Color4",
+                  "FCycles",  "Ovulation", "Menstruation", "LuterPhaseLength", "calIcon0",
+                  "calIcon1", "calIcon2",  "calIcon3",     "calIcon4",         "calIcon5",
+                  "calIcon6", "calIcon7",  "TempFormat",   "LastUser",         "Coverline"}));
     std::string text;
     ASSERT_EQ(key.ReadString("TempFormat", text), RegistryRead::Found);
     EXPECT_EQ(text, "Fahrenheit");
     ASSERT_EQ(key.ReadString("Color1", text), RegistryRead::Found);
     EXPECT_EQ(text, "15780518");
+    ASSERT_EQ(key.ReadString("Coverline", text), RegistryRead::Found);
+    EXPECT_EQ(text, "0");
 
     const Settings back = ReadSettings(key);
     EXPECT_EQ(back.password, "secret");
@@ -112,6 +129,7 @@ TEST(SettingsWrite, EveryValueInTheProgramsOrderAndReadBackTheSame) {
     EXPECT_EQ(back.customCycleLength, 31);
     EXPECT_EQ(back.iconKinds, settings.iconKinds);
     EXPECT_EQ(back.lastUser, "Lunea");
+    EXPECT_FALSE(back.showCoverline);
 }
 
 } // namespace

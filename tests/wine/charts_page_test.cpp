@@ -79,6 +79,14 @@ int PlottedPoints(HWND chart) {
     return groups;
 }
 
+// The coverline and the shift's ring are the chart's only pure blue.
+bool ShowsCoverline(HWND chart) {
+    RECT rect{};
+    GetWindowRect(chart, &rect);
+    const PixelImage picture = CaptureScreenRect(rect);
+    return std::count(picture.pixels.begin(), picture.pixels.end(), kBlue) > 0;
+}
+
 class ChartsPage : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -113,8 +121,10 @@ TEST_F(ChartsPage, OpensOnTheCycleChartAndTheTemperatureChartFollowsTheMonth) {
     EXPECT_TRUE(IsWindowVisible(driver.Control(ids::TempChart)));
     EXPECT_FALSE(IsWindowVisible(driver.Control(ids::CycleChart)));
     EXPECT_EQ(PlottedPoints(driver.Control(ids::TempChart)), RecordedTemperatures(records_, 11));
+    EXPECT_FALSE(ShowsCoverline(driver.Control(ids::TempChart))) << "no shift in November";
     driver.Click(ids::PreviousMonthButton); // October
     EXPECT_EQ(PlottedPoints(driver.Control(ids::TempChart)), RecordedTemperatures(records_, 10));
+    EXPECT_TRUE(ShowsCoverline(driver.Control(ids::TempChart))) << "the rise of the 10th";
     EXPECT_TRUE(SaveWindowLook(window, "charts-temperature-look.bmp"));
 
     // Left on the temperature chart, entered again on the cycle chart.

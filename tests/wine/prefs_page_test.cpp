@@ -103,11 +103,14 @@ TEST_F(PrefsPage, ColourAndFertilePeriodAreStoredWhenLeftAndTheCalendarUsesThem)
     ShowSheet(driver, 1);
     driver.SetText(prefs_ids::OvulationSpinEdit, "3");
     driver.SetText(prefs_ids::MenstruationSpinEdit, "25"); // typed past the range
+    EXPECT_TRUE(driver.Checked(prefs_ids::ShowCoverlineBox)) << "on by default";
+    driver.Click(prefs_ids::ShowCoverlineBox);
     driver.Click(ids::CalendarButton);
     EXPECT_EQ(ReadSetting("Color1"), std::to_string(Rgb(10, 200, 30)));
     EXPECT_EQ(ReadSetting("Ovulation"), "3");
     EXPECT_EQ(ReadSetting("Menstruation"), "10");
     EXPECT_EQ(ReadSetting("TempFormat"), "Celsius");
+    EXPECT_EQ(ReadSetting("Coverline"), "0");
     EXPECT_TRUE(IsWindowVisible(driver.Control(ids::MonthImage)));
     driver.ShowMonth(2019, 12);
     EXPECT_EQ(driver.CellColor(2019, 12, 10), Rgb(10, 200, 30)) << "a clear day";
