@@ -5,17 +5,24 @@ find_program(LUNEA_CHMCMD chmcmd REQUIRED)
 file(GLOB help_sources LIST_DIRECTORIES false CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/help/*)
 set(help_stage ${CMAKE_BINARY_DIR}/help)
 
-# The pictures come from the program's painters: the native build has the
-# tool already; the cross build compiles it for the host in a build of its own.
-set(help_pictures Icons.bmp Status.bmp Bells.bmp)
+# The pictures come from the program's painters and month renderer: the
+# native build links them from the core; the cross build compiles them for
+# the host in a build of its own, from a clean build directory as well.
+# ImageMagick lays the month's texts over its bitmap (see the tool).
+find_program(LUNEA_CONVERT convert REQUIRED)
+set(help_pictures Icons.bmp Status.bmp Bells.bmp Month.png)
 set(picture_dir ${CMAKE_BINARY_DIR}/help-pictures)
-if(TARGET export_artwork)
-    set(picture_tool $<TARGET_FILE:export_artwork>)
-    set(picture_tool_target export_artwork)
+if(NOT CMAKE_CROSSCOMPILING)
+    add_executable(paint_help_pictures ${CMAKE_SOURCE_DIR}/help/pictures/paint_help_pictures.cpp)
+    target_link_libraries(paint_help_pictures PRIVATE lunea_core)
+    lunea_own_target(paint_help_pictures)
+    set(picture_tool $<TARGET_FILE:paint_help_pictures>)
+    set(picture_tool_depends paint_help_pictures)
 else()
     set(host_build ${CMAKE_BINARY_DIR}/help-pictures-host)
-    set(picture_tool ${host_build}/export_artwork)
-    set(picture_tool_target help_picture_tool)
+    set(picture_tool ${host_build}/paint_help_pictures)
+    # The tool's file too: a rebuilt tool repaints the pictures.
+    set(picture_tool_depends help_picture_tool ${picture_tool})
     add_custom_target(help_picture_tool
         COMMAND env -u CXX -u CXXFLAGS -u LDFLAGS ${CMAKE_COMMAND} -S ${CMAKE_SOURCE_DIR}/help/pictures
                 -B ${host_build} -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=g++
@@ -30,7 +37,8 @@ add_custom_command(
     OUTPUT ${picture_files}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${picture_dir}
     COMMAND ${picture_tool} ${picture_dir}
-    DEPENDS ${picture_tool_target}
+    COMMAND ${LUNEA_CONVERT} mvg:${picture_dir}/Month.mvg ${picture_dir}/Month.png
+    DEPENDS ${picture_tool_depends}
     COMMENT "Painting the help's pictures"
     VERBATIM)
 

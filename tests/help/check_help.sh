@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the compiled help against its sources: every file the project lists
 # is inside the .chm, and every href/src of the pages, the contents and the
-# index names a file of the help folder that the project lists.
+# index names a file of the help folder that the project lists; no picture
+# keeps the artwork's see-through magenta.
 # Usage: check_help.sh <help folder> <LuneaHelp.chm>
 set -uo pipefail
 help_dir=$1 chm=$2
@@ -16,6 +17,12 @@ inside=$(7z l -slt "$chm" | sed -n 's/^Path = //p') || fail "7z cannot read $chm
 for file in $listed; do
     [ -f "$help_dir/$file" ] || fail "listed but missing in the help folder: $file"
     grep -qxF "$file" <<<"$inside" || fail "not in the compiled help: $file"
+done
+# The pictures are composed over the page: no see-through magenta is left.
+for file in $listed; do
+    case $file in *.bmp | *.png) ;; *) continue ;; esac
+    magenta=$(convert "$help_dir/$file" -depth 8 txt:- | grep -ci '#FF00FF') || true
+    [ "$magenta" -eq 0 ] || fail "$file has $magenta see-through magenta pixels"
 done
 for page in "$help_dir"/*.html; do
     grep -qxF "$(basename "$page")" <<<"$listed" || fail "page not listed in the project: $(basename "$page")"
