@@ -10,6 +10,7 @@
 #include "components/canvas/bmp_file.h"
 #include "components/canvas/recording_canvas.h"
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -115,11 +116,24 @@ std::unique_ptr<DayTable> SampleJournal() {
     return days;
 }
 
+// The page's caption promises every day colour in the sample month.
+bool ShowsEveryKind(const DayTable& days, const CycleAnalysis& analysis, const Settings& settings) {
+    std::array<bool, 4> shown{};
+    for (int day = 1; day <= DaysInMonth(2019, 3); ++day)
+        shown[static_cast<std::size_t>(
+            analysis.ClassifyDay(days, {2019, 3, day}, CycleRulesOf(settings)).kind)] = true;
+    return shown == std::array<bool, 4>{true, true, true, true};
+}
+
 bool WriteMonth(const std::string& folder) {
     const std::unique_ptr<DayTable> days = SampleJournal();
     const Settings settings;
     CycleAnalysis analysis;
     analysis.Analyse(*days, CycleRulesOf(settings));
+    if (!ShowsEveryKind(*days, analysis, settings)) {
+        std::fprintf(stderr, "the sample month no longer shows every day colour\n");
+        return false;
+    }
     const MonthViewInput input{*days, settings, 2019, 3, {2019, 3, 12}, {}};
     BitmapCanvas bitmap(kMainImageWidth, kMainImageHeight);
     TextAsideCanvas canvas(bitmap);
