@@ -5,12 +5,12 @@ find_program(LUNEA_CHMCMD chmcmd REQUIRED)
 file(GLOB help_sources LIST_DIRECTORIES false CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/help/*)
 set(help_stage ${CMAKE_BINARY_DIR}/help)
 
-# The pictures come from the program's painters and month renderer: the
+# The pictures come from the program's painters and renderers: the
 # native build links them from the core; the cross build compiles them for
 # the host in a build of its own, from a clean build directory as well.
-# ImageMagick lays the month's texts over its bitmap (see the tool).
+# ImageMagick lays the month's and the chart's texts over their bitmaps.
 find_program(LUNEA_CONVERT convert REQUIRED)
-set(help_pictures Icons.bmp Status.bmp Bells.bmp Month.png)
+set(help_pictures Icons.bmp Status.bmp Bells.bmp Month.png Chart.png)
 set(picture_dir ${CMAKE_BINARY_DIR}/help-pictures)
 if(NOT CMAKE_CROSSCOMPILING)
     add_executable(paint_help_pictures ${CMAKE_SOURCE_DIR}/help/pictures/paint_help_pictures.cpp)
@@ -38,6 +38,7 @@ add_custom_command(
     COMMAND ${CMAKE_COMMAND} -E make_directory ${picture_dir}
     COMMAND ${picture_tool} ${picture_dir}
     COMMAND ${LUNEA_CONVERT} mvg:${picture_dir}/Month.mvg ${picture_dir}/Month.png
+    COMMAND ${LUNEA_CONVERT} mvg:${picture_dir}/Chart.mvg ${picture_dir}/Chart.png
     DEPENDS ${picture_tool_depends}
     COMMENT "Painting the help's pictures"
     VERBATIM)

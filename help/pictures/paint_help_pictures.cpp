@@ -1,9 +1,11 @@
 // Paints the help's pictures with the program's own painters: the icon,
-// status and bell legends on the page's white, and a sample month as the
-// Calendar page draws it. The portable canvas has no font, so the month's
-// texts are written aside as drawing commands for ImageMagick (Month.mvg),
-// which lays them over Month.bmp with a font of Arial's metrics.
+// status and bell legends on the page's white, a sample month as the
+// Calendar page draws it and its Temperature chart with the coverline. The
+// portable canvas has no font, so the texts of those two are written aside
+// as drawing commands for ImageMagick (Month.mvg, Chart.mvg), which lays
+// them over the bitmaps with a font of Arial's metrics.
 
+#include "app/chart_contents.h"
 #include "app/month_view.h"
 #include "components/art/image_sets.h"
 #include "components/canvas/bitmap_canvas.h"
@@ -14,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -76,6 +79,21 @@ std::string HexColor(Color color) {
     return text;
 }
 
+// The program's texts are in the Windows code page; ImageMagick reads UTF-8.
+std::string Utf8Of(std::string_view ansi) {
+    std::string utf8;
+    for (const char c : ansi) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            utf8 += c;
+        } else {
+            utf8 += static_cast<char>(0xC0 | (byte >> 6));
+            utf8 += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return utf8;
+}
+
 // ImageMagick's drawing language: the bitmap, then each text with its top
 // where the program put it (MVG places a text by its baseline).
 std::string TextsAsMvg(const std::vector<TextCall>& texts, const std::string& bitmap) {
@@ -88,7 +106,7 @@ std::string TextsAsMvg(const std::vector<TextCall>& texts, const std::string& bi
         mvg += "font-size " + std::to_string(size) + "\nfont-weight " +
                ((call.font.style & kBold) != 0 ? "bold" : "normal") + "\nfill '" +
                HexColor(call.font.color) + "'\ntext " + std::to_string(call.at.x) + "," +
-               std::to_string(call.at.y + ascent) + " '" + call.text + "'\n";
+               std::to_string(call.at.y + ascent) + " '" + Utf8Of(call.text) + "'\n";
     }
     return mvg;
 }
@@ -104,9 +122,10 @@ std::unique_ptr<DayTable> SampleJournal() {
     }
     days->At(2019, 3, 4).Cramping = 1;
     days->At(2019, 3, 5).PMS = 1;
-    constexpr double kTemperatures[] = {36.4, 36.5, 36.4, 36.5, 36.6, 36.9, 37.0};
-    for (int i = 0; i < 7; ++i)
-        days->At(2019, 3, 9 + i).Temperature = kTemperatures[i];
+    // Low until the 17th, up from the 18th, two mornings not measured.
+    for (int day = 3; day <= 30; ++day)
+        if (day != 11 && day != 25)
+            days->At(2019, 3, day).Temperature = (day < 18 ? 36.35 : 36.8) + (day * 7 % 5) * 0.03;
     days->At(2019, 3, 8).Appointment = 1;
     days->At(2019, 3, 21).Appointment = 1;
     days->At(2019, 3, 14).Sex = 1;
@@ -125,7 +144,19 @@ bool ShowsEveryKind(const DayTable& days, const CycleAnalysis& analysis, const S
     return shown == std::array<bool, 4>{true, true, true, true};
 }
 
-bool WriteMonth(const std::string& folder) {
+// Name.bmp painted by `paint`, with Name.mvg to set its texts.
+bool WritePainted(const std::string& folder, const std::string& name,
+                  const std::function<void(Canvas&)>& paint) {
+    BitmapCanvas bitmap(kMainImageWidth, kMainImageHeight);
+    TextAsideCanvas canvas(bitmap);
+    paint(canvas);
+    std::ofstream mvg(folder + name + ".mvg");
+    mvg << TextsAsMvg(canvas.Texts(), folder + name + ".bmp");
+    mvg.close();
+    return SaveBmp(folder + name + ".bmp", bitmap.Pixels()) && mvg.good();
+}
+
+bool WriteMonthAndChart(const std::string& folder) {
     const std::unique_ptr<DayTable> days = SampleJournal();
     const Settings settings;
     CycleAnalysis analysis;
@@ -134,15 +165,25 @@ bool WriteMonth(const std::string& folder) {
         std::fprintf(stderr, "the sample month no longer shows every day colour\n");
         return false;
     }
+    const std::optional<TemperatureShift> shift =
+        FindTemperatureShift(*days, analysis.Starts(), 2019, 3);
+    if (!shift) {
+        std::fprintf(stderr, "the sample month no longer has a temperature shift\n");
+        return false;
+    }
     const MonthViewInput input{*days, settings, 2019, 3, {2019, 3, 12}, {}};
-    BitmapCanvas bitmap(kMainImageWidth, kMainImageHeight);
-    TextAsideCanvas canvas(bitmap);
-    DrawMonth(canvas, input, analysis);
-    DrawSelectionFrame(canvas, MonthCells(2019, 3, false), 12);
-    std::ofstream mvg(folder + "Month.mvg");
-    mvg << TextsAsMvg(canvas.Texts(), folder + "Month.bmp");
-    mvg.close();
-    return SaveBmp(folder + "Month.bmp", bitmap.Pixels()) && mvg.good();
+    const bool month = WritePainted(folder, "Month", [&](Canvas& canvas) {
+        DrawMonth(canvas, input, analysis);
+        DrawSelectionFrame(canvas, MonthCells(2019, 3, false), 12);
+    });
+    Chart chart = MakeTemperatureChart();
+    FillTempChart(chart, *days, 2019, 3, false);
+    ShowTemperatureShift(chart, shift, false);
+    return WritePainted(folder, "Chart",
+                        [&](Canvas& canvas) {
+                            chart.Draw(canvas, {0, 0, kMainImageWidth, kMainImageHeight});
+                        }) &&
+           month;
 }
 
 // A strip of pictures one above the other, its see-through colour the page's white.
@@ -163,7 +204,7 @@ int main(int argc, char** argv) {
     bool written = WriteLegend(folder + "Icons.bmp", ImageSetId::Icons);
     written = WriteLegend(folder + "Status.bmp", ImageSetId::Status) && written;
     written = WriteLegend(folder + "Bells.bmp", ImageSetId::Bells) && written;
-    written = WriteMonth(folder) && written;
+    written = WriteMonthAndChart(folder) && written;
     if (!written)
         std::fprintf(stderr, "could not write every help picture into '%s'\n", folder.c_str());
     return written ? 0 : 1;
