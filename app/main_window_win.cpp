@@ -5,14 +5,13 @@
 #include "app/system_today_win.h"
 #include "common/desktop_contract.h"
 #include "common/program_folder_win.h"
+#include "components/controls/help_file_win.h"
 #include "components/controls/message_loop_win.h"
 #include "dialogs/splash_win.h"
 #include "dialogs/password_prompt_win.h"
 #include "dialogs/welcome_dialog_win.h"
 #include "settings/settings_key_win.h"
 #include "users/user_discovery_win.h"
-
-#include <shellapi.h>
 
 namespace lunea {
 namespace {
@@ -82,6 +81,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         if (wparam)
             EndSession();
         return 0;
+    case WM_HELP:
+        // F1 on any control reaches here through the parent chain.
+        ShowHelp();
+        return TRUE;
     case WM_DESTROY:
         RemoveKeyHandler(Window());
         EndSession();
@@ -133,12 +136,7 @@ void MainWindow::EndSession() {
 }
 
 void MainWindow::ShowHelp() {
-    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(
-        Window(), "OPEN", "LuneaHelp.chm", nullptr, ProgramFolder().c_str(), SW_SHOWNORMAL));
-    if (result > 32)
-        return;
-    prompts_.Inform(result == SE_ERR_ASSOCINCOMPLETE ? "No program associated to open chm files!"
-                                                     : "Can`t open help file!");
+    OpenHelpFile(Window(), prompts_, "LuneaHelp.chm");
 }
 
 void MainWindow::Minimize() {

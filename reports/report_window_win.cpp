@@ -2,6 +2,7 @@
 #include "reports/report_window_win.h"
 
 #include "components/canvas/gdi_canvas_win.h"
+#include "components/controls/help_file_win.h"
 #include "components/controls/message_box_prompts_win.h"
 #include "components/controls/message_loop_win.h"
 #include "reports/report_control_ids.h"
@@ -78,6 +79,12 @@ LRESULT ReportWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
         if (pictureScroller_ && GetFocus() != cycleList_ && GetFocus() != notesEdit_->Window())
             return SendMessageA(pictureScroller_->Window(), message, wparam, lparam);
         break;
+    case WM_HELP: {
+        // F1 anywhere in the window: the help's page on the reports.
+        MessageBoxPrompts prompts(Window());
+        OpenHelpPage(Window(), prompts, "LuneaHelp.chm", "reports.html");
+        return TRUE;
+    }
     case WM_DESTROY:
         WindowDestroyed();
         return 0;

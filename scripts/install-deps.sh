@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
           wine wine32:i386 wine64 xvfb xauth x11-utils fonts-liberation fonts-wine imagemagick
           libgtest-dev libgmock-dev googletest libbenchmark-dev clang clang-format-14 libclang-rt-14-dev
-          cups printer-driver-cups-pdf poppler-utils libcups2:i386)
+          cups printer-driver-cups-pdf poppler-utils libcups2:i386 fp-utils p7zip-full)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -7,7 +7,7 @@ bash scripts/install-deps.sh
 
 source scripts/windows-flavour.sh
 cmake --preset "$lunea_windows_preset" >/dev/null
-cmake --build --preset "$lunea_windows_preset" -j "$(nproc)" --target LuneaCalendar
+cmake --build --preset "$lunea_windows_preset" -j "$(nproc)" --target LuneaCalendar LuneaHelp
 
 program=build/$lunea_windows_preset/bin/LuneaCalendar.exe
 if [ -n "${DISPLAY:-}" ]; then

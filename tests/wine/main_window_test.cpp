@@ -136,17 +136,5 @@ TEST_F(MainWindow, SecondCopyEndsAtOnceWithoutAWindowOrWrites) {
     EXPECT_EQ(GetFileAttributesA(LocalDataFile().c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-TEST_F(MainWindow, HelpWithoutHelpFileSaysSo) {
-    CalendarProcess calendar;
-    HWND window = calendar.WaitForMainWindow();
-    ASSERT_NE(window, nullptr);
-    PostMessageA(GetDlgItem(window, ids::HelpButton), BM_CLICK, 0, 0);
-
-    HWND box = WaitForMessageBox(calendar.ProcessId());
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), "Can`t open help file!");
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-}
-
 } // namespace
 } // namespace lunea::test
