@@ -48,6 +48,18 @@ CalendarPage::CalendarPage(HWND mainWindow, Hints& hints, CalendarPageContext co
         bevel = PlaceBox(page_.Window(), ids::EditorBevels + i++);
         bevel->SetPainter(PaintBevel);
     }
+    CreateTabOrder();
+}
+
+// Tab walks the controls as the layout places them; the skinned ones take
+// the focus from Tab alone, so a mouse user's typing stays in the note.
+void CalendarPage::CreateTabOrder() {
+    for (const int id : EditorTabOrder()) {
+        const HWND control = GetDlgItem(page_.Window(), id);
+        if (const SkinControl* skinned = SkinControl::FromWindow(control))
+            skinned->SetTabStop();
+        tabOrder_.push_back(control);
+    }
 }
 
 void CalendarPage::CreateMonthImage() {

@@ -23,6 +23,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace lunea {
 
@@ -47,12 +48,16 @@ class CalendarPage {
     void Show(bool visible) const { page_.Show(visible); }
     // The unit label and the scale's digits for the temperature format.
     void ShowTemperatureFormat();
+    // Tab and Shift+Tab: the focus to the editor's next (previous) control
+    // in reading order, round at the ends.
+    void TabToNextControl(bool backwards) const;
 
   private:
     void CreateMonthImage();
     void CreateStatusControls(Hints& hints);
     void CreateTemperatureControls(Hints& hints);
     void CreateMarksAndNote();
+    void CreateTabOrder();
 
     // The month image (calendar_page_win.cpp).
     void PaintMonth(Canvas& canvas);
@@ -60,6 +65,7 @@ class CalendarPage {
 
     // The day editor (day_editor_win.cpp).
     void SelectDay(int day);
+    bool KeepsFocusOnRedraw(HWND focus) const;
     TDayRecord& SelectedRecord();
     void ShowStatus(int status);
     void ShowScalePosition(int position);
@@ -103,6 +109,7 @@ class CalendarPage {
     std::unique_ptr<EditBox> noteEdit_;
     static constexpr int kEditorBevels = 4;
     std::array<std::unique_ptr<PaintBox>, kEditorBevels> bevels_;
+    std::vector<HWND> tabOrder_;
 };
 
 } // namespace lunea

@@ -4,6 +4,9 @@
 #include "app/status_texts.h"
 #include "app/temperature_scale.h"
 #include "components/art/image_sets.h"
+#include "components/controls/tab_order_win.h"
+
+#include <algorithm>
 
 namespace lunea {
 
@@ -40,9 +43,22 @@ void CalendarPage::SelectDay(int day) {
         noteEdit_->SetText(note);
 
     UpdateWindow(mainWindow_);
-    if (IsWindowVisible(noteEdit_->Window()))
+    if (IsWindowVisible(noteEdit_->Window()) && !KeepsFocusOnRedraw(GetFocus()))
         SetFocus(noteEdit_->Window());
     view_.dayLoading = false;
+}
+
+// After a redraw the note has the focus, so typing a note goes on through
+// every change the typing makes. Only a skinned control Tab put the focus
+// on keeps it: Space there redraws, and the user stays where they are.
+bool CalendarPage::KeepsFocusOnRedraw(HWND focus) const {
+    return SkinControl::FromWindow(focus) &&
+           std::find(tabOrder_.begin(), tabOrder_.end(), focus) != tabOrder_.end();
+}
+
+void CalendarPage::TabToNextControl(bool backwards) const {
+    if (const HWND next = NextTabStop(tabOrder_, GetFocus(), backwards))
+        FocusByTab(next);
 }
 
 void CalendarPage::ShowStatus(int status) {

@@ -1,6 +1,7 @@
 // The calendar keys: Alt with an arrow, Page Up/Down or Home moves the
 // selected day wherever the focus is on the Calendar page. Keys an edit box
-// does not use, so typing a note stays undisturbed.
+// does not use, so typing a note stays undisturbed. Tab and Shift+Tab walk
+// the day editor's controls.
 #include "app/main_window_win.h"
 #include "app/month_navigation.h"
 #include "app/system_today_win.h"
@@ -35,9 +36,15 @@ void MainWindow::RegisterCalendarKeys() {
 }
 
 bool MainWindow::CalendarKey(UINT message, WPARAM key) {
+    if (view_.page != Page::Calendar || !IsWindowEnabled(Window()))
+        return false;
+    // Tab moves on even from the note: in a form Tab goes to the next field.
+    if (message == WM_KEYDOWN && key == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
+        calendarPage_->TabToNextControl(GetKeyState(VK_SHIFT) < 0);
+        return true;
+    }
     const std::optional<DateStep> step = StepOfKey(key);
-    if (message != WM_SYSKEYDOWN || !step || view_.page != Page::Calendar ||
-        !IsWindowEnabled(Window()))
+    if (message != WM_SYSKEYDOWN || !step)
         return false;
     view_.Select(StepSelection(view_.Selected(), *step, SystemToday()));
     monthBar_->ShowSelectedMonth();

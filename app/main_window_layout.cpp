@@ -6,6 +6,8 @@
 #include "components/controls/control_classes.h"
 #include "settings/prefs_ids.h"
 
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace lunea {
@@ -126,6 +128,21 @@ int PageOf(int id) {
     for (int parent = LayoutOf(id).parent; parent != 0; parent = LayoutOf(parent).parent)
         page = parent;
     return page;
+}
+
+std::vector<int> EditorTabOrder() {
+    static constexpr const char* kOperated[] = {cc::kPushButton, cc::kCheckBox, cc::kRadioButton,
+                                                cc::kEdit};
+    std::vector<ControlSpec> operated;
+    for (const ControlSpec& entry : MainWindowLayout()) {
+        const bool isOperated =
+            std::any_of(std::begin(kOperated), std::end(kOperated), [&](const char* name) {
+                return std::strcmp(name, entry.windowClass) == 0;
+            });
+        if (isOperated && entry.parent == ids::CalendarPage)
+            operated.push_back(entry);
+    }
+    return ReadingOrder(operated);
 }
 
 } // namespace lunea

@@ -6,6 +6,7 @@
 #include "components/controls/control_layout.h"
 
 #include <span>
+#include <vector>
 
 namespace lunea {
 
@@ -19,5 +20,8 @@ Rect BoundsInParent(int id);
 bool StandsIn(int id, int ancestor);
 // The page container a control belongs to (0: shown with every page).
 int PageOf(int id);
+// The day editor's controls a user operates (buttons, check boxes, radio
+// buttons, edits), in the order Tab walks them: reading order.
+std::vector<int> EditorTabOrder();
 
 } // namespace lunea

@@ -7,6 +7,7 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 namespace lunea {
 
@@ -24,5 +25,10 @@ struct ControlSpec {
 const ControlSpec& SpecIn(std::span<const ControlSpec> layout, int id);
 // bounds with origin's top left corner as (0, 0).
 Rect RelativeTo(const Rect& bounds, const Rect& origin);
+// The controls' ids as a reader meets them: rows from top to bottom, each
+// row from left to right. A control joins the row of the one above it when
+// its top lies above that control's middle, so controls a few pixels out
+// of line still share their row.
+std::vector<int> ReadingOrder(std::span<const ControlSpec> controls);
 
 } // namespace lunea

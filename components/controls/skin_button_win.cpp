@@ -47,6 +47,14 @@ void SkinButton::Click() {
                  reinterpret_cast<LPARAM>(window));
 }
 
+// Space clicks every button, as it does a system button; Enter only a
+// push button, which is what it means to press one. A held key's repeats
+// do not click again.
+bool SkinButton::IsClickKey(WPARAM key, LPARAM flags) const {
+    const bool repeat = (flags & (1 << 30)) != 0;
+    return !repeat && (key == VK_SPACE || (key == VK_RETURN && behaviour_ == ClickBehaviour::Push));
+}
+
 bool SkinButton::Contains(POINT at) const {
     const RECT client = ClientArea();
     return PtInRect(&client, at) != FALSE;
@@ -94,6 +102,12 @@ LRESULT SkinButton::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         state_.pressed = false;
         Redraw();
         return 0;
+    case WM_KEYDOWN:
+        if (IsClickKey(wparam, lparam)) {
+            Click();
+            return 0;
+        }
+        break;
     case BM_CLICK:
         Click();
         return 0;

@@ -3,7 +3,8 @@
 // the click. A click (by the mouse or BM_CLICK) changes the checked state
 // as the kind of button says and then sends the parent WM_COMMAND with
 // BN_CLICKED and the control's id. Setting the checked state from the
-// program (SetChecked, BM_SETCHECK) never sends it.
+// program (SetChecked, BM_SETCHECK) never sends it. With the focus, Space
+// (and Enter on a push button) clicks it too.
 
 #include "components/controls/control_painters.h"
 #include "components/controls/skin_control_win.h"
@@ -33,6 +34,7 @@ class SkinButton : public SkinControl {
 
   private:
     void Click();
+    bool IsClickKey(WPARAM key, LPARAM flags) const;
     void UncheckGroupSiblings();
     void MouseMoved(POINT at);
     bool Contains(POINT at) const;

@@ -41,6 +41,8 @@ LRESULT SkinControl::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         return result;
     }
     case WM_ENABLE:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
         Redraw();
         return 0;
     default:
@@ -58,7 +60,13 @@ void SkinControl::PaintTo(HDC target) {
         GdiCanvas canvas(buffer.Dc());
         Paint(canvas, {0, 0, client.right, client.bottom});
     }
+    if (GetFocus() == Window())
+        DrawFocusRect(buffer.Dc(), &client);
     BitBlt(target, 0, 0, client.right, client.bottom, buffer.Dc(), 0, 0, SRCCOPY);
+}
+
+void SkinControl::SetTabStop() const {
+    SetWindowLongPtrA(Window(), GWL_STYLE, GetWindowLongPtrA(Window(), GWL_STYLE) | WS_TABSTOP);
 }
 
 void SkinControl::SetFont(const Font& font) {

@@ -18,6 +18,9 @@ class SkinControl : public WindowBase {
 
     // The object behind one of these controls' windows, or null.
     static SkinControl* FromWindow(HWND window);
+    // Lets Tab reach the control (WS_TABSTOP). It shows a dotted focus
+    // mark while it has the focus; the mouse never gives it the focus.
+    void SetTabStop() const;
 
   protected:
     SkinControl();

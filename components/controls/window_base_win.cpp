@@ -2,6 +2,7 @@
 
 #include "components/controls/edit_box_win.h"
 #include "components/controls/owner_drawn_win.h"
+#include "components/controls/tab_order_win.h"
 
 namespace lunea {
 namespace {
@@ -90,10 +91,7 @@ void WindowBase::MoveFocus(WPARAM wparam, LPARAM lparam) const {
                                : GetNextDlgTabItem(Window(), GetFocus(), wparam != 0);
     if (!next)
         return;
-    SetFocus(next);
-    // As the dialog manager does: an edit reached by Tab has its text selected.
-    if (SendMessageA(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
-        SendMessageA(next, EM_SETSEL, 0, -1);
+    FocusByTab(next);
 }
 
 LRESULT WindowBase::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {

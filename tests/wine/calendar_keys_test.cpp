@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace lunea::test {
 namespace {
@@ -23,19 +24,26 @@ std::string NoteOf(CivilDate date) {
 const CivilDate kNotedDays[] = {{2005, 1, 28}, {2005, 1, 31},  {2005, 2, 1},  {2005, 2, 28},
                                 {2005, 3, 7},  {2078, 12, 24}, {2078, 12, 31}};
 
-// Alt held, a key pressed and released, Alt released: through the real
-// keyboard, to the window in the foreground.
-void PressAltWith(WORD key) {
-    INPUT inputs[4] = {};
-    const WORD keys[4] = {VK_MENU, key, key, VK_MENU};
-    for (int i = 0; i < 4; ++i) {
-        inputs[i].type = INPUT_KEYBOARD;
-        inputs[i].ki.wVk = keys[i];
-        inputs[i].ki.wScan = static_cast<WORD>(MapVirtualKeyA(keys[i], MAPVK_VK_TO_VSC));
-        inputs[i].ki.dwFlags =
-            (i >= 2 ? KEYEVENTF_KEYUP : 0) | (keys[i] == VK_MENU ? 0 : KEYEVENTF_EXTENDEDKEY);
-    }
-    SendInput(4, inputs, sizeof(INPUT));
+// A key pressed and released with a modifier held (0: none): through the
+// real keyboard, to the window in the foreground.
+void PressWith(WORD modifier, WORD key) {
+    std::vector<INPUT> inputs;
+    const auto add = [&inputs](WORD code, bool up) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = code;
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(code, MAPVK_VK_TO_VSC));
+        const bool navigation = (code >= VK_PRIOR && code <= VK_DOWN);
+        input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (navigation ? KEYEVENTF_EXTENDEDKEY : 0);
+        inputs.push_back(input);
+    };
+    if (modifier)
+        add(modifier, false);
+    add(key, false);
+    add(key, true);
+    if (modifier)
+        add(modifier, true);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 class CalendarKeys : public FirstStartTest {
@@ -52,22 +60,31 @@ class CalendarKeys : public FirstStartTest {
     }
 
     // Presses the key and waits until the program has handled it.
-    void Press(WORD key) {
-        PressAltWith(key);
+    void Press(WORD key, WORD modifier = VK_MENU) {
+        PressWith(modifier, key);
         Sleep(100);
         calendar_.WaitUntilIdle();
+    }
+
+    // The main window in the foreground with 31 January 2005 selected;
+    // null when it did not get there.
+    HWND StartOnTheLastOfJanuary() {
+        const HWND window = calendar_.WaitForMainWindow();
+        if (!window)
+            return nullptr;
+        const CalendarDriver driver(window);
+        driver.ShowMonth(2005, 1);
+        driver.ClickDay(2005, 1, 31);
+        return WaitUntilForeground(window, 5000) ? window : nullptr;
     }
 
     CalendarProcess calendar_;
 };
 
 TEST_F(CalendarKeys, AltKeysMoveTheSelectedDayAcrossMonthsAndStopAtTheTablesEnd) {
-    const HWND window = calendar_.WaitForMainWindow();
+    const HWND window = StartOnTheLastOfJanuary();
     ASSERT_NE(window, nullptr);
     const CalendarDriver driver(window);
-    driver.ShowMonth(2005, 1);
-    driver.ClickDay(2005, 1, 31);
-    ASSERT_TRUE(WaitUntilForeground(window, 5000));
     EXPECT_EQ(driver.Text(ids::NoteEdit), "2005-01-31");
 
     const struct {
@@ -110,6 +127,47 @@ TEST_F(CalendarKeys, AltKeysMoveTheSelectedDayAcrossMonthsAndStopAtTheTablesEnd)
     Press(VK_HOME);
     const CivilDate today = DaySelectedAtStart();
     EXPECT_EQ(driver.Text(ids::MonthButton), MonthButtonCaption(today.year, today.month));
+}
+
+int FocusedControl(HWND window) {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread))
+        return -1;
+    return thread.hwndFocus ? GetDlgCtrlID(thread.hwndFocus) : 0;
+}
+
+TEST_F(CalendarKeys, TabWalksTheEditorInReadingOrderAndSpaceTicksTheFocusedBox) {
+    const HWND window = StartOnTheLastOfJanuary();
+    ASSERT_NE(window, nullptr);
+    const CalendarDriver driver(window);
+    ASSERT_EQ(FocusedControl(window), ids::NoteEdit);
+
+    // From the note, the last control, Tab goes round to the first.
+    const int readingOrder[] = {
+        ids::StatusButton, ids::StatusRadio0, ids::StatusRadio1,   ids::StatusRadio2,
+        ids::StatusRadio3, ids::StatusRadio4, ids::StatusRadio5,   ids::StatusRadio6,
+        ids::TempBox,      ids::TempEdit,     ids::TempEditButton, ids::PMSBox,
+        ids::SexBox,       ids::CrampingBox,  ids::ProtectBox,     ids::AppointBox,
+        ids::SecretBox,    ids::NoteEdit,
+    };
+    for (const int expected : readingOrder) {
+        Press(VK_TAB, 0);
+        EXPECT_EQ(FocusedControl(window), expected);
+    }
+    EXPECT_EQ(driver.Text(ids::NoteEdit), "2005-01-31") << "Tab typed nothing into the note";
+    for (const int expected : {ids::SecretBox, ids::AppointBox, ids::ProtectBox}) {
+        Press(VK_TAB, VK_SHIFT);
+        EXPECT_EQ(FocusedControl(window), expected) << "Shift+Tab";
+    }
+
+    ASSERT_FALSE(driver.Checked(ids::ProtectBox));
+    Press(VK_SPACE, 0);
+    EXPECT_TRUE(driver.Checked(ids::ProtectBox));
+    EXPECT_EQ(FocusedControl(window), ids::ProtectBox) << "the redraw left the focus there";
+    EXPECT_TRUE(SaveWindowLook(window, "calendar-tab-focus-look.bmp"));
+    ASSERT_TRUE(driver.Save());
+    EXPECT_EQ(ReadSavedJournal()->At(2005, 1, 31).Protect, 1);
 }
 
 } // namespace
