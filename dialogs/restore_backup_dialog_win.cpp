@@ -54,12 +54,12 @@ void RestoreBackupDialog::AddColumns() const {
     } columns[] = {{"Date", 100}, {"Time", 70}, {"Recorded days", 118}};
     int index = 0;
     for (const auto& column : columns) {
-        LVCOLUMNA spec{};
-        spec.mask = LVCF_TEXT | LVCF_WIDTH;
-        spec.pszText = const_cast<char*>(column.title);
-        spec.cx = column.width;
+        LVCOLUMNA format{};
+        format.mask = LVCF_TEXT | LVCF_WIDTH;
+        format.pszText = const_cast<char*>(column.title);
+        format.cx = column.width;
         SendMessageA(list_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index++),
-                     reinterpret_cast<LPARAM>(&spec));
+                     reinterpret_cast<LPARAM>(&format));
     }
 }
 
